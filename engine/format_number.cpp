@@ -1,0 +1,97 @@
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "form_state.h"
+
+namespace dephlegmator {
+namespace {
+
+constexpr int kSignificantDigits = 15;
+// Plain notation covers decimal exponents -4 to 14 (0.0001 to 999999999999999), as printf's %g
+// does; outside it the exponent form is shorter and keeps every significant digit visible.
+constexpr int kSmallestPlainExponent = -4;
+constexpr int kLargestPlainExponent = kSignificantDigits - 1;
+
+// x rounded to 15 significant digits: the digits without trailing zeros and the decimal
+// exponent of the first one.
+struct Decimal {
+    bool negative;
+    std::string digits;
+    int exponent;
+};
+
+Decimal ToDecimal(double x) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x,
+                                      std::chars_format::scientific, kSignificantDigits - 1);
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    Decimal d{text.front() == '-', {}, 0};
+    const std::size_t e = text.find('e');
+    for (const char c : text.substr(0, e)) {
+        if (c >= '0' && c <= '9') d.digits.push_back(c);
+    }
+    d.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    return d;
+}
+
+std::string Plain(const Decimal& d, std::string_view separator) {
+    std::string out;
+    if (d.exponent < 0) {
+        out = "0";
+        out += separator;
+        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+        out += d.digits;
+        return out;
+    }
+    const auto intDigits = static_cast<std::size_t>(d.exponent) + 1;
+    if (d.digits.size() <= intDigits) {
+        out = d.digits;
+        out.append(intDigits - d.digits.size(), '0');
+    } else {
+        out = d.digits.substr(0, intDigits);
+        out += separator;
+        out += d.digits.substr(intDigits);
+    }
+    return out;
+}
+
+std::string Exponential(const Decimal& d, std::string_view separator) {
+    std::string out = d.digits.substr(0, 1);
+    if (d.digits.size() > 1) {
+        out += separator;
+        out += d.digits.substr(1);
+    }
+    const int magnitude = std::abs(d.exponent);
+    out += d.exponent < 0 ? "E-" : "E+";
+    if (magnitude < 10) out += '0';
+    out += std::to_string(magnitude);
+    return out;
+}
+
+}  // namespace
+
+std::string FormatNumber(double x, std::string_view decimalSeparator) {
+    if (x == 0) return "0";  // negative zero too
+    const Decimal d = ToDecimal(x);
+    const bool plain = d.exponent >= kSmallestPlainExponent && d.exponent <= kLargestPlainExponent;
+    const std::string body = plain ? Plain(d, decimalSeparator) : Exponential(d, decimalSeparator);
+    return d.negative ? "-" + body : body;
+}
+
+double RoundDecimals(double x, int n) {
+    if (n == 0) return std::nearbyint(x);
+    const double scale = std::pow(10.0, n);
+    const double scaled = x * scale;
+    // A magnitude so large that scaling overflows has no fractional digits left to round.
+    if (!std::isfinite(scaled)) return x;
+    return std::nearbyint(scaled) / scale;
+}
+
+std::string FormatRounded(double x, int n, std::string_view decimalSeparator) {
+    return FormatNumber(RoundDecimals(x, n), decimalSeparator);
+}
+
+}  // namespace dephlegmator

@@ -1,0 +1,122 @@
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <string>
+
+#include "form_state.h"
+
+namespace dephlegmator {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string WithoutBlanks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (!IsBlank(c)) out.push_back(c);
+    }
+    return out;
+}
+
+int DigitValue(char c) {
+    if (IsDigit(c)) return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return 99;
+}
+
+// '&H' / '&O' integers: a value that fits in 16 bits is a signed 16-bit integer ('&HFFFF' is
+// -1), one that fits in 32 bits a signed 32-bit integer; anything longer overflows.
+double ParseRadix(std::string_view digits, int radix) {
+    std::uint64_t value = 0;
+    for (const char c : digits) {
+        const int digit = DigitValue(c);
+        if (digit >= radix) break;
+        value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
+        if (value > 0xFFFFFFFFu) throw CalcError(CalcError::Kind::Overflow);
+    }
+    if (value <= 0xFFFFu) return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+// The longest prefix of the form [sign] digits[.digits] [E|e|D|d [sign] digits], split so that
+// it can be handed to std::from_chars, which knows neither '+' nor 'D'.
+struct DecimalPrefix {
+    bool negative = false;
+    std::string_view mantissa;  // digits with at most one '.'
+    std::string_view exponent;  // [sign] digits, or empty
+    bool hasDigit = false;
+};
+
+DecimalPrefix ScanDecimal(std::string_view s) {
+    DecimalPrefix p;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) p.negative = s[i++] == '-';
+    const std::size_t start = i;
+    bool seenPoint = false;
+    for (; i < s.size(); ++i) {
+        if (IsDigit(s[i])) {
+            p.hasDigit = true;
+        } else if (s[i] == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    p.mantissa = s.substr(start, i - start);
+    if (!p.hasDigit || i >= s.size()) return p;
+    if (const char e = s[i]; e != 'E' && e != 'e' && e != 'D' && e != 'd') return p;
+    std::size_t j = i + 1;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    const std::size_t digitsStart = j;
+    while (j < s.size() && IsDigit(s[j])) ++j;
+    if (j > digitsStart) p.exponent = s.substr(i + 1, j - i - 1);
+    return p;
+}
+
+// Whether a number that std::from_chars finds out of range is too large rather than too small.
+// Its decimal magnitude is the place of its first non-zero digit plus the exponent; out-of-range
+// values lie hundreds of places away from 0 on one side or the other, so the sign decides.
+bool IsTooLarge(std::string_view mantissa, std::string_view exponent) {
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string_view::npos) return false;
+    long long place = first < point ? static_cast<long long>(point - first)
+                                    : -static_cast<long long>(first - point - 1);
+    long long exp = 0;
+    constexpr long long kSaturated = 1'000'000'000'000LL;
+    for (const char c : exponent) {
+        if (IsDigit(c) && exp < kSaturated) exp = exp * 10 + (c - '0');
+    }
+    place += !exponent.empty() && exponent.front() == '-' ? -exp : exp;
+    return place > 0;
+}
+
+}  // namespace
+
+double ParseNumber(std::string_view text) {
+    const std::string s = WithoutBlanks(text);
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H' || s[1] == 'h') return ParseRadix(std::string_view(s).substr(2), 16);
+        if (s[1] == 'O' || s[1] == 'o') return ParseRadix(std::string_view(s).substr(2), 8);
+    }
+    const DecimalPrefix p = ScanDecimal(s);
+    if (!p.hasDigit) return 0;
+
+    std::string number(p.mantissa);
+    if (!p.exponent.empty()) {
+        number += 'e';
+        number += p.exponent.front() == '+' ? p.exponent.substr(1) : p.exponent;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (IsTooLarge(p.mantissa, p.exponent)) throw CalcError(CalcError::Kind::Overflow);
+        value = 0;
+    }
+    return p.negative ? -value : value;
+}
+
+}  // namespace dephlegmator

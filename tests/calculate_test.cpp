@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "calculate.h"
+#include "fake_controls.h"
+
+namespace dephlegmator {
+namespace {
+
+using testing::FakeControls;
+using testing::LoadedState;
+using Kind = CalcError::Kind;
+
+constexpr Box kResultBoxes[] = {Box::Text7,  Box::Text8,  Box::Text9, Box::Text71,
+                                Box::Text81, Box::Text91, Box::Text10};
+
+FakeControls HeightDiameter(const char* tc, const char* tin, const char* height,
+                            const char* diameter, const char* given) {
+    FakeControls c;
+    c.set(Box::Text1, tc).set(Box::Text2, tin).set(Box::Text3, height).set(Box::Text4, diameter);
+    c.set(Box::Text6, given).select(Option::Option4, Option::Option6);
+    return c;
+}
+
+FakeControls Area(const char* tc, const char* tin, const char* area, const char* given) {
+    FakeControls c;
+    c.set(Box::Text1, tc).set(Box::Text2, tin).set(Box::Text5, area).set(Box::Text6, given);
+    c.select(Option::Option5, Option::Option6);
+    return c;
+}
+
+// Runs Calculate and returns the kind of the CalcError it raised; fails the test if none.
+Kind CalculateFails(FormState& state, FakeControls& controls) {
+    try {
+        Calculate(state, controls);
+    } catch (const CalcError& e) {
+        return e.kind();
+    }
+    ADD_FAILURE() << "Calculate raised no CalcError";
+    return Kind::InvalidArgument;
+}
+
+void ExpectUnchanged(const FakeControls& c, std::initializer_list<Box> boxes) {
+    for (Box box : boxes) EXPECT_EQ(c.text(box), "___") << "box " << static_cast<int>(box);
+}
+
+TEST(SurfaceArea, FromHeightAndDiameterOrTypedArea) {
+    struct Case {
+        Option geometry;
+        const char* height;
+        const char* diameter;
+        const char* area;
+        double areaM2;
+        const char* text10;
+    };
+    const Case cases[] = {
+        {Option::Option4, "100", "10", "", 0.31415000000000004, "3142"},
+        {Option::Option4, "100", "5", "", 0.15707500000000002, "1571"},
+        {Option::Option4, "-50", "10", "", -0.15707500000000002, "-1571"},
+        {Option::Option4, "", "5", "", 0, "0"},
+        {Option::Option5, "100", "5", "1500", 0.15, "1500"},
+        {Option::Option5, "", "", "12.5", 0.00125, "12"},
+        {Option::Option5, "", "", "3.5", 0.00035, "4"},
+        {Option::Option5, "", "", "1.5", 0.00015, "1"},
+    };
+    for (const auto& k : cases) {
+        for (Option given : {Option::Option6, Option::Option7, Option::Option8}) {
+            FakeControls c;
+            c.set(Box::Text3, k.height).set(Box::Text4, k.diameter).set(Box::Text5, k.area);
+            c.select(k.geometry, given);
+            FormState state = LoadedState();
+            Calculate(state, c);
+            EXPECT_EQ(state.AreaM2, k.areaM2) << k.height << " " << k.diameter << " " << k.area;
+            EXPECT_EQ(c.text(Box::Text10), k.text10);
+        }
+    }
+}
+
+TEST(Calculate, RightAfterStartOnlyTheAreaIsShown) {
+    FakeControls c;
+    c.set(Box::Text1, "78");
+    FormState state = LoadedState();
+    state.AreaM2 = 5;
+    Calculate(state, c);
+    EXPECT_EQ(state.AreaM2, 0);
+    EXPECT_EQ(c.text(Box::Text10), "0");
+    ExpectUnchanged(c, {Box::Text7, Box::Text8, Box::Text9, Box::Text71, Box::Text81, Box::Text91});
+}
+
+TEST(Calculate, TheAreaParseCanOverflowBeforeTheInputTest) {
+    FakeControls c = HeightDiameter("78", "15", "1E400", "5", "40");
+    FormState state = LoadedState();
+    EXPECT_EQ(CalculateFails(state, c), Kind::Overflow);
+    EXPECT_TRUE(c.writes().empty());
+}
+
+TEST(Calculate, TheAreaTimesTenThousandCanOverflowInTheFinalStep) {
+    FakeControls c = HeightDiameter("78", "15", "1E160", "1E148", "");
+    FormState state = LoadedState();
+    EXPECT_EQ(CalculateFails(state, c), Kind::Overflow);
+    EXPECT_DOUBLE_EQ(state.AreaM2, 3.1415e304);
+    EXPECT_EQ(c.text(Box::Text10), "___");
+}
+
+struct OutletExample {
+    const char* name;
+    FakeControls controls;
+    double logMeanDT;
+    const char* text7;
+    const char* text8;
+    const char* text9;
+    const char* text10;
+};
+
+TEST(OutletTemperatureGiven, WorkedExamples) {
+    const OutletExample examples[] = {
+        {"height/diameter", HeightDiameter("78", "15", "100", "5", "40"), 49.45123307323883,
+         "5282", "3.37", "40", "1571"},
+        {"area", Area("78", "15", "1500", "40"), 49.45123307323883, "5044", "3.22", "40", "1500"},
+        {"flow from the displayed load", HeightDiameter("78", "10", "50", "8", "30"), 0, "4907",
+         "3.92", "30", "1257"},
+        {"unit after the number", HeightDiameter("78", "15", "100", "5", "40 °C"), 0, "5282",
+         "3.37", "40", "1571"},
+        {"trailing zero echoed as read", HeightDiameter("78", "15", "100", "5", "40.50"), 0,
+         "5250", "3.29", "40.5", "1571"},
+        {"comma ends an input number", HeightDiameter("78", "15", "100", "5", "40,5"), 0, "5282",
+         "3.37", "40", "1571"},
+        {"just above the limit of r = 1", HeightDiameter("78", "15", "100", "5", "15.00000000000001"),
+         0, "5127", "7.67618194465709E+15", "15", "1571"},
+    };
+    for (auto example : examples) {
+        SCOPED_TRACE(example.name);
+        FormState state = LoadedState();
+        FakeControls& c = example.controls;
+        Calculate(state, c);
+        if (example.logMeanDT != 0) {
+            EXPECT_DOUBLE_EQ(state.LogMeanDT, example.logMeanDT);
+        }
+        EXPECT_EQ(c.text(Box::Text7), example.text7);
+        EXPECT_EQ(c.text(Box::Text8), example.text8);
+        EXPECT_EQ(c.text(Box::Text9), example.text9);
+        EXPECT_EQ(c.text(Box::Text10), example.text10);
+        ExpectUnchanged(c, {Box::Text71, Box::Text81, Box::Text91});
+    }
+}
+
+TEST(OutletTemperatureGiven, WorkedExampleValuesAreExact) {
+    FakeControls c = HeightDiameter("78", "15", "100", "5", "40");
+    FormState state = LoadedState();
+    Calculate(state, c);
+    EXPECT_EQ(state.AreaM2, 0.15707500000000002);
+    EXPECT_EQ(state.LogMeanDT, 49.45123307323883);
+    EXPECT_EQ(c.writes(), (std::vector<Box>{Box::Text7, Box::Text8, Box::Text9, Box::Text10}));
+}
+
+TEST(OutletTemperatureGiven, CommaSeparatorInTheResults) {
+    FakeControls c = HeightDiameter("78", "15", "100", "5", "40.5");
+    c.separator(",");
+    FormState state = LoadedState();
+    Calculate(state, c);
+    EXPECT_EQ(c.text(Box::Text7), "5250");
+    EXPECT_EQ(c.text(Box::Text8), "3,29");
+    EXPECT_EQ(c.text(Box::Text9), "40,5");
+}
+
+TEST(OutletTemperatureGiven, ResultsReadBackAsDisplayedUnderAComma) {
+    // The heat load 8.55673576237286E+20 is shown as '8,55673576237286E+20'; the flow must come
+    // from that value, not from the '8' before the comma.
+    for (const char* separator : {".", ","}) {
+        FakeControls c = HeightDiameter("78", "15", "9E9", "9E9", "40");
+        c.separator(separator);
+        FormState state = LoadedState();
+        Calculate(state, c);
+        const std::string sep = separator;
+        EXPECT_EQ(c.text(Box::Text7), "8" + sep + "55673576237286E+20");
+        EXPECT_EQ(c.text(Box::Text8), "5" + sep + "46174623130183E+17");
+    }
+}
+
+TEST(OutletTemperatureGiven, InputTestFailuresWriteNothingButTheArea) {
+    struct Case {
+        const char* tc;
+        const char* tin;
+        const char* tout;
+    };
+    const Case cases[] = {{"78", "15", "78"}, {"78", "15", "15"}, {"78", "15", "10"},
+                          {"78", "15", ""},   {"", "15", "40"},   {"78", "0", "40"},
+                          {"-5", "15", "40"}, {"78", "15", "90"}, {"78", "abc", "40"}};
+    for (const auto& k : cases) {
+        for (bool area : {false, true}) {
+            FakeControls c = area ? Area(k.tc, k.tin, "1500", k.tout)
+                                  : HeightDiameter(k.tc, k.tin, "100", "5", k.tout);
+            FormState state = LoadedState();
+            Calculate(state, c);
+            ExpectUnchanged(c, {Box::Text7, Box::Text8, Box::Text9, Box::Text71, Box::Text81,
+                                Box::Text91});
+            EXPECT_EQ(c.text(Box::Text10), area ? "1500" : "1571");
+        }
+    }
+}
+
+TEST(OutletTemperatureGiven, ErrorsStopAtTheFailingFormula) {
+    struct Case {
+        const char* name;
+        FakeControls controls;
+        Kind kind;
+        std::vector<Box> written;
+    };
+    Case cases[] = {
+        {"ratio rounds to exactly 1", HeightDiameter("78", "15", "100", "5", "15.000000000000002"),
+         Kind::DivisionByZero, {}},
+        {"heat load beyond the double range", HeightDiameter("78", "15", "1E200", "1E200", "40"),
+         Kind::Overflow, {}},
+        {"displayed load times 60 beyond the range", Area("1E300", "15", "2E8", "5E299"),
+         Kind::Overflow, {Box::Text7}},
+        {"an input parse overflows", Area("78", "15", "1500", "1E999"), Kind::Overflow, {}},
+    };
+    for (auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        FormState state = LoadedState();
+        EXPECT_EQ(CalculateFails(state, k.controls), k.kind);
+        EXPECT_EQ(k.controls.writes(), k.written);
+        EXPECT_EQ(k.controls.text(Box::Text10), "___");
+    }
+}
+
+TEST(OutletTemperatureGiven, AnErrorKeepsTheAreaAlreadyAssigned) {
+    FakeControls c = HeightDiameter("78", "15", "100", "5", "15.000000000000002");
+    FormState state = LoadedState();
+    state.LogMeanDT = 7;
+    EXPECT_EQ(CalculateFails(state, c), Kind::DivisionByZero);
+    EXPECT_EQ(state.AreaM2, 0.15707500000000002);
+    EXPECT_EQ(state.LogMeanDT, 7);
+}
+
+}  // namespace
+}  // namespace dephlegmator
