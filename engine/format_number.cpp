@@ -38,24 +38,17 @@ Decimal ToDecimal(double x) {
 }
 
 std::string Plain(const Decimal& d, std::string_view separator) {
-    std::string out;
     if (d.exponent < 0) {
-        out = "0";
-        out += separator;
+        std::string out(1, '0');
+        out.append(separator);
         out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        out += d.digits;
-        return out;
+        return out.append(d.digits);
     }
     const auto intDigits = static_cast<std::size_t>(d.exponent) + 1;
-    if (d.digits.size() <= intDigits) {
-        out = d.digits;
-        out.append(intDigits - d.digits.size(), '0');
-    } else {
-        out = d.digits.substr(0, intDigits);
-        out += separator;
-        out += d.digits.substr(intDigits);
-    }
-    return out;
+    if (d.digits.size() <= intDigits) return d.digits + std::string(intDigits - d.digits.size(), '0');
+    std::string out(d.digits, 0, intDigits);
+    out.append(separator);
+    return out.append(d.digits, intDigits);
 }
 
 std::string Exponential(const Decimal& d, std::string_view separator) {
