@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFont>
+
+#include "window_layout.h"
+
+class QWidget;
+
+namespace dephlegmator {
+
+// Bold 12 pt sans-serif with Cyrillic glyphs: DejaVu Sans, else the system sans-serif.
+QFont MarkedFont();
+
+// Creates the control of a layout entry as a child of parent: object name, caption or start
+// text, geometry in pixels, font, alignment, typing limit and start visibility.
+QWidget* CreateControl(const layout::ControlSpec& spec, QWidget* parent);
+
+constexpr int TwipsToPixels(int twips) {
+    return (twips + layout::kTwipsPerPixel / 2) / layout::kTwipsPerPixel;
+}
+
+}  // namespace dephlegmator
