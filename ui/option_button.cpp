@@ -1,5 +1,7 @@
 #include "option_button.h"
 
+#include <QButtonGroup>
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <algorithm>
@@ -9,7 +11,46 @@ namespace {
 
 constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
 
+// -1 for the previous button of the group, +1 for the next, 0 for a key that does not move.
+int ArrowStep(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            return -1;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            return 1;
+        default:
+            return 0;
+    }
+}
+
+// The next visible, enabled button from `from` in the given direction, cycling through the group.
+QAbstractButton* Neighbour(const QList<QAbstractButton*>& buttons, QAbstractButton* from,
+                           int step) {
+    const auto count = buttons.size();
+    const auto start = buttons.indexOf(from);
+    for (qsizetype i = 1; i < count; ++i) {
+        QAbstractButton* candidate = buttons[((start + step * i) % count + count) % count];
+        if (candidate->isVisibleTo(from->window()) && candidate->isEnabled()) return candidate;
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+void OptionButton::keyPressEvent(QKeyEvent* event) {
+    const int step = ArrowStep(event->key());
+    if (step == 0 || group() == nullptr) {
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (QAbstractButton* next = Neighbour(group()->buttons(), this, step)) {
+        next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        next->click();
+    }
+}
 
 // Room taken by the indicator and the gap after it.
 int OptionButton::captionIndent() const {

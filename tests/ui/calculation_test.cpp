@@ -1,0 +1,137 @@
+// The recalculate command end to end: typed inputs, results in the regional format, errors.
+#include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
+#include <memory>
+
+#include "error_message.h"
+#include "window_under_test.h"
+
+using dephlegmator::CalcError;
+using dephlegmator::testing::WindowUnderTest;
+
+class CalculationTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        QLocale::setDefault(QLocale::c());
+        ui_ = std::make_unique<WindowUnderTest>();
+        QVERIFY(ui_->active());
+    }
+    void cleanup() {
+        ui_.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void firstEnterRecalculatesOnce() {
+        WindowUnderTest::type("80");
+        WindowUnderTest::enter();
+        QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Text2"));
+        QCOMPARE(ui_->enterStep(), 1);
+        QCOMPARE(ui_->box("Text10")->text(), QStringLiteral("0"));   // empty geometry
+        QCOMPARE(ui_->box("Text7")->text(), QStringLiteral("___"));  // input test failed silently
+        QVERIFY(ui_->errors.empty());
+    }
+
+    void typicalRequestFromTheKeyboard() {
+        typeTypicalRequest();
+        QCOMPARE(resultTexts(), (QStringList{"5282", "3.37", "40", "1571"}));
+        QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Text1"));
+        QCOMPARE(ui_->box("Text1")->selectedText(), QStringLiteral("78"));
+        QVERIFY(ui_->errors.empty());
+    }
+
+    void resultsUseTheRegionalDecimalSeparator() {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        typeTypicalRequest();
+        QCOMPARE(resultTexts(), (QStringList{"5282", "3,37", "40", "1571"}));
+    }
+
+    // A result box may be edited; the next calculation simply replaces its text.
+    void editedResultIsReplaced() {
+        typeTypicalRequest();
+        ui_->box("Text8")->setFocus();
+        ui_->box("Text8")->selectAll();
+        WindowUnderTest::type("abc");
+        WindowUnderTest::enter();
+        QCOMPARE(ui_->box("Text8")->text(), QStringLiteral("3.37"));
+    }
+
+    void errorLeavesTheBoxesAsTheCalculationLeftThem() {
+        typeTypicalRequest();
+        ui_->box("Text3")->setText("200");
+        ui_->box("Text6")->setText(
+            "15.000000000000002");  // ln(63 / 62.999…) is 0: division by zero
+        WindowUnderTest::enter();
+        QCOMPARE(ui_->errors, std::vector{CalcError::Kind::DivisionByZero});
+        QCOMPARE(resultTexts(), (QStringList{"5282", "3.37", "40", "1571"}));
+        QCOMPARE(ui_->box("Text71")->text(), QStringLiteral("___"));
+        QCOMPARE(ui_->window.state().AreaM2, 200 * 3.1415 / 100 * 5 / 100);
+        // The focus move and the step of this command stay.
+        QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Text2"));
+        QCOMPARE(ui_->enterStep(), 1);
+        QCOMPARE(ui_->box("Text6")->text(), QStringLiteral("15.000000000000002"));
+    }
+
+    void errorMessagesNameTheKind_data() {
+        QTest::addColumn<CalcError::Kind>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("overflow") << CalcError::Kind::Overflow
+                                  << "Ошибка вычисления: переполнение.";
+        QTest::newRow("division by zero")
+            << CalcError::Kind::DivisionByZero << "Ошибка вычисления: деление на ноль.";
+        QTest::newRow("invalid operation")
+            << CalcError::Kind::InvalidOperation << "Ошибка вычисления: недопустимая операция.";
+        QTest::newRow("logarithm") << CalcError::Kind::InvalidArgument
+                                   << "Ошибка вычисления: недопустимый аргумент логарифма.";
+    }
+    void errorMessagesNameTheKind() {
+        QFETCH(CalcError::Kind, kind);
+        QFETCH(QString, message);
+        QCOMPARE(dephlegmator::CalcErrorMessage(kind), message);
+    }
+
+    // Without a replacement report the error appears as a modal message box over the window.
+    void defaultReportIsAModalMessageBox() {
+        dephlegmator::FormMorvani window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.findChild<QLineEdit*>("Text2")->setText("15");
+        window.findChild<QLineEdit*>("Text3")->setText("100");
+        window.findChild<QLineEdit*>("Text4")->setText("5");
+        window.findChild<QLineEdit*>("Text6")->setText("15.000000000000002");
+        QString shown;
+        QTimer::singleShot(0, this, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(shown, QStringLiteral("Ошибка вычисления: деление на ноль."));
+        QVERIFY(window.isVisible());
+    }
+
+  private:
+    // The typical request: 78 °C, inlet 15 °C, 100 cm × 5 cm, outlet 40 °C, one Enter per value.
+    static void typeTypicalRequest() {
+        for (const char* value : {"78", "15", "100", "5", "40"}) {
+            WindowUnderTest::type(value);
+            WindowUnderTest::enter();
+        }
+    }
+
+    QStringList resultTexts() const {
+        QStringList texts;
+        for (const char* name : {"Text7", "Text8", "Text9", "Text10"}) {
+            texts << ui_->box(name)->text();
+        }
+        return texts;
+    }
+
+    std::unique_ptr<WindowUnderTest> ui_;
+};
+
+QTEST_MAIN(CalculationTest)
+#include "calculation_test.moc"

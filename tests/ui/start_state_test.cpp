@@ -1,0 +1,186 @@
+// The window as it opens: controls, texts, captions, typing limits, tab order, closing.
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <memory>
+
+#include "window_under_test.h"
+
+using dephlegmator::testing::WindowUnderTest;
+
+class StartStateTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        ui_ = std::make_unique<WindowUnderTest>();
+        QVERIFY(ui_->active());
+    }
+    void cleanup() { ui_.reset(); }
+
+    void titleAndFixedClientArea() {
+        QCOMPARE(ui_->window.windowTitle(), QStringLiteral("Form1"));
+        QCOMPARE(ui_->window.size(), QSize(625, 562));
+        QCOMPARE(ui_->window.minimumSize(), ui_->window.maximumSize());
+    }
+
+    void exactlyTheStartControlsAreVisible() {
+        const QStringList visible{"Text1",    "Text2",   "Text3",   "Text4",   "Text6",   "Text7",
+                                  "Text8",    "Text9",   "Text71",  "Text81",  "Text91",  "Text10",
+                                  "Command1", "Frame1",  "Frame2",  "Frame3",  "Frame4",  "Frame5",
+                                  "Frame6",   "Frame7",  "Frame8",  "Label1",  "Label2",  "Label3",
+                                  "Label4",   "Label5",  "Label7",  "Label10", "Label11", "Label12",
+                                  "Label13",  "Label14", "Option1", "Option2", "Option3", "Option4",
+                                  "Option5",  "Option6", "Option7", "Option8"};
+        for (const QString& name : visible)
+            QVERIFY2(ui_->control(name)->isVisible(), qPrintable(name));
+        for (const char* name : {"Text5", "Label6", "Label8", "Label9"}) {
+            QVERIFY2(!ui_->control(name)->isVisible(), qPrintable(name));
+        }
+    }
+
+    void startTextsAndSelections() {
+        QCOMPARE(ui_->box("Text1")->text(), QStringLiteral("78"));
+        for (const char* name : {"Text2", "Text3", "Text4", "Text5", "Text6"}) {
+            QVERIFY2(ui_->box(name)->text().isEmpty(), qPrintable(name));
+        }
+        for (const char* name :
+             {"Text7", "Text8", "Text9", "Text71", "Text81", "Text91", "Text10"}) {
+            QCOMPARE(ui_->box(name)->text(), QStringLiteral("___"));
+        }
+        for (const char* name : {"Option1", "Option4", "Option6"}) {
+            QVERIFY2(ui_->control<QAbstractButton>(name)->isChecked(), qPrintable(name));
+        }
+        QCOMPARE(ui_->enterStep(), 0);
+        QCOMPARE(ui_->window.state().HeatTransferK, 680.0);
+        QCOMPARE(ui_->window.state().SpecificHeatC, 3760.0);
+    }
+
+    void focusInText1WithItsTextSelected() {
+        QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Text1"));
+        QCOMPARE(ui_->box("Text1")->selectedText(), QStringLiteral("78"));
+        WindowUnderTest::type("80");
+        QCOMPARE(ui_->box("Text1")->text(), QStringLiteral("80"));
+    }
+
+    void typingIsLimitedPerBox_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("Text1") << "Text1" << 5;
+        QTest::newRow("Text2") << "Text2" << 2;
+        QTest::newRow("Text3") << "Text3" << 3;
+        QTest::newRow("Text4") << "Text4" << 3;
+        QTest::newRow("Text5") << "Text5" << 4;
+        QTest::newRow("Text6 has none") << "Text6" << 40;
+    }
+    void typingIsLimitedPerBox() {
+        QFETCH(QString, name);
+        QFETCH(int, limit);
+        QLineEdit* box = ui_->box(name);
+        box->setVisible(true);
+        box->setFocus();
+        box->clear();
+        const QString typed = QStringLiteral("1234567890").repeated(4);
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->text(), typed.left(limit));
+    }
+
+    void alignments() {
+        for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}) {
+            QVERIFY2(ui_->box(name)->alignment() & Qt::AlignRight, qPrintable(name));
+        }
+        for (const char* name :
+             {"Text7", "Text8", "Text9", "Text71", "Text81", "Text91", "Text10"}) {
+            QVERIFY2(ui_->box(name)->alignment() & Qt::AlignHCenter, qPrintable(name));
+        }
+        QVERIFY(ui_->control<QLabel>("Label13")->alignment() & Qt::AlignHCenter);
+        QVERIFY(ui_->control<QLabel>("Label14")->alignment() & Qt::AlignHCenter);
+    }
+
+    void markedFontIsBold12AndTheRestStandard() {
+        for (const char* name : {"Text1", "Text6", "Text10", "Label1", "Label9", "Label12"}) {
+            const QFont font = ui_->control(name)->font();
+            QVERIFY2(font.bold() && font.pointSize() == 12, qPrintable(name));
+        }
+        for (const char* name : {"Frame1", "Option4", "Command1", "Label13", "Label14"}) {
+            QCOMPARE(ui_->control(name)->font(), ui_->window.font());
+        }
+    }
+
+    void captionsThatAreEasyToGetWrong_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        const QString latinC = QStringLiteral("c");
+        const QString degreesC = QStringLiteral("[°") + QChar(0x0421) + QStringLiteral("]");
+        QTest::newRow("Option4: Latin c") << "Option4"
+                                          << "Высота, Диаметр [" + latinC + "м]";
+        QTest::newRow("Option5: no full stop") << "Option5"
+                                               << "Площадь поверхности [см кв]";
+        QTest::newRow("Command1: Latin ENTER") << "Command1"
+                                               << "Пересчет(ENTER)";
+        QTest::newRow("Label3: full stop") << "Label3"
+                                           << "[см кв.]";
+        QTest::newRow("Label6: full stop") << "Label6"
+                                           << "[см кв.]";
+        for (const char* name : {"Label1", "Label2", "Label7", "Label12"}) {
+            QTest::newRow(name) << name << degreesC;
+        }
+        QTest::newRow("Option1") << "Option1"
+                                 << "СР";
+        QTest::newRow("Frame8") << "Frame8"
+                                << "Площадь поверхности";
+        QTest::newRow("Label14") << "Label14"
+                                 << "Результаты для автономного охлаждения";
+    }
+    void captionsThatAreEasyToGetWrong() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QWidget* widget = ui_->control(name);
+        QString actual;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) actual = button->text();
+        if (auto* label = qobject_cast<QLabel*>(widget)) actual = label->text();
+        if (auto* frame = qobject_cast<QGroupBox*>(widget)) actual = frame->title();
+        QCOMPARE(actual, caption);
+    }
+
+    // Hidden boxes are skipped and each option group is one stop, at its selected button.
+    void tabOrder() {
+        const QStringList expected{"Command1", "Text2",   "Text3",  "Text4", "Text6", "Option1",
+                                   "Option4",  "Option6", "Text7",  "Text8", "Text9", "Text10",
+                                   "Text81",   "Text91",  "Text71", "Text1"};
+        for (const QString& name : expected) {
+            WindowUnderTest::press(Qt::Key_Tab);
+            QCOMPARE(WindowUnderTest::focusName(), name);
+        }
+        ui_->click("Option2");
+        ui_->click("Option5");
+        ui_->box("Text6")->setFocus();
+        WindowUnderTest::press(Qt::Key_Tab);
+        QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Option2"));
+        WindowUnderTest::press(Qt::Key_Tab);
+        QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Option5"));
+        ui_->box("Text4")->setFocus();  // hidden in area mode: Text5 follows Text4
+        ui_->box("Text2")->setFocus();
+        WindowUnderTest::press(Qt::Key_Tab);
+        QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Text5"));
+    }
+
+    void escapeDoesNotCloseButTheTitleBarDoes() {
+        QSignalSpy finished(&ui_->window, &QDialog::finished);
+        WindowUnderTest::press(Qt::Key_Escape);
+        ui_->control("Option6")->setFocus();
+        WindowUnderTest::press(Qt::Key_Escape);
+        QVERIFY(ui_->window.isVisible());
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(ui_->window.close());
+        QVERIFY(!ui_->window.isVisible());
+        QCOMPARE(finished.count(), 1);
+    }
+
+  private:
+    std::unique_ptr<WindowUnderTest> ui_;
+};
+
+QTEST_MAIN(StartStateTest)
+#include "start_state_test.moc"
