@@ -15,12 +15,8 @@ using layout::Align;
 using layout::ControlSpec;
 using layout::Kind;
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString Caption(const ControlSpec& spec) {
-    return FromUtf8(spec.caption);
+    return ToQString(spec.caption);
 }
 
 QRect PixelRect(const ControlSpec& spec) {
@@ -66,8 +62,8 @@ QWidget* CreateLabel(const ControlSpec& spec, QWidget* parent) {
 }
 
 // Text must not be clipped whatever the fonts at hand: a unit label grows to the right, a column
-// heading and an option button grow downwards, an option button first widening as far as its
-// frame allows.
+// heading grows downwards, the push button widens about its centre, and an option button widens
+// as far as its frame allows and then grows downwards.
 QRect FitText(QWidget* widget, QRect rect) {
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->wordWrap()) {
@@ -75,6 +71,9 @@ QRect FitText(QWidget* widget, QRect rect) {
         } else {
             rect.setWidth(std::max(rect.width(), label->sizeHint().width()));
         }
+    } else if (qobject_cast<QPushButton*>(widget)) {
+        const int grow = std::max(0, widget->sizeHint().width() - rect.width());
+        rect.adjust(-grow / 2, 0, grow - grow / 2, 0);
     } else if (auto* option = qobject_cast<OptionButton*>(widget)) {
         const int room = option->parentWidget()->width() - rect.x() - 2;
         rect.setWidth(
@@ -85,6 +84,10 @@ QRect FitText(QWidget* widget, QRect rect) {
 }
 
 }  // namespace
+
+QString ToQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 QFont MarkedFont() {
     QFont font(QStringLiteral("DejaVu Sans"), 12, QFont::Bold);
@@ -111,7 +114,7 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
             widget = new QPushButton(Caption(spec), parent);
             break;
     }
-    widget->setObjectName(FromUtf8(spec.name));
+    widget->setObjectName(ToQString(spec.name));
     if (spec.font == layout::Font::Bold12) widget->setFont(MarkedFont());
     widget->setGeometry(FitText(widget, PixelRect(spec)));
     if (!spec.visible) widget->setVisible(false);

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
+#include <string_view>
 
 #include "window_layout.h"
 
 class QWidget;
 
 namespace dephlegmator {
+
+QString ToQString(std::string_view utf8);
 
 // Bold 12 pt sans-serif with Cyrillic glyphs: DejaVu Sans, else the system sans-serif.
 QFont MarkedFont();

@@ -24,14 +24,11 @@ constexpr std::array<std::string_view, 13> kBoxNames{
     "Text8", "Text9", "Text71", "Text81", "Text91", "Text10",
 };
 
-QString Name(std::string_view name) {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 template <typename Widget>
 Widget* Find(const QWidget* window, std::string_view name) {
-    auto* widget = window->findChild<Widget*>(Name(name));
-    if (widget == nullptr) qFatal("The window has no control %s", Name(name).toUtf8().constData());
+    auto* widget = window->findChild<Widget*>(ToQString(name));
+    if (widget == nullptr)
+        qFatal("The window has no control %s", ToQString(name).toUtf8().constData());
     return widget;
 }
 
@@ -56,9 +53,9 @@ void GroupOptionButtons(QWidget* window) {
 
 }  // namespace
 
-FormMorvani::FormMorvani(QWidget* parent)
-    : QDialog(parent), report_([this](const CalcError& error) { ShowCalcError(this, error); }) {
-    setWindowTitle(Name(layout::kTitle));
+FormMorvani::FormMorvani(QWidget* parent) : QDialog(parent) {
+    setErrorReport(nullptr);
+    setWindowTitle(ToQString(layout::kTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
