@@ -107,8 +107,13 @@ void FormMorvani::BuildControls() {
     Command1->setDefault(true);
 }
 
+// An empty report brings the message box back.
 void FormMorvani::setErrorReport(ErrorReport report) {
-    report_ = std::move(report);
+    if (report) {
+        report_ = std::move(report);
+    } else {
+        report_ = [this](const CalcError& error) { ShowCalcError(this, error); };
+    }
 }
 
 QLineEdit* FormMorvani::box(Box box) const {
