@@ -141,49 +141,50 @@ void FormMorvani::Command1_Click() {
     }
     if (Option4->isChecked()) {
         ApplyHeightDiameterSet();
-        switch (state_.EnterStep) {
-            case 1:
-                Focus(Text3);
-                HighlightText3();
-                break;
-            case 2:
-                Focus(Text4);
-                HighlightText4();
-                break;
-            case 3:
-                Focus(Text6);
-                HighlightText6();
-                break;
-            case 4:
-                Focus(Text1);
-                HighlightText1();
-                break;
-            default:
-                break;
-        }
+        FocusHeightDiameterStep();
         state_.EnterStep = state_.EnterStep < 4 ? state_.EnterStep + 1 : 0;
     }
     if (Option5->isChecked()) {
         ApplyAreaSet();
-        switch (state_.EnterStep) {
-            case 1:
-                Focus(Text5);
-                HighlightText5();
-                break;
-            case 2:
-                Focus(Text6);
-                HighlightText6();
-                break;
-            case 3:
-                Focus(Text1);
-                HighlightText1();
-                break;
-            default:
-                break;
-        }
+        FocusAreaStep();
         state_.EnterStep = state_.EnterStep < 3 ? state_.EnterStep + 1 : 0;
     }
     RunCalculation();
+}
+
+// Height/diameter cycle: Text1, Text2, Text3, Text4, Text6. Step 0 has already focused Text2.
+void FormMorvani::FocusHeightDiameterStep() {
+    switch (state_.EnterStep) {
+        case 1:
+            return FocusAndHighlight(Text3, &FormMorvani::HighlightText3);
+        case 2:
+            return FocusAndHighlight(Text4, &FormMorvani::HighlightText4);
+        case 3:
+            return FocusAndHighlight(Text6, &FormMorvani::HighlightText6);
+        case 4:
+            return FocusAndHighlight(Text1, &FormMorvani::HighlightText1);
+        default:
+            return;
+    }
+}
+
+// Area cycle: Text1, Text2, Text5, Text6. Step 0 has already focused Text2; step 4 moves nothing.
+void FormMorvani::FocusAreaStep() {
+    switch (state_.EnterStep) {
+        case 1:
+            return FocusAndHighlight(Text5, &FormMorvani::HighlightText5);
+        case 2:
+            return FocusAndHighlight(Text6, &FormMorvani::HighlightText6);
+        case 3:
+            return FocusAndHighlight(Text1, &FormMorvani::HighlightText1);
+        default:
+            return;
+    }
+}
+
+void FormMorvani::FocusAndHighlight(QLineEdit* box, void (FormMorvani::*highlight)()) {
+    Focus(box);
+    (this->*highlight)();
 }
 
 void FormMorvani::RunCalculation() {

@@ -67,6 +67,9 @@ class FormMorvani : public QDialog, public Controls {
     void ApplyHeightDiameterSet();
     void ApplyAreaSet();
     void ShowGivenUnit(QLabel* unit);
+    void FocusHeightDiameterStep();
+    void FocusAreaStep();
+    void FocusAndHighlight(QLineEdit* box, void (FormMorvani::*highlight)());
     void RunCalculation();
 
     QLineEdit* box(Box box) const;
