@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "accessible_names.h"
 #include "calculate.h"
 #include "main_window.h"
 
@@ -117,6 +118,7 @@ void FormMorvani::Option5_Click() {
 
 void FormMorvani::ShowGivenUnit(QLabel* unit) {
     for (QLabel* label : {Label7, Label8, Label9}) label->setVisible(label == unit);
+    Text6->setAccessibleName(GivenQuantityName(unit->objectName()));
     Focus(Text6);
     HighlightText6();
     state_.EnterStep = Option5->isChecked() ? 3 : 4;

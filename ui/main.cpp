@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -6,6 +7,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.dephlegmator.Calculator"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/net.dephlegmator.Calculator.png")));
 
     // Qt's own texts (message box buttons, context menus of the boxes) in Russian, like the rest.
     QTranslator qtTranslator;

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <utility>
 
+#include "accessible_names.h"
 #include "control_factory.h"
 #include "error_message.h"
 #include "window_layout.h"
@@ -105,6 +106,7 @@ void FormMorvani::BuildControls() {
     Option8 = Find<QRadioButton>(this, "Option8");
     Command1 = Find<QPushButton>(this, "Command1");
     Command1->setDefault(true);
+    NameControls(this);
 }
 
 // An empty report brings the message box back.

@@ -1,0 +1,75 @@
+#include <QAccessible>
+#include <QLineEdit>
+#include <QSet>
+#include <QTest>
+
+#include "window_under_test.h"
+
+using dephlegmator::testing::WindowUnderTest;
+
+namespace {
+
+QString AccessibleName(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+}  // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void everyFocusableControlHasAUniqueName() {
+        WindowUnderTest w;
+        QSet<QString> names;
+        int focusable = 0;
+        for (QWidget* widget : w.window.findChildren<QWidget*>()) {
+            if (widget->focusPolicy() == Qt::NoFocus) continue;
+            ++focusable;
+            const QString name = AccessibleName(widget);
+            QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName() + " has no name"));
+            QVERIFY2(!names.contains(name), qPrintable(name + " names two controls"));
+            names.insert(name);
+        }
+        QCOMPARE(focusable, 22);  // 13 boxes, 8 option buttons, the push button
+    }
+
+    void boxesSayWhatTheyHoldAndTheirUnit() {
+        WindowUnderTest w;
+        const struct {
+            const char* box;
+            const char* words;
+            const char* unit;
+        } cases[] = {
+            {"Text1", "конденсации", "°С"},       {"Text2", "на входе", "°С"},
+            {"Text3", "Высота", "см"},            {"Text4", "Диаметр", "см"},
+            {"Text5", "Площадь", "см²"},          {"Text7", "Внешнее", "Вт"},
+            {"Text8", "Внешнее", "л/мин"},        {"Text9", "Внешнее", "°С"},
+            {"Text71", "Автономное", "Вт"},       {"Text81", "Автономное", "л/мин"},
+            {"Text91", "Автономное", "°С"},       {"Text10", "Площадь", "см²"},
+        };
+        for (const auto& c : cases) {
+            const QString name = AccessibleName(w.box(QString::fromLatin1(c.box)));
+            QVERIFY2(name.contains(QString::fromUtf8(c.words)), qPrintable(name));
+            QVERIFY2(name.endsWith(QString::fromUtf8(c.unit)), qPrintable(name));
+        }
+    }
+
+    void theGivenQuantityBoxIsNamedAfterTheSelectedQuantity() {
+        WindowUnderTest w;
+        QVERIFY(w.active());
+        const struct {
+            const char* option;
+            const char* unit;
+        } cases[] = {{"Option7", "Вт"}, {"Option8", "л/мин"}, {"Option6", "°С"}};
+        for (const auto& c : cases) {
+            w.click(QString::fromLatin1(c.option));
+            const QString name = AccessibleName(w.box(QStringLiteral("Text6")));
+            QVERIFY2(name.endsWith(QString::fromUtf8(c.unit)), qPrintable(name));
+        }
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
