@@ -5,46 +5,24 @@
 #include <utility>
 
 #include "calculate.h"
-#include "fake_controls.h"
+#include "case_inputs.h"
 
 namespace dephlegmator {
 namespace {
 
+using testing::CalculateFails;
+using testing::ExpectUnchanged;
 using testing::FakeControls;
 using testing::LoadedState;
 using Kind = CalcError::Kind;
 
-constexpr Box kResultBoxes[] = {Box::Text7,  Box::Text8,  Box::Text9, Box::Text71,
-                                Box::Text81, Box::Text91, Box::Text10};
-
 FakeControls HeightDiameter(const char* tc, const char* tin, const char* height,
                             const char* diameter, const char* given) {
-    FakeControls c;
-    c.set(Box::Text1, tc).set(Box::Text2, tin).set(Box::Text3, height).set(Box::Text4, diameter);
-    c.set(Box::Text6, given).select(Option::Option4, Option::Option6);
-    return c;
+    return testing::HeightDiameterInputs(Option::Option6, tc, tin, height, diameter, given);
 }
 
 FakeControls Area(const char* tc, const char* tin, const char* area, const char* given) {
-    FakeControls c;
-    c.set(Box::Text1, tc).set(Box::Text2, tin).set(Box::Text5, area).set(Box::Text6, given);
-    c.select(Option::Option5, Option::Option6);
-    return c;
-}
-
-// Runs Calculate and returns the kind of the CalcError it raised; fails the test if none.
-Kind CalculateFails(FormState& state, FakeControls& controls) {
-    try {
-        Calculate(state, controls);
-    } catch (const CalcError& e) {
-        return e.kind();
-    }
-    ADD_FAILURE() << "Calculate raised no CalcError";
-    return Kind::InvalidArgument;
-}
-
-void ExpectUnchanged(const FakeControls& c, std::initializer_list<Box> boxes) {
-    for (Box box : boxes) EXPECT_EQ(c.text(box), "___") << "box " << static_cast<int>(box);
+    return testing::AreaInputs(Option::Option6, tc, tin, area, given);
 }
 
 TEST(SurfaceArea, FromHeightAndDiameterOrTypedArea) {

@@ -6,42 +6,24 @@
 #include <vector>
 
 #include "calculate.h"
-#include "fake_controls.h"
+#include "case_inputs.h"
 
 namespace dephlegmator {
 namespace {
 
+using testing::CalculateFails;
+using testing::ExpectUnchanged;
 using testing::FakeControls;
 using testing::LoadedState;
 using Kind = CalcError::Kind;
 
 FakeControls HeightDiameter(const char* tc, const char* tin, const char* height,
                             const char* diameter, const char* flow) {
-    FakeControls c;
-    c.set(Box::Text1, tc).set(Box::Text2, tin).set(Box::Text3, height).set(Box::Text4, diameter);
-    c.set(Box::Text6, flow).select(Option::Option4, Option::Option8);
-    return c;
+    return testing::HeightDiameterInputs(Option::Option8, tc, tin, height, diameter, flow);
 }
 
 FakeControls Area(const char* tc, const char* tin, const char* area, const char* flow) {
-    FakeControls c;
-    c.set(Box::Text1, tc).set(Box::Text2, tin).set(Box::Text5, area).set(Box::Text6, flow);
-    c.select(Option::Option5, Option::Option8);
-    return c;
-}
-
-Kind CalculateFails(FormState& state, FakeControls& controls) {
-    try {
-        Calculate(state, controls);
-    } catch (const CalcError& e) {
-        return e.kind();
-    }
-    ADD_FAILURE() << "Calculate raised no CalcError";
-    return Kind::InvalidArgument;
-}
-
-void ExpectUnchanged(const FakeControls& c, std::initializer_list<Box> boxes) {
-    for (Box box : boxes) EXPECT_EQ(c.text(box), "___") << "box " << static_cast<int>(box);
+    return testing::AreaInputs(Option::Option8, tc, tin, area, flow);
 }
 
 struct Example {
