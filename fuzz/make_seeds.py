@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 """Writes the seed corpus of the fuzz targets into fuzz/corpus/ (run from anywhere).
 
+Files named found_* are not written here: they are inputs the fuzzers found that reach branches
+the worked examples do not (merged with -use_counters=0), kept as they were found.
+
 The calculate seeds follow FuzzedDataProvider's layout: the box texts from the front, each ended
 by a backslash and one other byte, and the choices from the back, the first choice last.
 """
