@@ -4,7 +4,9 @@
 
 namespace dephlegmator {
 
-double ReadInput(const Controls& controls, Box box) { return ParseNumber(controls.text(box)); }
+double ReadInput(const Controls& controls, Box box) {
+    return ParseNumber(controls.text(box));
+}
 
 double ReadBack(const Controls& controls, Box box) {
     const std::string text = controls.text(box);

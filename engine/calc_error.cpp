@@ -5,10 +5,14 @@ namespace {
 
 const char* Describe(CalcError::Kind kind) {
     switch (kind) {
-        case CalcError::Kind::Overflow: return "overflow";
-        case CalcError::Kind::DivisionByZero: return "division by zero";
-        case CalcError::Kind::InvalidOperation: return "invalid floating-point operation";
-        case CalcError::Kind::InvalidArgument: return "invalid argument";
+        case CalcError::Kind::Overflow:
+            return "overflow";
+        case CalcError::Kind::DivisionByZero:
+            return "division by zero";
+        case CalcError::Kind::InvalidOperation:
+            return "invalid floating-point operation";
+        case CalcError::Kind::InvalidArgument:
+            return "invalid argument";
     }
     return "calculation error";
 }

@@ -32,9 +32,12 @@ Option GuardOption(Geometry geometry) {
 
 Option GuardOption(Given given) {
     switch (given) {
-        case Given::OutletTemp: return Option::Option6;
-        case Given::HeatLoad: return Option::Option7;
-        case Given::WaterFlow: return Option::Option8;
+        case Given::OutletTemp:
+            return Option::Option6;
+        case Given::HeatLoad:
+            return Option::Option7;
+        case Given::WaterFlow:
+            return Option::Option8;
     }
     return Option::Option6;
 }
@@ -52,18 +55,24 @@ double SurfaceAreaM2(const Controls& controls, Geometry geometry) {
 
 bool InputsValid(const Controls& controls, const Case& c) {
     switch (c.given) {
-        case Given::OutletTemp: return OutletTempInputsValid(controls, c.geometry);
-        case Given::HeatLoad: return HeatLoadInputsValid(controls, c.geometry);
-        case Given::WaterFlow: return WaterFlowInputsValid(controls, c.geometry);
+        case Given::OutletTemp:
+            return OutletTempInputsValid(controls, c.geometry);
+        case Given::HeatLoad:
+            return HeatLoadInputsValid(controls, c.geometry);
+        case Given::WaterFlow:
+            return WaterFlowInputsValid(controls, c.geometry);
     }
     return false;
 }
 
 void RunBody(FormState& state, Controls& controls, Given given) {
     switch (given) {
-        case Given::OutletTemp: return OutletTempBody(state, controls);
-        case Given::HeatLoad: return HeatLoadBody(state, controls);
-        case Given::WaterFlow: return WaterFlowBody(state, controls);
+        case Given::OutletTemp:
+            return OutletTempBody(state, controls);
+        case Given::HeatLoad:
+            return HeatLoadBody(state, controls);
+        case Given::WaterFlow:
+            return WaterFlowBody(state, controls);
     }
 }
 

@@ -15,9 +15,15 @@ Checked Finite(double result) {
 
 }  // namespace
 
-Checked operator+(Checked a, Checked b) { return Finite(a.value_ + b.value_); }
-Checked operator-(Checked a, Checked b) { return Finite(a.value_ - b.value_); }
-Checked operator*(Checked a, Checked b) { return Finite(a.value_ * b.value_); }
+Checked operator+(Checked a, Checked b) {
+    return Finite(a.value_ + b.value_);
+}
+Checked operator-(Checked a, Checked b) {
+    return Finite(a.value_ - b.value_);
+}
+Checked operator*(Checked a, Checked b) {
+    return Finite(a.value_ * b.value_);
+}
 
 Checked operator/(Checked a, Checked b) {
     if (b.value_ == 0) {
@@ -27,7 +33,9 @@ Checked operator/(Checked a, Checked b) {
     return Finite(a.value_ / b.value_);
 }
 
-Checked Exp(Checked x) { return Finite(std::exp(x.value())); }
+Checked Exp(Checked x) {
+    return Finite(std::exp(x.value()));
+}
 
 Checked Ln(Checked x) {
     if (!(x.value() > 0)) throw CalcError(CalcError::Kind::InvalidArgument);

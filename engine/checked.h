@@ -9,7 +9,7 @@ namespace dephlegmator {
 // kind. Underflow and inexact results are not errors. Formulas written with it read as they are
 // written and evaluate left to right, so a × b / c / d is ((a × b) / c) / d.
 class Checked {
-public:
+  public:
     constexpr Checked(double value) : value_(value) {}  // NOLINT: implicit by design
 
     constexpr double value() const { return value_; }
@@ -20,7 +20,7 @@ public:
     friend Checked operator/(Checked a, Checked b);
     friend Checked operator-(Checked a) { return Checked(-a.value_); }
 
-private:
+  private:
     double value_;
 };
 

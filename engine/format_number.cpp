@@ -45,7 +45,8 @@ std::string Plain(const Decimal& d, std::string_view separator) {
         return out.append(d.digits);
     }
     const auto intDigits = static_cast<std::size_t>(d.exponent) + 1;
-    if (d.digits.size() <= intDigits) return d.digits + std::string(intDigits - d.digits.size(), '0');
+    if (d.digits.size() <= intDigits)
+        return d.digits + std::string(intDigits - d.digits.size(), '0');
     std::string out(d.digits, 0, intDigits);
     out.append(separator);
     return out.append(d.digits, intDigits);

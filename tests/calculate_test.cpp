@@ -95,19 +95,20 @@ struct OutletExample {
 
 TEST(OutletTemperatureGiven, WorkedExamples) {
     const OutletExample examples[] = {
-        {"height/diameter", HeightDiameter("78", "15", "100", "5", "40"), 49.45123307323883,
-         "5282", "3.37", "40", "1571"},
+        {"height/diameter", HeightDiameter("78", "15", "100", "5", "40"), 49.45123307323883, "5282",
+         "3.37", "40", "1571"},
         {"area", Area("78", "15", "1500", "40"), 49.45123307323883, "5044", "3.22", "40", "1500"},
         {"flow from the displayed load", HeightDiameter("78", "10", "50", "8", "30"), 0, "4907",
          "3.92", "30", "1257"},
         {"unit after the number", HeightDiameter("78", "15", "100", "5", "40 °C"), 0, "5282",
          "3.37", "40", "1571"},
-        {"trailing zero echoed as read", HeightDiameter("78", "15", "100", "5", "40.50"), 0,
-         "5250", "3.29", "40.5", "1571"},
+        {"trailing zero echoed as read", HeightDiameter("78", "15", "100", "5", "40.50"), 0, "5250",
+         "3.29", "40.5", "1571"},
         {"comma ends an input number", HeightDiameter("78", "15", "100", "5", "40,5"), 0, "5282",
          "3.37", "40", "1571"},
-        {"just above the limit of r = 1", HeightDiameter("78", "15", "100", "5", "15.00000000000001"),
-         0, "5127", "7.67618194465709E+15", "15", "1571"},
+        {"just above the limit of r = 1",
+         HeightDiameter("78", "15", "100", "5", "15.00000000000001"), 0, "5127",
+         "7.67618194465709E+15", "15", "1571"},
     };
     for (auto example : examples) {
         SCOPED_TRACE(example.name);
@@ -173,8 +174,8 @@ TEST(OutletTemperatureGiven, InputTestFailuresWriteNothingButTheArea) {
                                   : HeightDiameter(k.tc, k.tin, "100", "5", k.tout);
             FormState state = LoadedState();
             Calculate(state, c);
-            ExpectUnchanged(c, {Box::Text7, Box::Text8, Box::Text9, Box::Text71, Box::Text81,
-                                Box::Text91});
+            ExpectUnchanged(
+                c, {Box::Text7, Box::Text8, Box::Text9, Box::Text71, Box::Text81, Box::Text91});
             EXPECT_EQ(c.text(Box::Text10), area ? "1500" : "1571");
         }
     }
@@ -188,12 +189,18 @@ TEST(OutletTemperatureGiven, ErrorsStopAtTheFailingFormula) {
         std::vector<Box> written;
     };
     Case cases[] = {
-        {"ratio rounds to exactly 1", HeightDiameter("78", "15", "100", "5", "15.000000000000002"),
-         Kind::DivisionByZero, {}},
-        {"heat load beyond the double range", HeightDiameter("78", "15", "1E200", "1E200", "40"),
-         Kind::Overflow, {}},
-        {"displayed load times 60 beyond the range", Area("1E300", "15", "2E8", "5E299"),
-         Kind::Overflow, {Box::Text7}},
+        {"ratio rounds to exactly 1",
+         HeightDiameter("78", "15", "100", "5", "15.000000000000002"),
+         Kind::DivisionByZero,
+         {}},
+        {"heat load beyond the double range",
+         HeightDiameter("78", "15", "1E200", "1E200", "40"),
+         Kind::Overflow,
+         {}},
+        {"displayed load times 60 beyond the range",
+         Area("1E300", "15", "2E8", "5E299"),
+         Kind::Overflow,
+         {Box::Text7}},
         {"an input parse overflows", Area("78", "15", "1500", "1E999"), Kind::Overflow, {}},
     };
     for (auto& k : cases) {

@@ -14,7 +14,7 @@ namespace dephlegmator::testing {
 // An in-memory window: box texts, the selected options and the regional decimal separator.
 // Starts as the window does: result boxes "___", Option4 and Option6 selected.
 class FakeControls : public Controls {
-public:
+  public:
     FakeControls() {
         for (Box box : {Box::Text7, Box::Text8, Box::Text9, Box::Text71, Box::Text81, Box::Text91,
                         Box::Text10}) {
@@ -50,7 +50,7 @@ public:
     const std::vector<Box>& writes() const { return writes_; }
     void clearWrites() { writes_.clear(); }
 
-private:
+  private:
     std::map<Box, std::string> texts_;
     std::set<Option> selected_{Option::Option4, Option::Option6};
     std::string separator_ = ".";
