@@ -48,8 +48,8 @@ QWidget* PlainWidget(dephlegmator::layout::Kind kind, QWidget* parent) {
 // The same number and kinds of widgets as the window, in a plain cascade, nothing else.
 void FillBareDialog(QDialog& dialog) {
     int y = 0;
-    for (const auto& spec : dephlegmator::layout::kControls) {
-        PlainWidget(spec.kind, &dialog)->setGeometry(10, y, 120, 20);
+    for (const auto& row : dephlegmator::layout::kControls) {
+        PlainWidget(row.kind, &dialog)->setGeometry(10, y, 120, 20);
         y += 12;
     }
     dialog.resize(625, 562);

@@ -12,16 +12,15 @@ namespace dephlegmator {
 namespace {
 
 using layout::Align;
-using layout::ControlSpec;
+using layout::ControlRow;
 using layout::Kind;
 
-QString Caption(const ControlSpec& spec) {
-    return ToQString(spec.caption);
+QString Caption(const ControlRow& row) {
+    return ToQString(row.caption);
 }
 
-QRect PixelRect(const ControlSpec& spec) {
-    return {TwipsToPixels(spec.x), TwipsToPixels(spec.y), TwipsToPixels(spec.w),
-            TwipsToPixels(spec.h)};
+QRect PixelRect(const ControlRow& row) {
+    return {TwipsToPixels(row.x), TwipsToPixels(row.y), TwipsToPixels(row.w), TwipsToPixels(row.h)};
 }
 
 Qt::Alignment Alignment(Align align) {
@@ -36,28 +35,28 @@ Qt::Alignment Alignment(Align align) {
     return Qt::AlignLeft;
 }
 
-QWidget* CreateTextBox(const ControlSpec& spec, QWidget* parent) {
-    auto* box = new QLineEdit(Caption(spec), parent);
-    box->setAlignment(Alignment(spec.align) | Qt::AlignVCenter);
-    if (spec.maxLength > 0) box->setMaxLength(spec.maxLength);
+QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
+    auto* box = new QLineEdit(Caption(row), parent);
+    box->setAlignment(Alignment(row.align) | Qt::AlignVCenter);
+    if (row.maxLength > 0) box->setMaxLength(row.maxLength);
     return box;
 }
 
 // A frame drawn as a line with its caption set into the top edge, so that the space below the
 // caption belongs to the frame's controls.
-QWidget* CreateFrame(const ControlSpec& spec, QWidget* parent) {
-    auto* frame = new QGroupBox(Caption(spec), parent);
+QWidget* CreateFrame(const ControlRow& row, QWidget* parent) {
+    auto* frame = new QGroupBox(Caption(row), parent);
     frame->setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; }"));
     return frame;
 }
 
-QWidget* CreateLabel(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(Caption(spec), parent);
-    label->setAlignment(Alignment(spec.align) | Qt::AlignTop);
+QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
+    auto* label = new QLabel(Caption(row), parent);
+    label->setAlignment(Alignment(row.align) | Qt::AlignTop);
     // Unit labels stay on one line; the column headings wrap at spaces.
-    label->setWordWrap(spec.font == layout::Font::Standard);
+    label->setWordWrap(row.font == layout::Font::Standard);
     return label;
 }
 
@@ -95,29 +94,29 @@ QFont MarkedFont() {
     return font;
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
+QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
         case Kind::Frame:
-            widget = CreateFrame(spec, parent);
+            widget = CreateFrame(row, parent);
             break;
         case Kind::Label:
-            widget = CreateLabel(spec, parent);
+            widget = CreateLabel(row, parent);
             break;
         case Kind::TextBox:
-            widget = CreateTextBox(spec, parent);
+            widget = CreateTextBox(row, parent);
             break;
         case Kind::Option:
-            widget = new OptionButton(Caption(spec), parent);
+            widget = new OptionButton(Caption(row), parent);
             break;
         case Kind::Button:
-            widget = new QPushButton(Caption(spec), parent);
+            widget = new QPushButton(Caption(row), parent);
             break;
     }
-    widget->setObjectName(ToQString(spec.name));
-    if (spec.font == layout::Font::Bold12) widget->setFont(MarkedFont());
-    widget->setGeometry(FitText(widget, PixelRect(spec)));
-    if (!spec.visible) widget->setVisible(false);
+    widget->setObjectName(ToQString(row.name));
+    if (row.font == layout::Font::Bold12) widget->setFont(MarkedFont());
+    widget->setGeometry(FitText(widget, PixelRect(row)));
+    if (!row.visible) widget->setVisible(false);
     return widget;
 }
 

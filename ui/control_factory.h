@@ -17,7 +17,7 @@ QFont MarkedFont();
 
 // Creates the control of a layout entry as a child of parent: object name, caption or start
 // text, geometry in pixels, font, alignment, typing limit and start visibility.
-QWidget* CreateControl(const layout::ControlSpec& spec, QWidget* parent);
+QWidget* CreateControl(const layout::ControlRow& row, QWidget* parent);
 
 constexpr int TwipsToPixels(int twips) {
     return (twips + layout::kTwipsPerPixel / 2) / layout::kTwipsPerPixel;

@@ -68,9 +68,9 @@ FormMorvani::FormMorvani(QWidget* parent) : QDialog(parent) {
 }
 
 void FormMorvani::BuildControls() {
-    for (const auto& spec : layout::kControls) {
-        QWidget* parent = spec.parent.empty() ? this : Find<QWidget>(this, spec.parent);
-        CreateControl(spec, parent);
+    for (const auto& row : layout::kControls) {
+        QWidget* parent = row.parent.empty() ? this : Find<QWidget>(this, row.parent);
+        CreateControl(row, parent);
     }
     GroupOptionButtons(this);
     for (std::string_view name : layout::kSelectedAtStart) {

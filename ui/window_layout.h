@@ -11,7 +11,7 @@ enum class Align { Left, Right, Center };
 
 // One control of the window. Positions are relative to the parent (the window when parent is
 // empty) and, like sizes, in twips: 15 twips make one device-independent pixel.
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     Kind kind;
     std::string_view parent;
@@ -36,7 +36,7 @@ using enum Align;
 // In creation order: a window-level box that lies over a frame comes after the frame, so it is
 // drawn in front of it. Option4's caption has a Latin "c" before the Cyrillic "м"; every "[°С]"
 // has a Cyrillic "С".
-inline constexpr std::array kControls = std::to_array<ControlSpec>({
+inline constexpr std::array kControls = std::to_array<ControlRow>({
     {"Frame1", Frame, "", "Т конденсации", 360, 960, 2775, 1935},
     {"Option1", Option, "Frame1", "СР", 120, 240, 975, 255},
     {"Option2", Option, "Frame1", "СС", 120, 600, 1095, 255},
