@@ -15,20 +15,30 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string WithoutBlanks(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        if (!IsBlank(c)) out.push_back(c);
-    }
-    return out;
-}
-
 int DigitValue(char c) {
     if (IsDigit(c)) return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return 99;
+}
+
+// Digits, hexadecimal digits (among them the exponent letters E and D), the radix prefixes '&H'
+// and '&O', signs and the point: every character a number can hold.
+bool CanBeInNumber(char c) {
+    return DigitValue(c) < 16 || c == '&' || c == 'H' || c == 'h' || c == 'O' || c == 'o' ||
+           c == '+' || c == '-' || c == '.';
+}
+
+// The text without its blanks, up to and including the first character no number can hold: the
+// leading number lies within it, and a long paste after the number is not copied.
+std::string LeadingTextWithoutBlanks(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (IsBlank(c)) continue;
+        out.push_back(c);
+        if (!CanBeInNumber(c)) break;
+    }
+    return out;
 }
 
 // '&H' / '&O' integers: a value that fits in 16 bits is a signed 16-bit integer ('&HFFFF' is
@@ -101,7 +111,7 @@ bool IsTooLarge(std::string_view mantissa, std::string_view exponent) {
 }  // namespace
 
 double ParseNumber(std::string_view text) {
-    const std::string s = WithoutBlanks(text);
+    const std::string s = LeadingTextWithoutBlanks(text);
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h') return ParseRadix(std::string_view(s).substr(2), 16);
         if (s[1] == 'O' || s[1] == 'o') return ParseRadix(std::string_view(s).substr(2), 8);
