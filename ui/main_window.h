@@ -2,23 +2,24 @@
 
 #include <QDialog>
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <map>
+#include <string_view>
 
 #include "calc_error.h"
-#include "controls.h"
-#include "form_state.h"
+#include "input_modes.h"
+#include "window.h"
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace dephlegmator {
 
-// The calculator's one window. It owns the controls and the window variables, runs the input-mode
-// handlers and the recalculate command, and lets the calculation reach its boxes by name.
+// The calculator's one window in Qt Widgets: it builds its controls from the layout table, lends
+// them to the window's behaviour (InputModes) and forwards clicks and keys to its handlers.
 // Being a dialog gives it the default button: Enter anywhere runs Command1.
-class FormMorvani : public QDialog, public Controls {
+class FormMorvani : public QDialog, public Window {
     Q_OBJECT
 
   public:
@@ -26,10 +27,11 @@ class FormMorvani : public QDialog, public Controls {
 
     explicit FormMorvani(QWidget* parent = nullptr);
 
-    // Replaces the message box that reports a failed calculation.
+    // Replaces the message box that reports a failed calculation; an empty report restores it.
     void setErrorReport(ErrorReport report);
 
-    const FormState& state() const { return state_; }
+    const FormState& state() const { return modes_.state(); }
+    std::int16_t enterStep() const { return modes_.enterStep(); }
 
     // Controls
     std::string text(Box box) const override;
@@ -37,55 +39,28 @@ class FormMorvani : public QDialog, public Controls {
     bool isSelected(Option option) const override;
     std::string decimalSeparator() const override;
 
+    // Window
+    void focus(std::string_view control) override;
+    void selectAll(std::string_view box) override;
+    void setVisible(std::string_view control, bool visible) override;
+    void setAccessibleName(std::string_view control, std::string_view name) override;
+    void reportError(const CalcError& error) override;
+
+    using QDialog::setAccessibleName;
+    using QDialog::setVisible;
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void BuildControls();
     void ConnectHandlers();
+    QWidget* control(std::string_view name) const;
+    QLineEdit* box(std::string_view name) const;
 
-    // Event handlers (input_modes.cpp).
-    void Form_Load();
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void Option4_Click();
-    void Option5_Click();
-    void Option6_Click();
-    void Option7_Click();
-    void Option8_Click();
-    void Command1_Click();
-
-    // Select the leading characters of a box without moving the focus.
-    void HighlightText1();
-    void HighlightText2();
-    void HighlightText3();
-    void HighlightText4();
-    void HighlightText5();
-    void HighlightText6();
-
-    void ApplyHeightDiameterSet();
-    void ApplyAreaSet();
-    void ShowGivenUnit(QLabel* unit);
-    void FocusHeightDiameterStep();
-    void FocusAreaStep();
-    void FocusAndHighlight(QLineEdit* box, void (FormMorvani::*highlight)());
-    void RunCalculation();
-
-    QLineEdit* box(Box box) const;
-
-    FormState state_;
+    InputModes modes_{*this};
     ErrorReport report_;
-
-    // The controls the handlers and the calculation address by name.
-    QLineEdit *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr,
-              *Text5 = nullptr, *Text6 = nullptr;
-    QLabel *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr,
-           *Label8 = nullptr, *Label9 = nullptr;
-    QRadioButton *Option1 = nullptr, *Option2 = nullptr, *Option3 = nullptr, *Option4 = nullptr,
-                 *Option5 = nullptr, *Option6 = nullptr, *Option7 = nullptr, *Option8 = nullptr;
-    QPushButton* Command1 = nullptr;
-    std::array<QLineEdit*, 13> boxes_{};  // indexed by Box
+    std::map<std::string_view, QWidget*, std::less<>> controls_;
 };
 
 }  // namespace dephlegmator

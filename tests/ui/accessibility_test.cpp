@@ -55,20 +55,6 @@ class AccessibilityTest : public QObject {
             QVERIFY2(name.endsWith(QString::fromUtf8(c.unit)), qPrintable(name));
         }
     }
-
-    void theGivenQuantityBoxIsNamedAfterTheSelectedQuantity() {
-        WindowUnderTest w;
-        QVERIFY(w.active());
-        const struct {
-            const char* option;
-            const char* unit;
-        } cases[] = {{"Option7", "Вт"}, {"Option8", "л/мин"}, {"Option6", "°С"}};
-        for (const auto& c : cases) {
-            w.click(QString::fromLatin1(c.option));
-            const QString name = AccessibleName(w.box(QStringLiteral("Text6")));
-            QVERIFY2(name.endsWith(QString::fromUtf8(c.unit)), qPrintable(name));
-        }
-    }
 };
 
 QTEST_MAIN(AccessibilityTest)

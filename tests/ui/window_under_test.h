@@ -38,7 +38,7 @@ class WindowUnderTest {
 
     void click(const QString& name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
 
-    int enterStep() const { return window.state().EnterStep; }
+    int enterStep() const { return window.enterStep(); }
 
     FormMorvani window;
     std::vector<CalcError::Kind> errors;

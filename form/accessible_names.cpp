@@ -1,17 +1,16 @@
 #include "accessible_names.h"
 
-#include <QWidget>
 #include <array>
 
 namespace dephlegmator {
 namespace {
 
-struct AccessibleName {
-    const char* control;
-    const char* name;
+struct Name {
+    std::string_view control;
+    std::string_view name;
 };
 
-constexpr std::array kNames = std::to_array<AccessibleName>({
+constexpr std::array kNames = std::to_array<Name>({
     {"Text1", "Температура конденсации, °С"},
     {"Text2", "Температура воды на входе, °С"},
     {"Text3", "Высота дефлегматора, см"},
@@ -35,30 +34,36 @@ constexpr std::array kNames = std::to_array<AccessibleName>({
     {"Command1", "Пересчет (Enter)"},
 });
 
-constexpr std::array kGivenQuantities = std::to_array<AccessibleName>({
-    {"Label7", "Заданная температура воды на выходе, °С"},
-    {"Label8", "Заданная тепловая нагрузка, Вт"},
-    {"Label9", "Заданный расход воды, л/мин"},
+struct GivenName {
+    Option given;
+    std::string_view name;
+};
+
+constexpr std::array kGivenNames = std::to_array<GivenName>({
+    {Option::Option6, "Заданная температура воды на выходе, °С"},
+    {Option::Option7, "Заданная тепловая нагрузка, Вт"},
+    {Option::Option8, "Заданный расход воды, л/мин"},
 });
 
 }  // namespace
 
-void NameControls(QWidget* window) {
-    for (const auto& [control, name] : kNames) {
-        if (auto* widget = window->findChild<QWidget*>(QString::fromUtf8(control))) {
-            widget->setAccessibleName(QString::fromUtf8(name));
-        }
-    }
-    if (auto* given = window->findChild<QWidget*>(QStringLiteral("Text6"))) {
-        given->setAccessibleName(GivenQuantityName(QStringLiteral("Label7")));
-    }
+void NameControls(Window& window) {
+    for (const auto& [control, name] : kNames) window.setAccessibleName(control, name);
+    window.setAccessibleName("Text6", GivenQuantityName(Option::Option6));
 }
 
-QString GivenQuantityName(const QString& unitLabel) {
-    for (const auto& [label, name] : kGivenQuantities) {
-        if (unitLabel == QLatin1String(label)) return QString::fromUtf8(name);
+std::string_view GivenQuantityName(Option given) {
+    for (const auto& [option, name] : kGivenNames) {
+        if (option == given) return name;
     }
-    return QString::fromUtf8(kGivenQuantities.front().name);
+    return kGivenNames.front().name;
+}
+
+std::string_view AccessibleName(std::string_view control) {
+    for (const auto& [named, name] : kNames) {
+        if (named == control) return name;
+    }
+    return {};
 }
 
 }  // namespace dephlegmator

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "controls.h"
+
 namespace dephlegmator::layout {
 
 enum class Kind { Frame, Label, TextBox, Option, Button };
@@ -27,7 +29,7 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidth = 9375;
 inline constexpr int kClientHeight = 8430;
 inline constexpr std::string_view kTitle = "Form1";
-inline constexpr std::string_view kNoResult = "___";
+using dephlegmator::kNoResult;
 
 using enum Kind;
 using enum Font;

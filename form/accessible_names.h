@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+
+#include "window.h"
+
+namespace dephlegmator {
+
+// Gives every box, option button and the push button a Russian accessible name that says what it
+// holds and in which unit, so that a screen reader can tell the many alike boxes apart.
+void NameControls(Window& window);
+
+// The accessible name of Text6 while it holds the given quantity `given` (Option6, 7 or 8).
+std::string_view GivenQuantityName(Option given);
+
+// The name NameControls gives `control`, or "" for a control that has none of its own.
+std::string_view AccessibleName(std::string_view control);
+
+}  // namespace dephlegmator

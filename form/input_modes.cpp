@@ -1,0 +1,102 @@
+#include "input_modes.h"
+
+#include "accessible_names.h"
+#include "calculate.h"
+#include "mode_tables.h"
+#include "number_text.h"
+
+namespace dephlegmator {
+namespace {
+
+using namespace modes;
+
+void Apply(Window& window, const std::array<Visibility, 6>& set) {
+    for (const auto& [control, shown] : set) window.setVisible(control, shown);
+}
+
+const EnterCycle& CycleFor(const Window& window) {
+    return window.isSelected(Option::Option5) ? kAreaCycle : kHeightDiameterCycle;
+}
+
+}  // namespace
+
+void InputModes::Form_Load() {
+    state_ = LoadedFormState();
+    EnterStep = 0;
+    NameControls(window_);
+    window_.setText(Box::Text1,
+                    FormatNumber(kPresetCondensationTemp[0], window_.decimalSeparator()));
+    window_.selectAll("Text1");
+}
+
+void InputModes::FocusAndSelect(std::string_view box) {
+    window_.focus(box);
+    window_.selectAll(box);
+}
+
+// Condensation-temperature presets: the text changes, the focus stays on the option button.
+void InputModes::SetPreset(double condensationTemp) {
+    window_.setText(Box::Text1, FormatNumber(condensationTemp, window_.decimalSeparator()));
+    EnterStep = kStepAfterPreset;
+}
+
+void InputModes::Option1_Click() {
+    SetPreset(kPresetCondensationTemp[0]);
+}
+void InputModes::Option2_Click() {
+    SetPreset(kPresetCondensationTemp[1]);
+}
+void InputModes::Option3_Click() {
+    FocusAndSelect("Text1");
+    EnterStep = kStepAfterPreset;
+}
+
+// Geometry modes: the hidden boxes keep their texts for when the mode is switched back.
+void InputModes::SelectGeometry(bool area) {
+    Apply(window_, area ? kAreaSet : kHeightDiameterSet);
+    FocusAndSelect(area ? "Text5" : "Text3");
+    EnterStep = kStepAfterGeometry;
+}
+
+void InputModes::Option4_Click() {
+    SelectGeometry(false);
+}
+void InputModes::Option5_Click() {
+    SelectGeometry(true);
+}
+
+// The quantity Text6 holds: its unit label and name, then the focus into Text6, whose text stays.
+void InputModes::SelectGivenQuantity(Option given) {
+    for (const auto& [option, unitLabel] : kGivenQuantities) {
+        window_.setVisible(unitLabel, option == given);
+    }
+    window_.setAccessibleName("Text6", GivenQuantityName(given));
+    FocusAndSelect("Text6");
+    EnterStep =
+        window_.isSelected(Option::Option5) ? kStepAfterGivenArea : kStepAfterGivenHeightDiameter;
+}
+
+void InputModes::Option6_Click() {
+    SelectGivenQuantity(Option::Option6);
+}
+void InputModes::Option7_Click() {
+    SelectGivenQuantity(Option::Option7);
+}
+void InputModes::Option8_Click() {
+    SelectGivenQuantity(Option::Option8);
+}
+
+void InputModes::Command1_Click() {
+    const EnterCycle& cycle = CycleFor(window_);
+    Apply(window_, cycle.visibility);
+    const std::string_view target = cycle.focusAtStep[static_cast<std::size_t>(EnterStep)];
+    if (!target.empty()) FocusAndSelect(target);
+    EnterStep = EnterStep < cycle.lastStep ? static_cast<std::int16_t>(EnterStep + 1) : 0;
+    try {
+        Calculate(state_, window_);
+    } catch (const CalcError& error) {
+        window_.reportError(error);
+    }
+}
+
+}  // namespace dephlegmator

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "form_state.h"
+#include "window.h"
+
+namespace dephlegmator {
+
+// The window's behaviour, whatever toolkit draws it: the load handler, the option handlers that
+// switch the input modes, and the recalculate command that walks the focus through the inputs
+// and recalculates. A front end forwards its events here; the handlers act through `Window`.
+//
+// An option handler runs after the toolkit has selected its button. Every focus move selects
+// the whole text of the box, so the user types the next value over the old one.
+class InputModes {
+  public:
+    explicit InputModes(Window& window) : window_(window) {}
+    InputModes(const InputModes&) = delete;
+    InputModes& operator=(const InputModes&) = delete;
+
+    // The window has been built: constants, control names, "78" in Text1 and selected.
+    void Form_Load();
+    void Option1_Click();  // preset 78 °C
+    void Option2_Click();  // preset 88 °C
+    void Option3_Click();  // another temperature: into Text1
+    void Option4_Click();  // height and diameter
+    void Option5_Click();  // surface area
+    void Option6_Click();  // outlet water temperature given
+    void Option7_Click();  // heat load given
+    void Option8_Click();  // water flow given
+    // Moves the focus to the next input of the Enter cycle, then recalculates. A failed
+    // calculation goes to Window::reportError; the focus move and the new step stay.
+    void Command1_Click();
+
+    const FormState& state() const { return state_; }
+    // Which input the next recalculate command focuses, 0 to 4.
+    std::int16_t enterStep() const { return EnterStep; }
+
+  private:
+    void FocusAndSelect(std::string_view box);
+    void SetPreset(double condensationTemp);
+    void SelectGeometry(bool area);
+    void SelectGivenQuantity(Option given);
+
+    Window& window_;
+    FormState state_;
+    std::int16_t EnterStep = 0;
+};
+
+// Which handler a click on a control runs (for an option button: after it has been selected).
+struct ClickHandler {
+    std::string_view control;
+    void (InputModes::*run)();
+};
+inline constexpr std::array<ClickHandler, 9> kClickHandlers{{
+    {"Option1", &InputModes::Option1_Click},
+    {"Option2", &InputModes::Option2_Click},
+    {"Option3", &InputModes::Option3_Click},
+    {"Option4", &InputModes::Option4_Click},
+    {"Option5", &InputModes::Option5_Click},
+    {"Option6", &InputModes::Option6_Click},
+    {"Option7", &InputModes::Option7_Click},
+    {"Option8", &InputModes::Option8_Click},
+    {"Command1", &InputModes::Command1_Click},
+}};
+
+}  // namespace dephlegmator

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "calc_error.h"
+#include "controls.h"
+
+namespace dephlegmator {
+
+// What the window's behaviour needs of a front end, beyond the boxes and options the calculation
+// reads and writes. Controls are addressed by their names from the layout table ("Text3",
+// "Label6", "Option5", ...); every name passed is one of the table's.
+class Window : public Controls {
+  public:
+    // Gives the control the keyboard focus.
+    virtual void focus(std::string_view control) = 0;
+    // Selects the whole text of a box, so that typing replaces it. Does not move the focus.
+    virtual void selectAll(std::string_view box) = 0;
+    virtual void setVisible(std::string_view control, bool visible) = 0;
+    // What a screen reader calls the control; UTF-8.
+    virtual void setAccessibleName(std::string_view control, std::string_view name) = 0;
+    // A calculation stopped; ErrorMessage() says what to show.
+    virtual void reportError(const CalcError& error) = 0;
+};
+
+// The control name of an option button the calculation reads.
+constexpr std::string_view OptionName(Option option) {
+    constexpr std::array<std::string_view, 5> kNames{"Option4", "Option5", "Option6", "Option7",
+                                                     "Option8"};
+    return kNames[static_cast<std::size_t>(option)];
+}
+
+}  // namespace dephlegmator

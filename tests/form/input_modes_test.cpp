@@ -1,0 +1,170 @@
+// The load handler, the option handlers and the Enter cycles, against a fake window.
+#include <set>
+#include <string>
+#include <vector>
+
+#include "form_driver.h"
+
+namespace dephlegmator {
+namespace {
+
+using testing::FormDriver;
+
+// Texts longer than the old fixed selections, so that a partial selection would show.
+void TypeLongTexts(testing::FakeWindow& window) {
+    window.boxes.set(Box::Text1, "78.35").set(Box::Text2, "15").set(Box::Text3, "100");
+    window.boxes.set(Box::Text4, "125").set(Box::Text5, "1500").set(Box::Text6, "40.125");
+}
+
+// After one event: where the focus is (its whole text selected) and the step that follows.
+struct Focus {
+    const char* box;
+    int step;
+};
+
+class InputModes : public ::testing::Test, public FormDriver {
+  protected:
+    InputModes() { TypeLongTexts(window); }
+
+    void ExpectFocus(const Focus& expected) {
+        EXPECT_EQ(window.focused, expected.box);
+        EXPECT_EQ(window.selected, expected.box);
+        EXPECT_EQ(modes.enterStep(), expected.step);
+    }
+
+    void Walk(const std::vector<Focus>& steps) {
+        for (const Focus& step : steps) {
+            SCOPED_TRACE(step.box);
+            Enter();
+            ExpectFocus(step);
+        }
+        EXPECT_TRUE(window.focusedWhileHidden.empty());
+    }
+
+    void ExpectShown(std::initializer_list<const char*> shown,
+                     std::initializer_list<const char*> hidden) {
+        for (const char* name : shown) EXPECT_TRUE(window.visible(name)) << name;
+        for (const char* name : hidden) EXPECT_FALSE(window.visible(name)) << name;
+    }
+};
+
+TEST(FormLoad, SetsTheConstantsAndSelectsThePreset) {
+    testing::FakeWindow window;
+    dephlegmator::InputModes modes(window);
+    modes.Form_Load();
+    EXPECT_EQ(modes.state().HeatTransferK, 680.0);
+    EXPECT_EQ(modes.state().SpecificHeatC, 3760.0);
+    EXPECT_EQ(modes.enterStep(), 0);
+    EXPECT_EQ(window.text(Box::Text1), "78");
+    EXPECT_EQ(window.selected, "Text1");
+    EXPECT_EQ(window.focused, "");  // the front end gives Text1 the focus when it shows itself
+
+    // 13 boxes, 8 option buttons and the push button, each with a name of its own.
+    std::set<std::string> names;
+    for (const auto& [control, name] : window.accessibleNames) {
+        EXPECT_FALSE(name.empty()) << control;
+        names.insert(name);
+    }
+    EXPECT_EQ(window.accessibleNames.size(), 22u);
+    EXPECT_EQ(names.size(), 22u);
+}
+
+TEST_F(InputModes, EnterWalksTheHeightDiameterCycle) {
+    Walk({{"Text2", 1}, {"Text3", 2}, {"Text4", 3}, {"Text6", 4}, {"Text1", 0}, {"Text2", 1}});
+}
+
+TEST_F(InputModes, EnterWalksTheAreaCycle) {
+    Click("Option5");
+    ExpectFocus({"Text5", 2});
+    Walk({{"Text6", 3}, {"Text1", 0}, {"Text2", 1}, {"Text5", 2}, {"Text6", 3}});
+}
+
+TEST_F(InputModes, EveryEnterRecalculates) {
+    window.boxes.set(Box::Text1, "78").set(Box::Text4, "5").set(Box::Text6, "40");
+    Enter();
+    EXPECT_EQ(window.text(Box::Text7), "5282");
+    EXPECT_EQ(window.text(Box::Text8), "3.37");
+    EXPECT_EQ(window.text(Box::Text10), "1571");
+    window.boxes.set(Box::Text3, "200");
+    Enter();
+    EXPECT_EQ(window.text(Box::Text10), "3142");
+    EXPECT_TRUE(window.errors.empty());
+}
+
+TEST(OptionHandlers, FocusTextAndNextStep) {
+    struct Case {
+        std::vector<const char*> clicks;
+        Focus focus;  // box "": the focus stays on the option button
+        const char* text1;
+    };
+    const Case cases[] = {
+        {{"Option2"}, {"", 0}, "88"},
+        {{"Option2", "Option1"}, {"", 0}, "78"},
+        {{"Option3"}, {"Text1", 0}, "78.35"},
+        {{"Option5"}, {"Text5", 2}, "78.35"},
+        {{"Option5", "Option4"}, {"Text3", 2}, "78.35"},
+        {{"Option7"}, {"Text6", 4}, "78.35"},
+        {{"Option5", "Option8"}, {"Text6", 3}, "78.35"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.clicks.back());
+        FormDriver form;
+        TypeLongTexts(form.window);
+        form.Enter();  // leaves step 1, which every handler replaces
+        form.window.focused.clear();
+        form.window.selected.clear();
+        for (const char* control : c.clicks) form.Click(control);
+        EXPECT_EQ(form.window.focused, c.focus.box);
+        if (*c.focus.box != '\0') {
+            EXPECT_EQ(form.window.selected, c.focus.box);
+        }
+        EXPECT_EQ(form.modes.enterStep(), c.focus.step);
+        EXPECT_EQ(form.window.text(Box::Text1), c.text1);
+    }
+}
+
+TEST_F(InputModes, GeometryModesSwapTheBoxesAndKeepTheirTexts) {
+    Click("Option5");
+    ExpectShown({"Text5", "Label6"}, {"Text3", "Text4", "Label4", "Label5"});
+    Click("Option4");
+    ExpectShown({"Text3", "Text4", "Label4", "Label5"}, {"Text5", "Label6"});
+    EXPECT_EQ(window.text(Box::Text3), "100");
+    EXPECT_EQ(window.text(Box::Text4), "125");
+    EXPECT_EQ(window.text(Box::Text5), "1500");
+    Enter();
+    ExpectFocus({"Text4", 3});
+}
+
+TEST_F(InputModes, GivenQuantityShowsItsUnitAndName) {
+    const struct {
+        const char* option;
+        const char* unit;
+        const char* name;
+    } cases[] = {
+        {"Option7", "Label8", "Заданная тепловая нагрузка, Вт"},
+        {"Option8", "Label9", "Заданный расход воды, л/мин"},
+        {"Option6", "Label7", "Заданная температура воды на выходе, °С"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.option);
+        Click(c.option);
+        for (const char* label : {"Label7", "Label8", "Label9"}) {
+            EXPECT_EQ(window.visible(label), std::string(label) == c.unit) << label;
+        }
+        EXPECT_EQ(window.accessibleNames["Text6"], c.name);
+        EXPECT_EQ(window.text(Box::Text6), "40.125");
+    }
+}
+
+TEST_F(InputModes, FailedCalculationIsReportedAfterTheFocusMoved) {
+    window.boxes.set(Box::Text1, "78").set(Box::Text3, "200").set(Box::Text4, "5");
+    window.boxes.set(Box::Text6, "15.000000000000002");  // ln(63 / 62.999…) is 0
+    Enter();
+    EXPECT_EQ(window.errors, std::vector{CalcError::Kind::DivisionByZero});
+    ExpectFocus({"Text2", 1});
+    EXPECT_EQ(window.text(Box::Text7), "___");
+    EXPECT_EQ(window.text(Box::Text10), "___");
+}
+
+}  // namespace
+}  // namespace dephlegmator
