@@ -24,9 +24,16 @@ struct Decimal {
 
 Decimal ToDecimal(double x) {
     char buffer[64];
+#ifdef __EMSCRIPTEN__
+    // Emscripten's libc++ has no to_chars for double. "%.*e" writes the same correctly rounded
+    // digits in the same d.ddde±xx form, and the module's C locale never changes its point.
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, x);
+    const std::string_view text(buffer, static_cast<std::size_t>(length));
+#else
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, x,
                                       std::chars_format::scientific, kSignificantDigits - 1);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+#endif
     Decimal d{text.front() == '-', {}, 0};
     const std::size_t e = text.find('e');
     for (const char c : text.substr(0, e)) {

@@ -125,8 +125,18 @@ double ParseNumber(std::string_view text) {
         number += p.exponent.front() == '+' ? p.exponent.substr(1) : p.exponent;
     }
     double value = 0;
+#ifdef __EMSCRIPTEN__
+    // Emscripten's libc++ has no from_chars for double. strtod rounds the same text to the same
+    // double, and the module's C locale never changes, so '.' stays its decimal point. Like
+    // from_chars, only a result of infinity or of 0 from non-zero digits is out of range; a
+    // subnormal result stands.
+    value = std::strtod(number.c_str(), nullptr);
+    const bool nonZero = p.mantissa.find_first_not_of("0.") != std::string_view::npos;
+    if (__builtin_isinf(value) || (value == 0 && nonZero)) {
+#else
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
+#endif
         if (IsTooLarge(p.mantissa, p.exponent)) throw CalcError(CalcError::Kind::Overflow);
         value = 0;
     }
