@@ -91,7 +91,8 @@ void InputModes::Command1_Click() {
     Apply(window_, cycle.visibility);
     const std::string_view target = cycle.focusAtStep[static_cast<std::size_t>(EnterStep)];
     if (!target.empty()) FocusAndSelect(target);
-    EnterStep = EnterStep < cycle.lastStep ? static_cast<std::int16_t>(EnterStep + 1) : 0;
+    EnterStep =
+        EnterStep < cycle.lastStep ? static_cast<std::int16_t>(EnterStep + 1) : std::int16_t{0};
     try {
         Calculate(state_, window_);
     } catch (const CalcError& error) {

@@ -11,7 +11,7 @@
 namespace dephlegmator::modes {
 
 // The condensation-temperature presets written into Text1 by Option1 and Option2, in °C.
-inline constexpr double kPresetCondensationTemp[] = {78, 88};
+inline constexpr std::array<double, 2> kPresetCondensationTemp{78, 88};
 
 struct Visibility {
     std::string_view control;

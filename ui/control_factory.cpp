@@ -70,7 +70,7 @@ QRect FitText(QWidget* widget, QRect rect) {
         } else {
             rect.setWidth(std::max(rect.width(), label->sizeHint().width()));
         }
-    } else if (qobject_cast<QPushButton*>(widget)) {
+    } else if (qobject_cast<QPushButton*>(widget) != nullptr) {
         const int grow = std::max(0, widget->sizeHint().width() - rect.width());
         rect.adjust(-grow / 2, 0, grow - grow / 2, 0);
     } else if (auto* option = qobject_cast<OptionButton*>(widget)) {

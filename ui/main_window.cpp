@@ -53,35 +53,35 @@ FormMorvani::FormMorvani(QWidget* parent) : QDialog(parent) {
 
 void FormMorvani::BuildControls() {
     for (const auto& row : layout::kControls) {
-        QWidget* parent = row.parent.empty() ? this : control(row.parent);
+        QWidget* parent = row.parent.empty() ? this : widget(row.parent);
         controls_.emplace(row.name, CreateControl(row, parent));
     }
     GroupOptionButtons(this);
     for (std::string_view name : layout::kSelectedAtStart) {
-        qobject_cast<QRadioButton*>(control(name))->setChecked(true);
+        qobject_cast<QRadioButton*>(widget(name))->setChecked(true);
     }
     for (std::size_t i = 1; i < layout::kTabOrder.size(); ++i) {
-        setTabOrder(control(layout::kTabOrder[i - 1]), control(layout::kTabOrder[i]));
+        setTabOrder(widget(layout::kTabOrder[i - 1]), widget(layout::kTabOrder[i]));
     }
-    qobject_cast<QPushButton*>(control("Command1"))->setDefault(true);
+    qobject_cast<QPushButton*>(widget("Command1"))->setDefault(true);
 }
 
 void FormMorvani::ConnectHandlers() {
     for (const auto& [name, run] : kClickHandlers) {
-        auto* button = qobject_cast<QAbstractButton*>(control(name));
+        auto* button = qobject_cast<QAbstractButton*>(widget(name));
         connect(button, &QAbstractButton::clicked, this, [this, run = run] { (modes_.*run)(); });
     }
 }
 
-QWidget* FormMorvani::control(std::string_view name) const {
+QWidget* FormMorvani::widget(std::string_view name) const {
     const auto found = controls_.find(name);
     if (found == controls_.end())
         qFatal("The window has no control %s", ToQString(name).toUtf8().constData());
     return found->second;
 }
 
-QLineEdit* FormMorvani::box(std::string_view name) const {
-    return qobject_cast<QLineEdit*>(control(name));
+QLineEdit* FormMorvani::lineEdit(std::string_view name) const {
+    return qobject_cast<QLineEdit*>(widget(name));
 }
 
 void FormMorvani::setErrorReport(ErrorReport report) {
@@ -95,20 +95,20 @@ void FormMorvani::setErrorReport(ErrorReport report) {
     }
 }
 
-std::string FormMorvani::text(Box which) const {
-    return box(BoxName(which))->text().toStdString();
+std::string FormMorvani::text(Box box) const {
+    return lineEdit(BoxName(box))->text().toStdString();
 }
 
 // A text wider than its box shows its beginning: the leading digits are the ones that say what
 // the number is.
-void FormMorvani::setText(Box which, const std::string& text) {
-    QLineEdit* target = box(BoxName(which));
+void FormMorvani::setText(Box box, const std::string& text) {
+    QLineEdit* target = lineEdit(BoxName(box));
     target->setText(QString::fromStdString(text));
     target->setCursorPosition(0);
 }
 
 bool FormMorvani::isSelected(Option option) const {
-    return qobject_cast<QAbstractButton*>(control(OptionName(option)))->isChecked();
+    return qobject_cast<QAbstractButton*>(widget(OptionName(option)))->isChecked();
 }
 
 // The regional settings: the default locale, which is the system locale unless set otherwise.
@@ -116,20 +116,20 @@ std::string FormMorvani::decimalSeparator() const {
     return QLocale().decimalPoint().toStdString();
 }
 
-void FormMorvani::focus(std::string_view name) {
-    control(name)->setFocus(Qt::OtherFocusReason);
+void FormMorvani::focus(std::string_view control) {
+    widget(control)->setFocus(Qt::OtherFocusReason);
 }
 
-void FormMorvani::selectAll(std::string_view name) {
-    box(name)->selectAll();
+void FormMorvani::selectAll(std::string_view box) {
+    lineEdit(box)->selectAll();
 }
 
-void FormMorvani::setVisible(std::string_view name, bool visible) {
-    control(name)->setVisible(visible);
+void FormMorvani::setVisible(std::string_view control, bool visible) {
+    widget(control)->setVisible(visible);
 }
 
-void FormMorvani::setAccessibleName(std::string_view name, std::string_view accessibleName) {
-    control(name)->setAccessibleName(ToQString(accessibleName));
+void FormMorvani::setAccessibleName(std::string_view control, std::string_view name) {
+    widget(control)->setAccessibleName(ToQString(name));
 }
 
 void FormMorvani::reportError(const CalcError& error) {

@@ -19,7 +19,7 @@ namespace dephlegmator {
 // The calculator's one window in Qt Widgets: it builds its controls from the layout table, lends
 // them to the window's behaviour (InputModes) and forwards clicks and keys to its handlers.
 // Being a dialog gives it the default button: Enter anywhere runs Command1.
-class FormMorvani : public QDialog, public Window {
+class FormMorvani final : public QDialog, public Window {
     Q_OBJECT
 
   public:
@@ -55,8 +55,8 @@ class FormMorvani : public QDialog, public Window {
   private:
     void BuildControls();
     void ConnectHandlers();
-    QWidget* control(std::string_view name) const;
-    QLineEdit* box(std::string_view name) const;
+    QWidget* widget(std::string_view name) const;
+    QLineEdit* lineEdit(std::string_view name) const;
 
     InputModes modes_{*this};
     ErrorReport report_;
