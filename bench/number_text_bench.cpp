@@ -1,9 +1,10 @@
 // The four numeric text rules, and ParseNumber on hostile texts.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <string>
 
-#include "form_state.h"
+#include "number_text.h"
 
 namespace dephlegmator {
 namespace {
@@ -15,7 +16,7 @@ void Parse(benchmark::State& bench, const std::string& text) {
         } catch (const CalcError&) {
         }
     }
-    bench.SetBytesProcessed(static_cast<std::int64_t>(bench.iterations() * text.size()));
+    bench.SetBytesProcessed(bench.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
 BENCHMARK_CAPTURE(Parse, whole, std::string("78"));

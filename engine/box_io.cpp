@@ -1,22 +1,23 @@
 #include "box_io.h"
 
-#include "form_state.h"
+#include <string>
+
+#include "number_text.h"
 
 namespace dephlegmator {
 
 double ReadInput(const Controls& controls, Box box) {
-    return ParseNumber(controls.text(box));
-}
-
-double ReadBack(const Controls& controls, Box box) {
-    const std::string text = controls.text(box);
+    std::string text = controls.text(box);
     const std::string separator = controls.decimalSeparator();
-    const auto at = separator.empty() ? std::string::npos : text.find(separator);
-    if (at == std::string::npos) return ParseNumber(text);
-    std::string asWritten(text, 0, at);
-    asWritten += '.';
-    asWritten.append(text, at + separator.size());
-    return ParseNumber(asWritten);
+    // Only the first separator can be the number's decimal point; ParseNumber ends the number at
+    // a second one as at a second '.'.
+    if (!separator.empty() && separator != ".") {
+        if (const auto at = text.find(separator); at != std::string::npos) {
+            text[at] = '.';
+            text.erase(at + 1, separator.size() - 1);
+        }
+    }
+    return ParseNumber(text);
 }
 
 void WriteNumber(Controls& controls, Box box, double value) {

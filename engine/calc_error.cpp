@@ -13,12 +13,17 @@ const char* Describe(CalcError::Kind kind) {
             return "invalid floating-point operation";
         case CalcError::Kind::InvalidArgument:
             return "invalid argument";
+        case CalcError::Kind::HeatLoadBeyondSurface:
+            return "heat load beyond what the surface can pass";
     }
     return "calculation error";
 }
 
 }  // namespace
 
-CalcError::CalcError(Kind kind) : std::runtime_error(Describe(kind)), kind_(kind) {}
+CalcError::CalcError(Kind kind, double maxHeatLoad)
+    : std::runtime_error(Describe(kind)),
+      kind_(kind),
+      maxHeatLoad_(kind == Kind::HeatLoadBeyondSurface ? maxHeatLoad : 0) {}
 
 }  // namespace dephlegmator

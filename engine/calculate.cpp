@@ -48,7 +48,7 @@ double SurfaceAreaM2(const Controls& controls, Geometry geometry) {
     if (geometry == Geometry::HeightDiameter) {
         const double height = ReadInput(controls, Box::Text3);
         const double diameter = ReadInput(controls, Box::Text4);
-        return (Checked(height) * 3.1415 / 100 * diameter / 100).value();
+        return (Checked(height) * kAreaFormulaPi / 100 * diameter / 100).value();
     }
     return (Checked(ReadInput(controls, Box::Text5)) / 10000).value();
 }

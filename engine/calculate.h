@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc_error.h"
 #include "controls.h"
 #include "form_state.h"
 

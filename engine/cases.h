@@ -16,7 +16,8 @@ bool CommonInputsPositive(const Controls& controls, Geometry geometry);
 bool OutletTempInputsValid(const Controls& controls, Geometry geometry);
 void OutletTempBody(FormState& state, Controls& controls);
 
-// Heat load given (Option7): Text6 holds it in W.
+// Heat load given (Option7): Text6 holds it in W. A load that no water flow carries through the
+// surface at these temperatures raises CalcError (HeatLoadBeyondSurface).
 bool HeatLoadInputsValid(const Controls& controls, Geometry geometry);
 void HeatLoadBody(FormState& state, Controls& controls);
 

@@ -1,25 +1,40 @@
 // The heat load is given: it fixes the mean temperature difference the surface needs, and the
-// outlet water temperature that gives that difference is found by fixed-point iteration.
+// outlet water temperature that gives that difference is the root of the log-mean relation.
+#include <cmath>
+
 #include "box_io.h"
 #include "cases.h"
 #include "checked.h"
+#include "number_text.h"
 
 namespace dephlegmator {
 namespace {
 
-// The iteration makes exactly this many passes; there is no convergence test.
-constexpr std::int16_t kPasses = 100;
+// Newton's method below settles within about 60 steps even when the two roots nearly meet; the
+// cap only guarantees an end.
+constexpr int kMaxNewtonSteps = 200;
 
-// Applies Tout ← Tc − (Tc − Tin) × exp((Tin − Tout) / LogMeanDT), the log-mean relation of a
-// condenser solved for its outlet temperature, starting from LogMeanDT itself.
-void IterateOutletTemperature(FormState& state, double tc, double tin) {
-    state.PrevWaterOutTemp = state.LogMeanDT;
-    for (state.IterCount = 1; state.IterCount <= kPasses; ++state.IterCount) {
-        const Checked exponent = (Checked(tin) - state.PrevWaterOutTemp) / state.LogMeanDT;
-        const Checked factor = Exp(exponent);
-        state.WaterOutTemp = (Checked(tc) - (Checked(tc) - tin) * factor).value();
-        state.PrevWaterOutTemp = state.WaterOutTemp;
+// The outlet temperature T in (Tin, Tc) with LogMeanDT = (T − Tin) / ln((Tc − Tin) / (Tc − T)),
+// that is T = Tc − D × exp((Tin − T) / L) with D = Tc − Tin, for 0 < L < D.
+//
+// In the warming u = T − Tin the relation reads g(u) = u + D × expm1(−u / L) = 0. g is convex
+// with g(0) = 0 (the inlet temperature solves it trivially) and g′(0) = 1 − D / L < 0, so its other
+// root u* lies in (0, D), and g(D) > 0. Newton's method from u = D therefore falls monotonically
+// onto u*; once rounding stops it from falling, u is as close as doubles get. Working in u with
+// expm1 keeps the small terms exact where u* is small (L just below D), which T − Tc + D × e would
+// lose to cancellation.
+double OutletTemperature(double tin, double d, double logMeanDT) {
+    Checked u = d;
+    for (int step = 0; step < kMaxNewtonSteps; ++step) {
+        const double decayMinusOne = std::expm1(-u.value() / logMeanDT);  // in [−1, 0]
+        const Checked g = u + Checked(d) * decayMinusOne;
+        const Checked slope = Checked(1) - Checked(d) * (1 + decayMinusOne) / logMeanDT;
+        if (!(g.value() > 0 && slope.value() > 0)) break;
+        const Checked next = u - g / slope;
+        if (!(next.value() < u.value())) break;
+        u = next;
     }
+    return (Checked(tin) + u).value();
 }
 
 }  // namespace
@@ -33,24 +48,31 @@ void HeatLoadBody(FormState& state, Controls& controls) {
     const double tin = ReadInput(controls, Box::Text2);
     const double heatLoad = ReadInput(controls, Box::Text6);
 
-    // The iteration works with the required difference as rounded to 2 decimals.
+    // The outlet temperature is found for the required difference as rounded to 2 decimals.
     const Checked requiredDT = Checked(heatLoad) / state.AreaM2 / state.HeatTransferK;
     state.LogMeanDT = RoundDecimals(requiredDT.value(), 2);
     WriteNumber(controls, Box::Text7, heatLoad);
 
-    IterateOutletTemperature(state, tc, tin);
+    if (state.LogMeanDT == 0) throw CalcError(CalcError::Kind::DivisionByZero);
+    // The mean difference can only approach Tc − Tin, as the water flow grows without bound.
+    const Checked span = Checked(tc) - tin;
+    if (!(span.value() > 0) || state.LogMeanDT >= span.value()) {
+        const Checked maxHeatLoad = Checked(state.HeatTransferK) * state.AreaM2 * span;
+        throw CalcError(CalcError::Kind::HeatLoadBeyondSurface, maxHeatLoad.value());
+    }
+    state.WaterOutTemp = OutletTemperature(tin, span.value(), state.LogMeanDT);
     WriteRounded(controls, Box::Text9, state.WaterOutTemp, 0);
 
     // Both flows carry the heat load as displayed; the external one warms by the unrounded rise.
-    const Checked flow = Checked(ReadBack(controls, Box::Text7)) * 60 / state.SpecificHeatC /
+    const Checked flow = Checked(ReadInput(controls, Box::Text7)) * 60 / state.SpecificHeatC /
                          (Checked(state.WaterOutTemp) - tin);
     WriteRounded(controls, Box::Text8, flow.value(), 2);
 
     const Checked autonomousFlow =
-        Checked(ReadBack(controls, Box::Text7)) * 60 / state.SpecificHeatC / 10;
+        Checked(ReadInput(controls, Box::Text7)) * 60 / state.SpecificHeatC / kAutonomousRiseK;
     WriteRounded(controls, Box::Text81, autonomousFlow.value(), 2);
 
-    WriteNumber(controls, Box::Text91, (Checked(tin) + 10).value());
+    WriteNumber(controls, Box::Text91, (Checked(tin) + kAutonomousRiseK).value());
 }
 
 }  // namespace dephlegmator

@@ -26,7 +26,7 @@ void OutletTempBody(FormState& state, Controls& controls) {
     WriteRounded(controls, Box::Text7, heatLoad.value(), 0);
 
     // The flow carries the heat load as displayed, in whole watts.
-    const double shownLoad = ReadBack(controls, Box::Text7);
+    const double shownLoad = ReadInput(controls, Box::Text7);
     const Checked flow = Checked(shownLoad) * 60 / state.SpecificHeatC / (Checked(tout) - tin);
     WriteRounded(controls, Box::Text8, flow.value(), 2);
 

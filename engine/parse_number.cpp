@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "form_state.h"
+#include "number_text.h"
 
 namespace dephlegmator {
 namespace {

@@ -8,9 +8,6 @@
 namespace dephlegmator {
 namespace {
 
-// Fixed warming of the cooling water in the autonomous column, K.
-constexpr double kAutonomousRise = 10;
-
 void ExternalCooling(FormState& state, Controls& controls, double tc, double tin, double flow) {
     const Checked exponent =
         -Checked(state.AreaM2) * state.HeatTransferK * 60 / flow / state.SpecificHeatC;
@@ -27,13 +24,13 @@ void ExternalCooling(FormState& state, Controls& controls, double tc, double tin
 }
 
 void AutonomousCooling(FormState& state, Controls& controls, double tc, double tin, double flow) {
-    const Checked ratio = (Checked(tc) - tin) / (Checked(tc) - tin - kAutonomousRise);
-    state.AutoLogMeanDT = (Checked(kAutonomousRise) / Ln(ratio)).value();
+    const Checked ratio = (Checked(tc) - tin) / (Checked(tc) - tin - kAutonomousRiseK);
+    state.AutoLogMeanDT = (Checked(kAutonomousRiseK) / Ln(ratio)).value();
 
     const Checked heatLoad = Checked(state.HeatTransferK) * state.AreaM2 * state.AutoLogMeanDT;
     WriteRounded(controls, Box::Text71, heatLoad.value(), 0);
     WriteNumber(controls, Box::Text81, flow);
-    WriteNumber(controls, Box::Text91, (Checked(tin) + kAutonomousRise).value());
+    WriteNumber(controls, Box::Text91, (Checked(tin) + kAutonomousRiseK).value());
 }
 
 }  // namespace

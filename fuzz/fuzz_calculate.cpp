@@ -9,11 +9,14 @@
 #include <cstdlib>
 #include <string>
 
+#include "array_controls.h"
+#include "box_io.h"
 #include "calculate.h"
-#include "fuzz_controls.h"
 
 namespace dephlegmator::fuzz {
 namespace {
+
+using testing::ArrayControls;
 
 constexpr Box kInputBoxes[] = {Box::Text1, Box::Text2, Box::Text3,
                                Box::Text4, Box::Text5, Box::Text6};
@@ -28,23 +31,21 @@ bool RoundsPastTheRange(const std::string& text, const std::string& separator) {
     return text == top || text == "-" + top;
 }
 
-// A result box read back with its separator taken as the decimal point.
-void CheckResult(const std::string& text, const std::string& separator) {
-    if (text == kInitialResult) return;
-    std::string asDot = text;
-    if (const auto at = asDot.find(separator); at != std::string::npos) {
-        asDot.replace(at, separator.size(), ".");
-    }
+// A result box read back as the calculation reads it.
+void CheckResult(const ArrayControls& controls, Box box) {
+    const std::string text = controls.text(box);
+    if (text == kNoResult) return;
     try {
-        if (!std::isfinite(ParseNumber(asDot))) std::abort();
+        if (!std::isfinite(ReadInput(controls, box))) std::abort();
     } catch (const CalcError& e) {
-        if (e.kind() != CalcError::Kind::Overflow || !RoundsPastTheRange(text, separator)) {
+        if (e.kind() != CalcError::Kind::Overflow ||
+            !RoundsPastTheRange(text, controls.decimalSeparator())) {
             std::abort();
         }
     }
 }
 
-void RunOnce(FuzzedDataProvider& input, FormState& state, FuzzControls& controls, bool first) {
+void RunOnce(FuzzedDataProvider& input, FormState& state, ArrayControls& controls, bool first) {
     const Option geometry = input.ConsumeBool() ? Option::Option4 : Option::Option5;
     const Option given =
         input.PickValueInArray({Option::Option6, Option::Option7, Option::Option8});
@@ -61,7 +62,7 @@ void RunOnce(FuzzedDataProvider& input, FormState& state, FuzzControls& controls
     } catch (...) {
         std::abort();
     }
-    for (Box box : kResultBoxes) CheckResult(controls.text(box), controls.decimalSeparator());
+    for (Box box : kResultBoxes) CheckResult(controls, box);
 }
 
 }  // namespace
@@ -70,10 +71,9 @@ void RunOnce(FuzzedDataProvider& input, FormState& state, FuzzControls& controls
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace dephlegmator;
     FuzzedDataProvider input(data, size);
-    fuzz::FuzzControls controls(input.ConsumeBool() ? "," : ".");
-    FormState state;
-    state.HeatTransferK = 680;
-    state.SpecificHeatC = 3760;
+    testing::ArrayControls controls;
+    controls.separator(input.ConsumeBool() ? "," : ".");
+    FormState state = LoadedFormState();
     const int runs = input.ConsumeIntegralInRange(1, fuzz::kMaxRuns);
     for (int run = 0; run < runs; ++run) fuzz::RunOnce(input, state, controls, run == 0);
     return 0;

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "form_state.h"
+#include "number_text.h"
 
 namespace {
 

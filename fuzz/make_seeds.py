@@ -59,9 +59,11 @@ CALCULATE_SEEDS = {
     "load_height": [("height", "load", boxes("78", "15", "60", "4", given="1000"))],
     "load_area": [("area", "load", boxes("78", "15", area="753.96", given="1000"))],
     "load_second": [("height", "load", boxes("88", "20", "80", "5", given="2000"))],
-    "load_slow": [("area", "load", boxes("78", "15", area="1000", given="4216"))],
-    "load_falls_away": [("height", "load", boxes("78", "15", "100", "5", given="1000"))],
-    "load_fixed_point": [("area", "load", boxes("78", "15", area="1000", given="1020"))],
+    "load_near_span": [("area", "load", boxes("78", "15", area="1000", given="4216"))],
+    "load_below_inlet": [("height", "load", boxes("78", "15", "100", "5", given="1000"))],
+    "load_equal_inlet": [("area", "load", boxes("78", "15", area="1000", given="1020"))],
+    "load_beyond_surface": [("area", "load", boxes("78", "15", area="1000", given="5000"))],
+    "load_equal_temps": [("area", "load", boxes("15", "15", area="1000", given="1000"))],
     "load_tiny": [("area", "load", boxes("78", "15", area="1000", given="0.3"))],
     "flow_height": [("height", "flow", boxes("78", "15", "30", "5", given="1"))],
     "flow_area": [("area", "flow", boxes("78", "15", area="500", given="1"))],
@@ -71,6 +73,7 @@ CALCULATE_SEEDS = {
     "flow_log_negative": [("area", "flow", boxes("20", "15", area="500", given="1"))],
     "flow_tc_below_tin": [("area", "flow", boxes("10", "15", area="500", given="1"))],
     "flow_fractional_inlet": [("area", "flow", boxes("78", "12.5", area="500", given="1"))],
+    "outlet_typed_comma": [("height", "outlet", boxes("78,5", "15", "100", "5", given="40,5"))],
     "area_overflow": [("height", "outlet", boxes("78", "15", "1E160", "1E148"))],
     "hex_and_blanks": [("area", "load", boxes("&H4E", " 1 5", area="&O1750", given="1 000"))],
     "modes_in_turn": [
@@ -80,7 +83,7 @@ CALCULATE_SEEDS = {
         ("area", "flow", {5: "0.5"}),
     ],
 }
-COMMA_SEEDS = {"outlet_height", "load_area", "flow_fractional_inlet", "outlet_huge_load",
+COMMA_SEEDS = {"outlet_height", "outlet_typed_comma", "load_area", "flow_fractional_inlet", "outlet_huge_load",
                "modes_in_turn"}
 
 

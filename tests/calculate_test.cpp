@@ -10,18 +10,17 @@
 namespace dephlegmator {
 namespace {
 
+using testing::ArrayControls;
 using testing::CalculateFails;
 using testing::ExpectUnchanged;
-using testing::FakeControls;
-using testing::LoadedState;
 using Kind = CalcError::Kind;
 
-FakeControls HeightDiameter(const char* tc, const char* tin, const char* height,
-                            const char* diameter, const char* given) {
+ArrayControls HeightDiameter(const char* tc, const char* tin, const char* height,
+                             const char* diameter, const char* given) {
     return testing::HeightDiameterInputs(Option::Option6, tc, tin, height, diameter, given);
 }
 
-FakeControls Area(const char* tc, const char* tin, const char* area, const char* given) {
+ArrayControls Area(const char* tc, const char* tin, const char* area, const char* given) {
     return testing::AreaInputs(Option::Option6, tc, tin, area, given);
 }
 
@@ -46,10 +45,10 @@ TEST(SurfaceArea, FromHeightAndDiameterOrTypedArea) {
     };
     for (const auto& k : cases) {
         for (Option given : {Option::Option6, Option::Option7, Option::Option8}) {
-            FakeControls c;
+            ArrayControls c;
             c.set(Box::Text3, k.height).set(Box::Text4, k.diameter).set(Box::Text5, k.area);
             c.select(k.geometry, given);
-            FormState state = LoadedState();
+            FormState state = LoadedFormState();
             Calculate(state, c);
             EXPECT_EQ(state.AreaM2, k.areaM2) << k.height << " " << k.diameter << " " << k.area;
             EXPECT_EQ(c.text(Box::Text10), k.text10);
@@ -58,9 +57,9 @@ TEST(SurfaceArea, FromHeightAndDiameterOrTypedArea) {
 }
 
 TEST(Calculate, RightAfterStartOnlyTheAreaIsShown) {
-    FakeControls c;
+    ArrayControls c;
     c.set(Box::Text1, "78");
-    FormState state = LoadedState();
+    FormState state = LoadedFormState();
     state.AreaM2 = 5;
     Calculate(state, c);
     EXPECT_EQ(state.AreaM2, 0);
@@ -69,15 +68,15 @@ TEST(Calculate, RightAfterStartOnlyTheAreaIsShown) {
 }
 
 TEST(Calculate, TheAreaParseCanOverflowBeforeTheInputTest) {
-    FakeControls c = HeightDiameter("78", "15", "1E400", "5", "40");
-    FormState state = LoadedState();
+    ArrayControls c = HeightDiameter("78", "15", "1E400", "5", "40");
+    FormState state = LoadedFormState();
     EXPECT_EQ(CalculateFails(state, c), Kind::Overflow);
     EXPECT_TRUE(c.writes().empty());
 }
 
 TEST(Calculate, TheAreaTimesTenThousandCanOverflowInTheFinalStep) {
-    FakeControls c = HeightDiameter("78", "15", "1E160", "1E148", "");
-    FormState state = LoadedState();
+    ArrayControls c = HeightDiameter("78", "15", "1E160", "1E148", "");
+    FormState state = LoadedFormState();
     EXPECT_EQ(CalculateFails(state, c), Kind::Overflow);
     EXPECT_DOUBLE_EQ(state.AreaM2, 3.1415e304);
     EXPECT_EQ(c.text(Box::Text10), "___");
@@ -85,7 +84,7 @@ TEST(Calculate, TheAreaTimesTenThousandCanOverflowInTheFinalStep) {
 
 struct OutletExample {
     const char* name;
-    FakeControls controls;
+    ArrayControls controls;
     double logMeanDT;
     const char* text7;
     const char* text8;
@@ -104,16 +103,16 @@ TEST(OutletTemperatureGiven, WorkedExamples) {
          "3.37", "40", "1571"},
         {"trailing zero echoed as read", HeightDiameter("78", "15", "100", "5", "40.50"), 0, "5250",
          "3.29", "40.5", "1571"},
-        {"comma ends an input number", HeightDiameter("78", "15", "100", "5", "40,5"), 0, "5282",
-         "3.37", "40", "1571"},
+        {"comma ends an input number under the point",
+         HeightDiameter("78", "15", "100", "5", "40,5"), 0, "5282", "3.37", "40", "1571"},
         {"just above the limit of r = 1",
          HeightDiameter("78", "15", "100", "5", "15.00000000000001"), 0, "5127",
          "7.67618194465709E+15", "15", "1571"},
     };
     for (auto example : examples) {
         SCOPED_TRACE(example.name);
-        FormState state = LoadedState();
-        FakeControls& c = example.controls;
+        FormState state = LoadedFormState();
+        ArrayControls& c = example.controls;
         Calculate(state, c);
         if (example.logMeanDT != 0) {
             EXPECT_DOUBLE_EQ(state.LogMeanDT, example.logMeanDT);
@@ -127,31 +126,44 @@ TEST(OutletTemperatureGiven, WorkedExamples) {
 }
 
 TEST(OutletTemperatureGiven, WorkedExampleValuesAreExact) {
-    FakeControls c = HeightDiameter("78", "15", "100", "5", "40");
-    FormState state = LoadedState();
+    ArrayControls c = HeightDiameter("78", "15", "100", "5", "40");
+    FormState state = LoadedFormState();
     Calculate(state, c);
     EXPECT_EQ(state.AreaM2, 0.15707500000000002);
     EXPECT_EQ(state.LogMeanDT, 49.45123307323883);
     EXPECT_EQ(c.writes(), (std::vector<Box>{Box::Text7, Box::Text8, Box::Text9, Box::Text10}));
 }
 
-TEST(OutletTemperatureGiven, CommaSeparatorInTheResults) {
-    FakeControls c = HeightDiameter("78", "15", "100", "5", "40.5");
-    c.separator(",");
-    FormState state = LoadedState();
-    Calculate(state, c);
-    EXPECT_EQ(c.text(Box::Text7), "5250");
-    EXPECT_EQ(c.text(Box::Text8), "3,29");
-    EXPECT_EQ(c.text(Box::Text9), "40,5");
+TEST(OutletTemperatureGiven, InputsAndResultsUnderAComma) {
+    struct Case {
+        const char* tc;
+        const char* tout;
+        const char* text7;
+        const char* text8;
+    };
+    // The regional separator is the decimal point of what the user types, and '.' still is one.
+    const Case cases[] = {{"78,5", "40,5", "5305", "3,32"},
+                          {"78", "40.5", "5250", "3,29"},
+                          {"78", "40,5", "5250", "3,29"}};
+    for (const auto& k : cases) {
+        SCOPED_TRACE(std::string(k.tc) + " / " + k.tout);
+        ArrayControls c = HeightDiameter(k.tc, "15", "100", "5", k.tout);
+        c.separator(",");
+        FormState state = LoadedFormState();
+        Calculate(state, c);
+        EXPECT_EQ(c.text(Box::Text7), k.text7);
+        EXPECT_EQ(c.text(Box::Text8), k.text8);
+        EXPECT_EQ(c.text(Box::Text9), "40,5");
+    }
 }
 
 TEST(OutletTemperatureGiven, ResultsReadBackAsDisplayedUnderAComma) {
     // The heat load 8.55673576237286E+20 is shown as '8,55673576237286E+20'; the flow must come
     // from that value, not from the '8' before the comma.
     for (const char* separator : {".", ","}) {
-        FakeControls c = HeightDiameter("78", "15", "9E9", "9E9", "40");
+        ArrayControls c = HeightDiameter("78", "15", "9E9", "9E9", "40");
         c.separator(separator);
-        FormState state = LoadedState();
+        FormState state = LoadedFormState();
         Calculate(state, c);
         const std::string sep = separator;
         EXPECT_EQ(c.text(Box::Text7), "8" + sep + "55673576237286E+20");
@@ -170,9 +182,9 @@ TEST(OutletTemperatureGiven, InputTestFailuresWriteNothingButTheArea) {
                           {"-5", "15", "40"}, {"78", "15", "90"}, {"78", "abc", "40"}};
     for (const auto& k : cases) {
         for (bool area : {false, true}) {
-            FakeControls c = area ? Area(k.tc, k.tin, "1500", k.tout)
-                                  : HeightDiameter(k.tc, k.tin, "100", "5", k.tout);
-            FormState state = LoadedState();
+            ArrayControls c = area ? Area(k.tc, k.tin, "1500", k.tout)
+                                   : HeightDiameter(k.tc, k.tin, "100", "5", k.tout);
+            FormState state = LoadedFormState();
             Calculate(state, c);
             ExpectUnchanged(
                 c, {Box::Text7, Box::Text8, Box::Text9, Box::Text71, Box::Text81, Box::Text91});
@@ -184,7 +196,7 @@ TEST(OutletTemperatureGiven, InputTestFailuresWriteNothingButTheArea) {
 TEST(OutletTemperatureGiven, ErrorsStopAtTheFailingFormula) {
     struct Case {
         const char* name;
-        FakeControls controls;
+        ArrayControls controls;
         Kind kind;
         std::vector<Box> written;
     };
@@ -205,7 +217,7 @@ TEST(OutletTemperatureGiven, ErrorsStopAtTheFailingFormula) {
     };
     for (auto& k : cases) {
         SCOPED_TRACE(k.name);
-        FormState state = LoadedState();
+        FormState state = LoadedFormState();
         EXPECT_EQ(CalculateFails(state, k.controls), k.kind);
         EXPECT_EQ(k.controls.writes(), k.written);
         EXPECT_EQ(k.controls.text(Box::Text10), "___");
@@ -213,8 +225,8 @@ TEST(OutletTemperatureGiven, ErrorsStopAtTheFailingFormula) {
 }
 
 TEST(OutletTemperatureGiven, AnErrorKeepsTheAreaAlreadyAssigned) {
-    FakeControls c = HeightDiameter("78", "15", "100", "5", "15.000000000000002");
-    FormState state = LoadedState();
+    ArrayControls c = HeightDiameter("78", "15", "100", "5", "15.000000000000002");
+    FormState state = LoadedFormState();
     state.LogMeanDT = 7;
     EXPECT_EQ(CalculateFails(state, c), Kind::DivisionByZero);
     EXPECT_EQ(state.AreaM2, 0.15707500000000002);

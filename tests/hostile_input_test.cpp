@@ -3,17 +3,16 @@
 #include <optional>
 #include <string>
 
+#include "array_controls.h"
 #include "calculate.h"
-#include "fake_controls.h"
-#include "form_state.h"
+#include "number_text.h"
 
 // Texts no one types but anyone can paste: huge lengths, huge exponents, control bytes and
 // broken UTF-8. Each must read as a number, as 0, or raise CalcError (overflow), and quickly.
 namespace dephlegmator {
 namespace {
 
-using testing::FakeControls;
-using testing::LoadedState;
+using testing::ArrayControls;
 
 constexpr std::size_t kMegabyte = 1 << 20;
 
@@ -166,10 +165,10 @@ TEST(HostileInput, CalculateReadsPastedTextsInTheGivenBox) {
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);
-        FakeControls c;
+        ArrayControls c;
         c.set(Box::Text1, "78").set(Box::Text2, "15").set(Box::Text3, "100").set(Box::Text4, "5");
         c.set(Box::Text6, k.text6).select(Option::Option4, Option::Option6);
-        FormState state = LoadedState();
+        FormState state = LoadedFormState();
         if (k.text7 == nullptr) {
             EXPECT_THROW(Calculate(state, c), CalcError);
             EXPECT_EQ(c.text(Box::Text10), "___");

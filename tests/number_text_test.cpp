@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "form_state.h"
+#include "number_text.h"
 
 namespace dephlegmator {
 namespace {
