@@ -1,0 +1,50 @@
+// Starts the calculator: loads the module, runs the load handler, and forwards the page's events
+// to the window's handlers. The loader (calculator.js) runs before this module.
+import { decimalSeparator, pageWindow } from './page_window.js';
+
+const dialog = document.getElementById('ErrorDialog');
+
+function closeError() {
+  if (dialog.open) dialog.close();
+}
+
+function wireEvents(calculator) {
+  // Enter anywhere runs the recalculate command, as a window's default button does; while the
+  // message is shown, Enter closes it instead.
+  document.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter' || event.isComposing || event.altKey || event.ctrlKey) return;
+    event.preventDefault();
+    if (dialog.open) closeError();
+    else calculator.command1Click();
+  });
+  document.getElementById('Command1').addEventListener('click', () => calculator.command1Click());
+
+  // A change of selection, by mouse, Space or arrow keys, runs the button's handler after the
+  // browser has selected it.
+  for (const option of document.querySelectorAll('input[type="radio"]')) {
+    option.addEventListener('change', () => calculator.optionClick(option.id));
+  }
+
+  document.getElementById('ErrorOk').addEventListener('click', closeError);
+  // A click on the shaded page around the message closes it too.
+  dialog.addEventListener('click', (event) => {
+    if (event.target === dialog) closeError();
+  });
+}
+
+async function start() {
+  const module = await globalThis.createCalculator();
+  const calculator = new module.Calculator(pageWindow, decimalSeparator());
+  calculator.formLoad();
+  wireEvents(calculator);
+  document.getElementById('Text1').focus();
+  await document.fonts.ready;
+  performance.mark('calculator-ready');
+  document.documentElement.dataset.ready = 'true';
+
+  if ('serviceWorker' in navigator) {
+    navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+}
+
+start();

@@ -1,0 +1,179 @@
+// Prints what the engine shows for a large fixed set of forms, and how it reads and writes a large
+// fixed set of numbers. The native and the WebAssembly builds must print the same text: the
+// number texts exactly, the calculations as the rounded texts of their result boxes.
+#include <cinttypes>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "array_controls.h"
+#include "calculate.h"
+#include "error_messages.h"
+#include "number_text.h"
+
+namespace {
+
+using dephlegmator::Box;
+using dephlegmator::CalcError;
+using dephlegmator::Option;
+using dephlegmator::testing::ArrayControls;
+
+// SplitMix64: the same sequence on every platform, unlike the standard distributions.
+class Sequence {
+  public:
+    std::uint64_t next() {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15u);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+        return z ^ (z >> 31);
+    }
+    std::size_t below(std::size_t n) { return static_cast<std::size_t>(next() % n); }
+
+  private:
+    std::uint64_t state_ = 11;
+};
+
+std::uint64_t Power10(int n) {
+    std::uint64_t p = 1;
+    while (n-- > 0) p *= 10;
+    return p;
+}
+
+// A value from lo to hi with up to `decimals` decimals, as typed.
+std::string Value(Sequence& s, std::uint64_t lo, std::uint64_t hi, int decimals) {
+    std::string text = std::to_string(lo + s.next() % (hi - lo + 1));
+    if (decimals > 0 && s.below(2) == 0) {
+        const std::string fraction = std::to_string(s.next() % Power10(decimals));
+        text +=
+            '.' + std::string(static_cast<std::size_t>(decimals) - fraction.size(), '0') + fraction;
+    }
+    return text;
+}
+
+// A box's text: mostly a value in the box's usual range, sometimes one of the awkward texts
+// users type.
+std::string BoxText(Sequence& s, std::uint64_t lo, std::uint64_t hi, int decimals) {
+    static const std::vector<std::string> kAwkward = {
+        "",    "0",     "-5",    "1E3", "2D1",   "3,5",   "&H10", "1e-400", "1E309",
+        "abc", " 4 0 ", "0.001", ".5",  "99999", "1.2.3", "-0",   "&O17",   "7e"};
+    if (s.below(10) == 0) return kAwkward[s.below(kAwkward.size())];
+    return Value(s, lo, hi, decimals);
+}
+
+// The bits of a double in hexadecimal: printf's %a writes subnormals differently in each C
+// library.
+std::string Bits(double x) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    char text[17];
+    std::snprintf(text, sizeof text, "%016" PRIx64, bits);
+    return text;
+}
+
+const char* KindName(CalcError::Kind kind) {
+    switch (kind) {
+        case CalcError::Kind::Overflow:
+            return "overflow";
+        case CalcError::Kind::DivisionByZero:
+            return "division-by-zero";
+        case CalcError::Kind::InvalidOperation:
+            return "invalid-operation";
+        case CalcError::Kind::InvalidArgument:
+            return "invalid-argument";
+        case CalcError::Kind::HeatLoadBeyondSurface:
+            return "heat-load-beyond-surface";
+    }
+    return "?";
+}
+
+// One line per form: the texts of all boxes, Text1 to Text10 in Box order, after the calculation,
+// and "ok" or the error with its message.
+void PrintForms(Sequence& s, int count) {
+    constexpr Option kGiven[] = {Option::Option6, Option::Option7, Option::Option8};
+    for (int i = 0; i < count; ++i) {
+        ArrayControls c;
+        const bool area = s.below(2) == 0;
+        const Option given = kGiven[s.below(3)];
+        c.select(area ? Option::Option5 : Option::Option4, given);
+        if (s.below(4) == 0) c.separator(",");
+        c.set(Box::Text1, s.below(3) == 0 ? "78" : BoxText(s, 40, 110, 2));
+        c.set(Box::Text2, BoxText(s, 1, 40, 0));
+        c.set(Box::Text3, BoxText(s, 10, 300, 0));
+        c.set(Box::Text4, BoxText(s, 1, 60, 0));
+        c.set(Box::Text5, BoxText(s, 100, 9999, 0));
+        if (given == Option::Option6) c.set(Box::Text6, BoxText(s, 10, 100, 2));
+        if (given == Option::Option7) c.set(Box::Text6, BoxText(s, 50, 30000, 1));
+        if (given == Option::Option8) c.set(Box::Text6, BoxText(s, 0, 30, 3));
+
+        dephlegmator::FormState state = dephlegmator::LoadedFormState();
+        std::string outcome = "ok";
+        try {
+            Calculate(state, c);
+        } catch (const CalcError& e) {
+            outcome = std::string(KindName(e.kind())) + " " + dephlegmator::ErrorMessage(e, c);
+            for (char& ch : outcome) {
+                if (ch == '\n') ch = '|';
+            }
+        }
+        std::printf("form %d:", i);
+        for (std::size_t b = 0; b < dephlegmator::kBoxCount; ++b) {
+            std::printf(" [%s]", c.text(static_cast<Box>(b)).c_str());
+        }
+        std::printf(" %s\n", outcome.c_str());
+    }
+}
+
+// Doubles from random bit patterns over the whole finite range, then values near the rounding
+// edges of 15 significant digits.
+void PrintNumberTexts(Sequence& s, int count) {
+    for (int i = 0; i < count; ++i) {
+        double x = 0;
+        do {
+            const std::uint64_t bits = s.next();
+            std::memcpy(&x, &bits, sizeof x);
+        } while (x - x != 0);  // skips infinities and NaNs
+        const int decimals = static_cast<int>(s.below(5));
+        std::printf("format %s %s %s\n", Bits(x).c_str(),
+                    dephlegmator::FormatNumber(x, ".").c_str(),
+                    dephlegmator::FormatRounded(x, decimals, ",").c_str());
+    }
+    for (int i = 0; i < count; ++i) {
+        const double x =
+            static_cast<double>(s.next() % 2000000000000000u) / 1e15 + 0.0000000000000005;
+        std::printf("format %s %s\n", Bits(x).c_str(), dephlegmator::FormatNumber(x, ".").c_str());
+    }
+}
+
+// Decimal texts of up to 20 significant digits with exponents over the whole range and beyond.
+void PrintParsedNumbers(Sequence& s, int count) {
+    for (int i = 0; i < count; ++i) {
+        std::string text = s.below(4) == 0 ? "-" : "";
+        // One draw per statement: compilers evaluate function arguments in different orders.
+        const int digits = static_cast<int>(1 + s.below(18));
+        const int decimals = static_cast<int>(s.below(6));
+        text += Value(s, 0, Power10(digits) - 1, decimals);
+        if (s.below(2) == 0) {
+            text += s.below(2) == 0 ? "E" : "d";
+            text += s.below(2) == 0 ? "-" : "+";
+            text += std::to_string(s.below(340));
+        }
+        try {
+            std::printf("parse %s %s\n", text.c_str(),
+                        Bits(dephlegmator::ParseNumber(text)).c_str());
+        } catch (const CalcError& e) {
+            std::printf("parse %s %s\n", text.c_str(), KindName(e.kind()));
+        }
+    }
+}
+
+}  // namespace
+
+int main() {
+    Sequence s;
+    PrintForms(s, 20000);
+    PrintNumberTexts(s, 20000);
+    PrintParsedNumbers(s, 20000);
+    return 0;
+}

@@ -1,0 +1,59 @@
+// Headless Chromium and the site served from 127.0.0.1, for the browser tests and the
+// measurements.
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import puppeteer from 'puppeteer-core';
+import { serveSite } from '../tools/serve.mjs';
+
+const here = dirname(fileURLToPath(import.meta.url));
+export const siteDir = resolve(process.env.SITE_DIR ?? join(here, '../../build-web/site'));
+export const chromium = process.env.CHROMIUM ?? '/usr/bin/chromium';
+
+// Starts Chromium with a fresh profile. `lang` sets the browser's language: the environment's
+// LANG, which Chromium reads at start-up, and its --lang switch.
+export async function launchBrowser({ lang = 'en-US' } = {}) {
+  const profile = mkdtempSync(join(tmpdir(), 'dephlegmator-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: chromium,
+    headless: true,
+    userDataDir: profile,
+    env: { ...process.env, LANG: `${lang.replace('-', '_')}.UTF-8`, LANGUAGE: lang },
+    args: [
+      '--headless=new',
+      '--no-sandbox',
+      '--disable-gpu',
+      '--no-first-run',
+      '--disable-background-networking',
+      '--disable-component-update',
+      '--disable-sync',
+      '--disable-dev-shm-usage',
+      `--lang=${lang}`,
+    ],
+  });
+  const close = browser.close.bind(browser);
+  browser.close = async () => {
+    await close();
+    rmSync(profile, { recursive: true, force: true });
+  };
+  return browser;
+}
+
+// A new page whose language and Intl locale are `lang` before anything loads.
+export async function newPage(browser, { lang = 'en-US', width = 660, height = 600 } = {}) {
+  const page = await browser.newPage();
+  await page.setViewport({ width, height });
+  const session = await page.createCDPSession();
+  await session.send('Emulation.setLocaleOverride', { locale: lang });
+  await page.setExtraHTTPHeaders({ 'Accept-Language': lang });
+  page.cdp = session;
+  return page;
+}
+
+export async function openCalculator(page, url) {
+  await page.goto(url, { waitUntil: 'load' });
+  await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+}
+
+export { serveSite };

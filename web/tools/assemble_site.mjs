@@ -1,0 +1,69 @@
+// Puts the site together in one folder: the page with its generated controls, the style sheets,
+// the scripts, the module, the fonts, the icons and the manifest, and a service worker that knows
+// every file and a version drawn from their contents, so that any change replaces its cache.
+//
+// node assemble_site.mjs --page DIR --parts DIR --module calculator.js --icon icon.svg --out DIR
+import { createHash } from 'node:crypto';
+import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { basename, dirname, join } from 'node:path';
+import { parseArgs } from 'node:util';
+
+const { values: args } = parseArgs({
+  options: {
+    page: { type: 'string' },
+    parts: { type: 'string' },
+    module: { type: 'string' },
+    icon: { type: 'string' },
+    out: { type: 'string' },
+  },
+});
+
+const out = args.out;
+rmSync(out, { recursive: true, force: true });
+mkdirSync(join(out, 'fonts'), { recursive: true });
+
+const copy = (from, to) => copyFileSync(from, join(out, to));
+
+const template = readFileSync(join(args.page, 'index.html'), 'utf8');
+const controls = readFileSync(join(args.parts, 'controls.html'), 'utf8');
+if (!template.includes('<!-- controls -->')) throw new Error('index.html has no controls slot');
+writeFileSync(join(out, 'index.html'), template.replace('<!-- controls -->\n', controls));
+
+for (const file of ['style.css', 'main.js', 'page_window.js', 'manifest.webmanifest']) {
+  copy(join(args.page, file), file);
+}
+copy(join(args.parts, 'layout.css'), 'layout.css');
+copy(args.module, 'calculator.js');
+copy(join(dirname(args.module), basename(args.module, '.js') + '.wasm'), 'calculator.wasm');
+for (const file of readdirSync(args.parts).filter((f) => f.endsWith('.woff2'))) {
+  copy(join(args.parts, file), join('fonts', file));
+}
+for (const size of [192, 512]) copy(join(args.parts, `icon-${size}.png`), `icon-${size}.png`);
+copy(args.icon, 'icon.svg');
+
+// Every file but the worker itself, in a fixed order; the version hashes names and contents.
+const files = [];
+const walk = (dir) => {
+  for (const entry of readdirSync(join(out, dir), { withFileTypes: true })) {
+    const path = dir ? `${dir}/${entry.name}` : entry.name;
+    if (entry.isDirectory()) walk(path);
+    else files.push(path);
+  }
+};
+walk('');
+files.sort();
+const hash = createHash('sha256');
+for (const file of files) hash.update(file).update('\0').update(readFileSync(join(out, file)));
+const version = hash.digest('hex').slice(0, 16);
+
+const worker = readFileSync(join(args.page, 'sw.js'), 'utf8');
+if (!worker.includes("'@VERSION@'") || !worker.includes('[/* @FILES@ */]')) {
+  throw new Error('sw.js has no version or file list slot');
+}
+writeFileSync(
+  join(out, 'sw.js'),
+  worker
+    .replace("'@VERSION@'", JSON.stringify(version))
+    .replace('[/* @FILES@ */]', JSON.stringify(['./', ...files])),
+);
+console.log(`site ${version}: ${files.length + 1} files in ${out}`);
