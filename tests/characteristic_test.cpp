@@ -1,0 +1,85 @@
+// The control curve and the heater's surface agree with the window's own calculations.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calculate.h"
+#include "case_inputs.h"
+#include "characteristic.h"
+#include "number_text.h"
+
+namespace dephlegmator {
+namespace {
+
+Condenser ExampleCondenser() {  // 88 °C, 20 °C, 80 cm × 5 cm
+    return {88, 20, 80 * kAreaFormulaPi / 100 * 5 / 100, kHeatTransferKAtLoad,
+            kSpecificHeatCAtLoad};
+}
+
+TEST(Characteristic, CurveAtTheExampleFlows) {
+    const Condenser condenser = ExampleCondenser();
+    EXPECT_EQ(std::nearbyint(condenser.maxLoad()), 5811);
+    EXPECT_EQ(std::nearbyint(condenser.loadAtFlow(0.5)), 1991);
+    EXPECT_EQ(std::nearbyint(condenser.loadAtFlow(1)), 3171);
+    EXPECT_EQ(condenser.loadAtFlow(0), 0);
+    EXPECT_EQ(condenser.outletTempAtFlow(0), 88);
+    EXPECT_TRUE(std::isinf(condenser.flowForLoad(condenser.maxLoad())));
+}
+
+// The curve is the water-flow mode's own relation: at a flow it gives that mode's heat load
+// before rounding, HeatTransferK × AreaM2 × LogMeanDT. (Below about 0.2 l/min here the window's
+// outlet temperature comes within 1e-6 K of Tc and its log-mean difference loses digits to
+// cancellation; the curve does not.)
+TEST(Characteristic, CurveIsTheWaterFlowModesLoad) {
+    for (const char* flow : {"0.3", "1", "2.5", "10"}) {
+        SCOPED_TRACE(flow);
+        FormState state = LoadedFormState();
+        auto window = testing::HeightDiameterInputs(Option::Option8, "88", "20", "80", "5", flow);
+        Calculate(state, window);
+        const double windowLoad = state.HeatTransferK * state.AreaM2 * state.LogMeanDT;
+        const Condenser condenser{88, 20, state.AreaM2, state.HeatTransferK, state.SpecificHeatC};
+        EXPECT_NEAR(condenser.loadAtFlow(ParseNumber(flow)), windowLoad, windowLoad * 1e-9);
+    }
+}
+
+// The flow for a load inverts the curve to full precision, from a trickle to near the limit.
+TEST(Characteristic, FlowForLoadInvertsTheCurve) {
+    const Condenser condenser = ExampleCondenser();
+    for (const double share : {1e-6, 0.01, 0.3, 0.5, 0.9, 0.999, 0.999999}) {
+        SCOPED_TRACE(share);
+        const double load = share * condenser.maxLoad();
+        const double flow = condenser.flowForLoad(load);
+        EXPECT_NEAR(condenser.loadAtFlow(flow), load, load * 1e-12);
+    }
+}
+
+// The heat-load mode at full reflux: the flow the curve gives for the heater's power carries
+// that power, and agrees with the window's flow as displayed.
+TEST(Characteristic, FullRefluxFlowCarriesTheHeatLoadModesLoad) {
+    FormState state = LoadedFormState();
+    auto window = testing::HeightDiameterInputs(Option::Option7, "88", "20", "80", "5", "2000");
+    Calculate(state, window);
+    const Condenser condenser{88, 20, state.AreaM2, state.HeatTransferK, state.SpecificHeatC};
+    const double flow = condenser.flowForLoad(2000);
+    EXPECT_NEAR(condenser.loadAtFlow(flow), 2000, 1e-9);
+    EXPECT_EQ(FormatRounded(flow, 2, "."), window.text(Box::Text8));  // 0.5
+}
+
+// The area for a 10 K rise, typed into the area mode with the outlet at Tin + 10, gives back the
+// heater's power within the rounding of the area to whole cm².
+TEST(Characteristic, AreaAt10KGivesBackThePower) {
+    for (const double power : {500.0, 2000.0, 3550.0}) {
+        SCOPED_TRACE(power);
+        const double areaCm2 = AreaForLoad(power, 88, 20, 10, kHeatTransferKAtLoad) * 10000;
+        FormState state = LoadedFormState();
+        auto window = testing::AreaInputs(Option::Option6, "88", "20",
+                                          FormatRounded(areaCm2, 0, ".").c_str(), "30");
+        Calculate(state, window);
+        EXPECT_NEAR(ParseNumber(window.text(Box::Text7)), power, power / areaCm2 + 0.5);
+    }
+    EXPECT_TRUE(std::isnan(AreaForLoad(2000, 30, 20, 10, kHeatTransferKAtLoad)));
+    EXPECT_NEAR(MinimumAreaForLoad(2000, 88, 20, 680) * 10000, 432.5, 0.1);
+}
+
+}  // namespace
+}  // namespace dephlegmator
