@@ -12,14 +12,15 @@ export const siteDir = resolve(process.env.SITE_DIR ?? join(here, '../../build-w
 export const chromium = process.env.CHROMIUM ?? '/usr/bin/chromium';
 
 // Starts Chromium with a fresh profile. `lang` sets the browser's language: the environment's
-// LANG, which Chromium reads at start-up, and its --lang switch.
+// LANG and the --lang switch set its own language, and --accept-lang the languages pages see in
+// navigator.languages (headless Chromium takes those from neither of the first two).
 export async function launchBrowser({ lang = 'en-US' } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'dephlegmator-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: chromium,
     headless: true,
     userDataDir: profile,
-    env: { ...process.env, LANG: `${lang.replace('-', '_')}.UTF-8`, LANGUAGE: lang },
+    env: { ...process.env, LANG: `${lang.replace('-', '_')}.UTF-8`, LANGUAGE: lang.replace('-', '_') },
     args: [
       '--headless=new',
       '--no-sandbox',
@@ -30,6 +31,7 @@ export async function launchBrowser({ lang = 'en-US' } = {}) {
       '--disable-sync',
       '--disable-dev-shm-usage',
       `--lang=${lang}`,
+      `--accept-lang=${lang},${lang.split('-')[0]}`,
     ],
   });
   const close = browser.close.bind(browser);
@@ -46,7 +48,6 @@ export async function newPage(browser, { lang = 'en-US', width = 660, height = 6
   await page.setViewport({ width, height });
   const session = await page.createCDPSession();
   await session.send('Emulation.setLocaleOverride', { locale: lang });
-  await page.setExtraHTTPHeaders({ 'Accept-Language': lang });
   page.cdp = session;
   return page;
 }
@@ -57,3 +58,28 @@ export async function openCalculator(page, url) {
 }
 
 export { serveSite };
+
+// The focused control, its text and whether all of it is selected.
+export function focusState(page) {
+  return page.evaluate(() => {
+    const el = document.activeElement;
+    const isText = el instanceof HTMLInputElement && el.type === 'text';
+    return {
+      id: el.id,
+      value: isText ? el.value : undefined,
+      wholeSelected: isText ? el.selectionStart === 0 && el.selectionEnd === el.value.length : undefined,
+    };
+  });
+}
+
+export function values(page, ids) {
+  return page.evaluate((list) => list.map((id) => document.getElementById(id).value), ids);
+}
+
+// Types each text into the focused box and presses Enter after it.
+export async function typeAndEnter(page, texts) {
+  for (const text of texts) {
+    await page.keyboard.type(text);
+    await page.keyboard.press('Enter');
+  }
+}

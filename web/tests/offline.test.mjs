@@ -1,0 +1,85 @@
+// Once loaded, the calculator works with the server gone; a new version of the site replaces the
+// cached one.
+import assert from 'node:assert/strict';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { after, before, it } from 'node:test';
+import {
+  launchBrowser,
+  newPage,
+  openCalculator,
+  serveSite,
+  siteDir,
+  typeAndEnter,
+  values,
+} from './browser.mjs';
+
+let copy;
+let browser;
+let server;
+
+before(async () => {
+  // A copy, so that the test can publish a new version without touching the build.
+  copy = mkdtempSync(join(tmpdir(), 'dephlegmator-site-'));
+  cpSync(siteDir, copy, { recursive: true });
+  browser = await launchBrowser();
+});
+after(async () => {
+  await browser?.close();
+  await server?.close();
+  rmSync(copy, { recursive: true, force: true });
+});
+
+async function stopServer() {
+  server.closeAllConnections();
+  await server.close();
+  server = undefined;
+}
+
+const cacheNames = (page) => page.evaluate(() => caches.keys());
+
+it('reloads and calculates without the server, and takes a new version when it is back', async () => {
+  server = await serveSite(copy);
+  const { url } = server;
+  const port = Number(new URL(url).port);
+  const page = await newPage(browser);
+  await openCalculator(page, url);
+  await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (!navigator.serviceWorker.controller) {
+      await new Promise((resolve) =>
+        navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true }),
+      );
+    }
+  });
+  const [firstCache] = await cacheNames(page);
+  assert.match(firstCache, /^dephlegmator-/);
+
+  await stopServer();
+  await page.reload({ waitUntil: 'load' });
+  await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+  await typeAndEnter(page, ['78', '15', '100', '5', '40']);
+  assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text9', 'Text10']), [
+    '5282',
+    '3.37',
+    '40',
+    '1571',
+  ]);
+
+  // A new version: the worker's version changes, as a change to any file makes it.
+  const workerFile = join(copy, 'sw.js');
+  const worker = readFileSync(workerFile, 'utf8');
+  writeFileSync(workerFile, worker.replace(/const VERSION = "([0-9a-f]+)"/, 'const VERSION = "$1next"'));
+  server = await serveSite(copy, port);
+  await openCalculator(page, url);
+  await page.waitForFunction(
+    async (old) => {
+      const names = await caches.keys();
+      return names.length === 1 && names[0] !== old;
+    },
+    { polling: 100, timeout: 10000 },
+    firstCache,
+  );
+  assert.deepEqual(await cacheNames(page), [`${firstCache}next`]);
+});

@@ -1,0 +1,147 @@
+// The page as a whole: the decimal separator of the user's language, nothing clipped or
+// overlapping at desktop and phone widths, and nothing leaving 127.0.0.1: no request to another
+// host, no cookie, no storage, no breach of the content security policy.
+import assert from 'node:assert/strict';
+import { mkdirSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, describe, it } from 'node:test';
+import {
+  launchBrowser,
+  newPage,
+  openCalculator,
+  serveSite,
+  siteDir,
+  typeAndEnter,
+  values,
+} from './browser.mjs';
+
+const OVERVIEW = ['78', '15', '100', '5', '40'];
+const screenshots = process.env.SCREENSHOT_DIR ?? join(siteDir, '../screenshots');
+
+// Every visible control whose content is wider or taller than its box, and every pair of visible
+// controls whose boxes overlap by more than the pixel some neighbours share in the layout table
+// (a box lying over a frame is meant to).
+function layoutFaults() {
+  const visible = [...document.querySelectorAll('[data-control]')].filter(
+    (e) => e.getClientRects().length > 0,
+  );
+  const faults = [];
+  for (const e of [...visible, ...document.querySelectorAll('legend')]) {
+    if (e.scrollWidth > e.clientWidth + 0.5 || e.scrollHeight > e.clientHeight + 0.5) {
+      faults.push(`${e.dataset.control ?? e.textContent} is clipped`);
+    }
+  }
+  const controls = visible.filter((e) => e.localName !== 'fieldset');
+  for (let i = 0; i < controls.length; ++i) {
+    for (let j = i + 1; j < controls.length; ++j) {
+      const a = controls[i].getBoundingClientRect();
+      const b = controls[j].getBoundingClientRect();
+      const overlap = a.left < b.right - 1.5 && b.left < a.right - 1.5 &&
+        a.top < b.bottom - 1.5 && b.top < a.bottom - 1.5;
+      if (overlap) faults.push(`${controls[i].dataset.control} overlaps ${controls[j].dataset.control}`);
+    }
+  }
+  const form = document.getElementById('FormMorvani').getBoundingClientRect();
+  if (form.right > document.documentElement.clientWidth + 0.5) faults.push('the window is cut off');
+  return faults;
+}
+
+describe('the page', () => {
+  let server;
+  before(async () => {
+    server = await serveSite(siteDir);
+    mkdirSync(screenshots, { recursive: true });
+  });
+  after(() => server?.close());
+
+  it('writes numbers with the Russian decimal comma in a Russian browser', async () => {
+    const browser = await launchBrowser({ lang: 'ru-RU' });
+    try {
+      const page = await newPage(browser, { lang: 'ru-RU' });
+      await openCalculator(page, server.url);
+      assert.equal(await page.evaluate(() => navigator.language), 'ru-RU');
+      await typeAndEnter(page, OVERVIEW);
+      assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text9', 'Text10']), [
+        '5282',
+        '3,37',
+        '40',
+        '1571',
+      ]);
+    } finally {
+      await browser.close();
+    }
+  });
+
+  it('fits every caption and keeps to 127.0.0.1 at desktop and phone widths', async () => {
+    const browser = await launchBrowser();
+    try {
+      const page = await newPage(browser);
+      const requests = [];
+      page.on('request', (request) => requests.push(request.url()));
+      await page.evaluateOnNewDocument(() => {
+        globalThis.policyViolations = [];
+        document.addEventListener('securitypolicyviolation', (e) =>
+          globalThis.policyViolations.push(`${e.violatedDirective} ${e.blockedURI}`),
+        );
+      });
+
+      const sizes = [
+        { name: 'desktop', width: 1024, height: 700 },
+        { name: 'phone', width: 360, height: 740, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
+      ];
+      for (const { name, ...viewport } of sizes) {
+        await page.setViewport(viewport);
+        await openCalculator(page, server.url);
+        await typeAndEnter(page, OVERVIEW);
+        // Every mode's controls: area mode with the heat load given shows the other labels.
+        assert.deepEqual(await page.evaluate(layoutFaults), [], name);
+        await page.click('label[data-control="Option5"]');
+        await page.click('label[data-control="Option7"]');
+        assert.deepEqual(await page.evaluate(layoutFaults), [], `${name}, area mode`);
+        await page.click('label[data-control="Option4"]');
+        await page.click('label[data-control="Option6"]');
+        await page.focus('#Text1');
+        await page.screenshot({ path: join(screenshots, `web-${name}.png`) });
+      }
+      // On the phone the page is laid out at the window's width and scaled to the screen.
+      const phone = await page.evaluate(() => ({
+        scale: visualViewport.scale,
+        layoutWidth: document.documentElement.clientWidth,
+        scrollWidth: document.documentElement.scrollWidth,
+        inputModes: [...document.querySelectorAll('input[type="text"]')].every(
+          (e) => e.inputMode === 'decimal',
+        ),
+      }));
+      assert.ok(phone.scale < 0.6, `scale ${phone.scale}`);
+      assert.equal(phone.scrollWidth, phone.layoutWidth, 'no sideways scrolling');
+      assert.ok(phone.inputModes);
+
+      const foreign = requests.filter((url) => !url.startsWith(server.url));
+      assert.deepEqual(foreign, [], 'requests to other hosts');
+      const kept = await page.evaluate(async () => ({
+        cookies: document.cookie,
+        localStorage: localStorage.length,
+        sessionStorage: sessionStorage.length,
+        databases: (await indexedDB.databases()).length,
+        violations: globalThis.policyViolations,
+      }));
+      assert.deepEqual(kept, {
+        cookies: '',
+        localStorage: 0,
+        sessionStorage: 0,
+        databases: 0,
+        violations: [],
+      });
+      // The policy holds: a script put into the page by any means does not run.
+      const injected = await page.evaluate(() => {
+        const script = document.createElement('script');
+        script.textContent = 'globalThis.injected = true';
+        document.body.append(script);
+        return globalThis.injected === true;
+      });
+      assert.equal(injected, false);
+    } finally {
+      await browser.close();
+    }
+  });
+});

@@ -1,0 +1,176 @@
+// The window driven by keyboard and mouse as a user would: the start state, the Enter cycles, the
+// tab order, the option buttons, the overview request and a failed calculation.
+import assert from 'node:assert/strict';
+import { after, before, beforeEach, describe, it } from 'node:test';
+import {
+  focusState,
+  launchBrowser,
+  newPage,
+  openCalculator,
+  serveSite,
+  siteDir,
+  typeAndEnter,
+  values,
+} from './browser.mjs';
+
+const RESULTS = ['Text7', 'Text8', 'Text9', 'Text71', 'Text81', 'Text91', 'Text10'];
+
+describe('the calculator window', () => {
+  let server;
+  let browser;
+  let page;
+
+  before(async () => {
+    server = await serveSite(siteDir);
+    browser = await launchBrowser();
+  });
+  after(async () => {
+    await browser?.close();
+    await server?.close();
+  });
+  beforeEach(async () => {
+    await page?.close();
+    page = await newPage(browser);
+    await openCalculator(page, server.url);
+  });
+
+  it('starts with 78 selected in Text1 and the height-and-diameter, outlet-temperature mode', async () => {
+    const start = await page.evaluate(() => {
+      const shown = (id) => !document.querySelector(`[data-control="${id}"]`).hidden;
+      return {
+        title: document.title,
+        lang: document.documentElement.lang,
+        checked: [...document.querySelectorAll('input[type="radio"]:checked')].map((e) => e.id),
+        hidden: [...document.querySelectorAll('[data-control][hidden]')].map((e) => e.dataset.control),
+        shownBoxes: ['Text1', 'Text2', 'Text3', 'Text4', 'Text6'].filter(shown),
+        unnamed: [...document.querySelectorAll('input, button')]
+          .filter((e) => e.id !== 'ErrorOk' && !e.getAttribute('aria-label'))
+          .map((e) => e.id),
+        text6Name: document.getElementById('Text6').getAttribute('aria-label'),
+      };
+    });
+    assert.equal(start.title, 'Расчёт дефлегматора');
+    assert.equal(start.lang, 'ru');
+    assert.deepEqual(start.checked, ['Option1', 'Option4', 'Option6']);
+    assert.deepEqual(start.hidden.sort(), ['Label6', 'Label8', 'Label9', 'Text5']);
+    assert.deepEqual(start.shownBoxes, ['Text1', 'Text2', 'Text3', 'Text4', 'Text6']);
+    assert.deepEqual(start.unnamed, [], 'every box and button has an accessible name');
+    assert.match(start.text6Name, /выход/i);
+    assert.deepEqual(await focusState(page), { id: 'Text1', value: '78', wholeSelected: true });
+    assert.deepEqual(await values(page, RESULTS), Array(7).fill('___'));
+  });
+
+  it('answers the overview request and walks the height-and-diameter Enter cycle', async () => {
+    const visited = [];
+    for (const text of ['78', '15', '100', '5', '40']) {
+      await typeAndEnter(page, [text]);
+      visited.push(await focusState(page));
+    }
+    assert.deepEqual(
+      visited.map((f) => f.id),
+      ['Text2', 'Text3', 'Text4', 'Text6', 'Text1'],
+    );
+    assert.ok(visited.every((f) => f.wholeSelected), 'each box is selected whole on arrival');
+    assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text9', 'Text10']), [
+      '5282',
+      '3.37',
+      '40',
+      '1571',
+    ]);
+    // The next round starts again at Text2, with the text left there selected.
+    await page.keyboard.press('Enter');
+    assert.deepEqual(await focusState(page), { id: 'Text2', value: '15', wholeSelected: true });
+  });
+
+  it('walks the area Enter cycle after the area option is clicked', async () => {
+    await typeAndEnter(page, ['78', '15']);
+    await page.click('label[data-control="Option5"]');
+    assert.deepEqual(await focusState(page), { id: 'Text5', value: '', wholeSelected: true });
+    const hidden = await page.evaluate(() =>
+      ['Text3', 'Text4', 'Text5', 'Label6'].map(
+        (id) => document.querySelector(`[data-control="${id}"]`).hidden,
+      ),
+    );
+    assert.deepEqual(hidden, [true, true, false, false]);
+
+    const visited = [];
+    for (const text of ['1571', '40', '78', '15']) {
+      await typeAndEnter(page, [text]);
+      visited.push((await focusState(page)).id);
+    }
+    assert.deepEqual(visited, ['Text6', 'Text1', 'Text2', 'Text5']);
+    assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text10']), ['5283', '3.37', '1571']);
+  });
+
+  it('follows the desktop tab order and runs option handlers from the arrow keys', async () => {
+    const order = [];
+    for (let i = 0; i < 15; ++i) {
+      await page.keyboard.press('Tab');
+      order.push((await focusState(page)).id);
+    }
+    assert.deepEqual(order, [
+      'Command1', 'Text2', 'Text3', 'Text4', 'Text6', 'Option1', 'Option4', 'Option6',
+      'Text7', 'Text8', 'Text9', 'Text10', 'Text81', 'Text91', 'Text71',
+    ]);
+
+    // Down from the selected geometry button selects the area mode, whose handler takes the
+    // focus to Text5; Escape with no message open changes nothing.
+    await page.focus('#Option4');
+    await page.keyboard.press('ArrowDown');
+    assert.deepEqual(await focusState(page), { id: 'Text5', value: '', wholeSelected: true });
+    await page.keyboard.press('Escape');
+    assert.equal((await focusState(page)).id, 'Text5');
+
+    // An arrow from a preset selects the next one, which writes its temperature and leaves the
+    // focus on the button.
+    await page.focus('#Option1');
+    await page.keyboard.press('ArrowDown');
+    assert.equal((await focusState(page)).id, 'Option2');
+    assert.deepEqual(await values(page, ['Text1']), ['88']);
+  });
+
+  it('shows a failed calculation in the message box and keeps the results written before', async () => {
+    await typeAndEnter(page, ['78', '15', '100', '5']);
+    await page.click('label[data-control="Option7"]');
+    await page.keyboard.type('99999');
+    await page.click('#Command1');
+
+    const shown = await page.evaluate(() => ({
+      open: document.getElementById('ErrorDialog').open,
+      modal: document.getElementById('ErrorDialog').matches(':modal'),
+      title: document.getElementById('ErrorTitle').textContent,
+      message: document.getElementById('ErrorMessage').textContent,
+      focused: document.activeElement.id,
+    }));
+    assert.ok(shown.open && shown.modal);
+    assert.equal(shown.title, 'Ошибка');
+    assert.match(shown.message, /^Ошибка вычисления/);
+    assert.equal(shown.focused, 'ErrorOk');
+    // The heat load is written before the water flow fails; the rest keep their texts.
+    assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text10']), ['99999', '___', '1571']);
+
+    await page.keyboard.press('Escape');
+    assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), false);
+    assert.deepEqual(await focusState(page), { id: 'Text1', value: '78', wholeSelected: true });
+
+    // Enter runs the command again; Enter then closes the message, and so does a click on ОК.
+    await page.keyboard.press('Enter');
+    assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), true);
+    await page.keyboard.press('Enter');
+    assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), false);
+    await page.keyboard.press('Enter');
+    await page.click('#ErrorOk');
+    assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), false);
+  });
+
+  it('shows the beginning of a result too long for its box', async () => {
+    await typeAndEnter(page, ['1E300', '15', '100', '5', '1E299']);
+    const box = await page.$eval('#Text7', (e) => ({
+      value: e.value,
+      scrollLeft: e.scrollLeft,
+      overflows: e.scrollWidth > e.clientWidth,
+    }));
+    assert.ok(box.overflows, `a long text is expected in Text7, got ${box.value}`);
+    assert.equal(box.scrollLeft, 0);
+  });
+});
