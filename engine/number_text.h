@@ -17,7 +17,7 @@ namespace dephlegmator {
 //   - '&H' or '&O' (either case) introduces hexadecimal or octal digits, read up to the first
 //     character that is not one. A value that fits in 16 bits is a signed 16-bit integer, a
 //     longer one a signed 32-bit integer: '&H1F' → 31, '&HFFFF' → −1, '&O17' → 15.
-//   - Otherwise the longest prefix [+|−] digits [. digits] [E|e|D|d [+|−] digits]. '.' is the only
+//   - Otherwise the longest prefix [+|-] digits [. digits] [E|e|D|d [+|-] digits]. '.' is the only
 //     decimal separator; ',' and every other character end the number: '12,5' → 12, '1.2.3' →
 //     1.2, '.5' → 0.5, '2D2' → 200. An exponent letter without digits after it is not part of the
 //     number: '12E' → 12.
