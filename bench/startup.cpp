@@ -119,7 +119,8 @@ int Compare(int runs) {
                 platform ? platform : "(unset)", runs);
     std::printf("FormMorvani: %8.1f ms  %7ld KiB peak RSS\n", ft, fm);
     std::printf("bare dialog: %8.1f ms  %7ld KiB peak RSS\n", bt, bm);
-    std::printf("ratio:       %8.3f     %7.3f\n", ft / bt, static_cast<double>(fm) / bm);
+    std::printf("ratio:       %8.3f     %7.3f\n", ft / bt,
+                static_cast<double>(fm) / static_cast<double>(bm));
     return 0;
 }
 

@@ -90,8 +90,10 @@ double TickStep(double span) {
 
 std::vector<ChartTick> Ticks(double from, double to, double step, std::string_view separator) {
     std::vector<ChartTick> ticks;
-    for (double k = std::ceil(from / step); k * step <= to * (1 + 1e-12); ++k) {
-        const double value = k * step;
+    const auto first = static_cast<long>(std::ceil(from / step));
+    const auto last = static_cast<long>(std::floor(to / step * (1 + 1e-12)));
+    for (long k = first; k <= last; ++k) {
+        const double value = static_cast<double>(k) * step;
         ticks.push_back({value, FormatNumber(value, separator)});
     }
     return ticks;

@@ -31,6 +31,8 @@ TEST(ErrorMessages, SayWhatCouldNotBeComputedAndWhy) {
          "тепловая нагрузка слишком мала для такой поверхности"},
         {"condensation equals inlet", "Option8", "20", "20", "500", "1", Kind::InvalidOperation,
          "температура конденсации равна температуре воды на входе"},
+        {"flow too large to warm the water", "Option8", "78", "15", "1000", "1E17",
+         Kind::InvalidOperation, "вода не успевает нагреться"},
         {"water reaches condensation", "Option8", "78", "15", "10000", "0.25", Kind::DivisionByZero,
          "вода нагревается до температуры конденсации"},
         {"exactly 10 K to spare", "Option8", "25", "15", "500", "1", Kind::DivisionByZero,
