@@ -33,8 +33,13 @@ function wireEvents(calculator) {
 }
 
 async function start() {
-  const module = await globalThis.createCalculator();
-  const calculator = new module.Calculator(pageWindow, decimalSeparator());
+  // The language's number format takes a while to set up the first time. It is done while the
+  // module compiles, off this thread, once the download has been handed over to the compiler.
+  const loading = globalThis.createCalculator();
+  await new Promise((resolve) => setTimeout(resolve));
+  const separator = decimalSeparator();
+  const module = await loading;
+  const calculator = new module.Calculator(pageWindow, separator);
   calculator.formLoad();
   wireEvents(calculator);
   document.getElementById('Text1').focus();

@@ -1,5 +1,5 @@
-// Once loaded, the calculator works with the server gone; a new version of the site replaces the
-// cached one.
+// The calculator can be installed as an app; once loaded, it works with the server gone; a new
+// version of the site replaces the cached one.
 import assert from 'node:assert/strict';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -53,6 +53,9 @@ it('reloads and calculates without the server, and takes a new version when it i
       );
     }
   });
+  // Chromium finds nothing missing for installing it as an app: manifest, icons, worker.
+  const { installabilityErrors } = await page.cdp.send('Page.getInstallabilityErrors');
+  assert.deepEqual(installabilityErrors, []);
   const [firstCache] = await cacheNames(page);
   assert.match(firstCache, /^dephlegmator-/);
 

@@ -1,0 +1,142 @@
+// Measures the browser edition against its budgets: the transfer size of the site, the time from
+// navigation to ready against the same page without the engine, the time from Enter to the results
+// painted, and Calculate in WebAssembly. Run after the web build:
+//
+//   node bench/web/measure.mjs [runs]      (runs of each page load, 20 by default)
+import { execFileSync } from 'node:child_process';
+import { cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { gzipSync } from 'node:zlib';
+import { launchBrowser, serveSite, siteDir } from '../../web/tests/browser.mjs';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const buildDir = resolve(siteDir, '..');
+const runs = Number(process.argv[2] ?? 20);
+
+const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
+const percentile = (xs, p) => [...xs].sort((a, b) => a - b)[Math.ceil((p / 100) * xs.length) - 1];
+const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
+const ms = (t) => `${t.toFixed(1)} ms`;
+
+function files(dir, prefix = '') {
+  return readdirSync(join(dir, prefix), { withFileTypes: true }).flatMap((e) =>
+    e.isDirectory() ? files(dir, join(prefix, e.name)) : [join(prefix, e.name)],
+  );
+}
+
+function sizes() {
+  const rows = files(siteDir).map((file) => {
+    const bytes = readFileSync(join(siteDir, file));
+    return { file, raw: bytes.length, gzip: gzipSync(bytes, { level: 9 }).length };
+  });
+  const sum = (list, key) => list.reduce((total, row) => total + row[key], 0);
+  const engine = rows.filter((r) => /^calculator\.(js|wasm)$/.test(r.file));
+  return { rows, total: sum(rows, 'gzip'), engine: sum(engine, 'gzip') };
+}
+
+// The site with the engine taken out: no module, no loader, and the baseline script as main.js.
+function baselineSite() {
+  const dir = mkdtempSync(join(tmpdir(), 'dephlegmator-baseline-'));
+  cpSync(siteDir, dir, { recursive: true });
+  for (const file of ['calculator.js', 'calculator.wasm', 'page_window.js', 'sw.js']) {
+    rmSync(join(dir, file));
+  }
+  const index = readFileSync(join(dir, 'index.html'), 'utf8');
+  writeFileSync(join(dir, 'index.html'), index.replace(/<script src="calculator.js" defer><\/script>\n/, ''));
+  cpSync(join(here, 'baseline_main.js'), join(dir, 'main.js'));
+  return dir;
+}
+
+// Milliseconds from navigation to ready in a fresh context: empty caches, no service worker.
+async function timeToReady(browser, url) {
+  const context = await browser.createBrowserContext();
+  try {
+    const page = await context.newPage();
+    await page.setViewport({ width: 660, height: 600 });
+    await page.goto(url, { waitUntil: 'load' });
+    await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+    return await page.evaluate(() => {
+      const text1 = document.getElementById('Text1');
+      const selected = document.activeElement === text1 && text1.selectionStart === 0 &&
+        text1.selectionEnd === 2 && text1.value === '78';
+      if (!selected) throw new Error('not ready: 78 is not selected in Text1');
+      return performance.getEntriesByName('calculator-ready')[0].startTime;
+    });
+  } finally {
+    await context.close();
+  }
+}
+
+// Milliseconds from an Enter key press to the end of the frame that painted the new results.
+async function enterToPainted(browser, url, samples) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 660, height: 600 });
+  await page.goto(url, { waitUntil: 'load' });
+  await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+  await page.evaluate(() => {
+    for (const [id, text] of [['Text2', '15'], ['Text3', '100'], ['Text4', '5']]) {
+      document.getElementById(id).value = text;
+    }
+    globalThis.enterTimes = [];
+    // Capturing, so it runs before the page's own handler; the time stamp is the key press.
+    document.addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter') return;
+      const pressed = event.timeStamp;
+      requestAnimationFrame(() => {
+        const channel = new MessageChannel();
+        channel.port1.onmessage = () => globalThis.enterTimes.push(performance.now() - pressed);
+        channel.port2.postMessage(null);
+      });
+    }, true);
+  });
+  for (let i = 0; i < samples; ++i) {
+    const given = i % 2 ? '41' : '40';
+    await page.evaluate((text) => { document.getElementById('Text6').value = text; }, given);
+    await page.keyboard.press('Enter');
+    await page.waitForFunction((n) => globalThis.enterTimes.length === n, {}, i + 1);
+    const heatLoad = await page.$eval('#Text7', (e) => e.value);
+    const expected = given === '40' ? '5282' : '5218';
+    if (heatLoad !== expected) throw new Error(`Text7 shows ${heatLoad}, not ${expected}`);
+  }
+  const times = await page.evaluate(() => globalThis.enterTimes);
+  await page.close();
+  return times;
+}
+
+const size = sizes();
+console.log('## Transfer size (gzip -9)');
+for (const row of size.rows) console.log(`${row.file}\t${kb(row.raw)}\t${kb(row.gzip)}`);
+console.log(`whole site: ${kb(size.total)} (budget 150 KB); wasm + its JavaScript: ${kb(size.engine)} (budget 60 KB)`);
+
+console.log('\n## Calculate in WebAssembly (node)');
+console.log(execFileSync(process.execPath, [join(buildDir, 'bench/calculate_wasm.js')], { encoding: 'utf8' }).trim());
+
+const baselineDir = baselineSite();
+const site = await serveSite(siteDir);
+const baseline = await serveSite(baselineDir);
+const browser = await launchBrowser();
+try {
+  const withEngine = [];
+  const without = [];
+  await timeToReady(browser, site.url); // warm-up of the browser itself
+  for (let i = 0; i < runs; ++i) {
+    withEngine.push(await timeToReady(browser, site.url));
+    without.push(await timeToReady(browser, baseline.url));
+  }
+  const ratio = median(withEngine) / median(without);
+  console.log(`\n## Navigation to ready, median of ${runs} (fresh context each)`);
+  console.log(`with the engine: ${ms(median(withEngine))} (min ${ms(Math.min(...withEngine))}, max ${ms(Math.max(...withEngine))})`);
+  console.log(`without the engine: ${ms(median(without))} (min ${ms(Math.min(...without))}, max ${ms(Math.max(...without))})`);
+  console.log(`ratio: ${ratio.toFixed(2)} (budget 1.3)`);
+
+  const enter = await enterToPainted(browser, site.url, 60);
+  console.log('\n## Enter to results painted, 60 presses');
+  console.log(`median ${ms(median(enter))}, 95th percentile ${ms(percentile(enter, 95))}, max ${ms(Math.max(...enter))} (budget 16 ms)`);
+} finally {
+  await browser.close();
+  await site.close();
+  await baseline.close();
+  rmSync(baselineDir, { recursive: true, force: true });
+}
