@@ -1,5 +1,6 @@
-// Starts the calculator: loads the module, runs the load handler, and forwards the page's events
-// to the window's handlers. The loader (calculator.js) runs before this module.
+// Starts the calculator: waits for the module, runs the load handler, and forwards the page's
+// events to the window's handlers. Runs as soon as it has loaded, possibly before the rest of the
+// page has been parsed.
 import { decimalSeparator, pageWindow } from './page_window.js';
 
 const dialog = document.getElementById('ErrorDialog');
@@ -32,13 +33,29 @@ function wireEvents(calculator) {
   });
 }
 
+// The module as the loader started it; the loader runs independently of this script.
+function calculatorModule() {
+  if (globalThis.calculatorLoading) return globalThis.calculatorLoading;
+  const loader = document.querySelector('script[src="calculator.js"]');
+  return new Promise((resolve) => {
+    loader.addEventListener('load', () => resolve(globalThis.calculatorLoading), { once: true });
+  });
+}
+
+function documentParsed() {
+  if (document.readyState !== 'loading') return Promise.resolve();
+  return new Promise((resolve) => {
+    document.addEventListener('DOMContentLoaded', resolve, { once: true });
+  });
+}
+
 async function start() {
-  // The language's number format takes a while to set up the first time. It is done while the
-  // module compiles, off this thread, once the download has been handed over to the compiler.
-  const loading = globalThis.createCalculator();
-  await new Promise((resolve) => setTimeout(resolve));
+  // The language's number format takes a while to set up the first time; meanwhile the module
+  // downloads and compiles.
+  const loading = calculatorModule();
   const separator = decimalSeparator();
   const module = await loading;
+  await documentParsed();
   const calculator = new module.Calculator(pageWindow, separator);
   calculator.formLoad();
   wireEvents(calculator);
