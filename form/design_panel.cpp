@@ -193,25 +193,31 @@ DesignPanel Unavailable(std::string reason) {
     return panel;
 }
 
+// Without numbers, but in the window's modes, so that the page shows «—» in the rows that mode has.
+DesignPanel Unavailable(const Controls& window, std::string reason) {
+    DesignPanel panel = Unavailable(std::move(reason));
+    panel.heatLoadMode = window.isSelected(Option::Option7);
+    panel.heightDiameterMode = window.isSelected(Option::Option4);
+    return panel;
+}
+
 }  // namespace
 
 DesignPanel BuildDesignPanel(const Controls& window, const FormState& state,
                              bool calculationFailed) {
     try {
         const Inputs in = ReadInputs(window);
-        if (!in.problem.empty()) return Unavailable(in.problem);
+        if (!in.problem.empty()) return Unavailable(window, in.problem);
         if (calculationFailed) {
-            return Unavailable("Расчёт остановлен ошибкой, поэтому характеристики нет.");
+            return Unavailable(window, "Расчёт остановлен ошибкой, поэтому характеристики нет.");
         }
         const Condenser condenser{in.tc, in.tin, state.AreaM2, state.HeatTransferK,
                                   state.SpecificHeatC};
-        if (!condenser.usable()) return Unavailable("Нет данных для характеристики.");
+        if (!condenser.usable()) return Unavailable(window, "Нет данных для характеристики.");
 
         const std::string separator = window.decimalSeparator();
-        DesignPanel panel = Unavailable("");
+        DesignPanel panel = Unavailable(window, "");
         panel.available = true;
-        panel.heatLoadMode = window.isSelected(Option::Option7);
-        panel.heightDiameterMode = window.isSelected(Option::Option4);
         panel.maxLoad = FormatRounded(condenser.maxLoad(), 0, separator);
         const std::optional<double> heater =
             panel.heatLoadMode ? std::optional<double>(in.given) : std::nullopt;
@@ -219,7 +225,7 @@ DesignPanel BuildDesignPanel(const Controls& window, const FormState& state,
         if (panel.heatLoadMode) FillHeaterSizing(panel, condenser, in, separator);
         return panel;
     } catch (const CalcError&) {
-        return Unavailable("Число вне допустимого диапазона.");
+        return Unavailable(window, "Число вне допустимого диапазона.");
     }
 }
 

@@ -103,7 +103,13 @@ TEST(DesignPanel, NoNumbersWithoutUsableInputs) {
         EXPECT_EQ(panel.reflux[0].flow, kNoNumber);
         EXPECT_EQ(panel.areaMin, kNoNumber);
         EXPECT_TRUE(panel.curve.points.empty());
-        EXPECT_EQ(DesignPanelJson(panel).find("\"curve\""), std::string::npos);
+        // The rows of the window's modes stay, so that each shows «—».
+        EXPECT_TRUE(panel.heatLoadMode);
+        EXPECT_TRUE(panel.heightDiameterMode);
+        EXPECT_EQ(panel.heightMin, kNoNumber);
+        const std::string json = DesignPanelJson(panel);
+        EXPECT_EQ(json.find("\"curve\""), std::string::npos);
+        EXPECT_NE(json.find("\"heatLoadMode\":true"), std::string::npos);
     }
 }
 

@@ -3,11 +3,11 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "design_panel.h"
 #include "error_messages.h"
 #include "input_modes.h"
 
@@ -15,9 +15,6 @@ namespace dephlegmator {
 namespace {
 
 using emscripten::val;
-
-constexpr std::array<std::string_view, kOptionCount> kOptionNames = {
-    "Option4", "Option5", "Option6", "Option7", "Option8"};
 
 // Forwards every control operation to the page object's method of the same purpose; controls are
 // the page's elements with the control names as ids.
@@ -33,7 +30,7 @@ class PageWindow final : public Window {
         page_.call<void>("setText", Name(BoxName(box)), text);
     }
     bool isSelected(Option option) const override {
-        return page_.call<bool>("isChecked", Name(kOptionNames[static_cast<std::size_t>(option)]));
+        return page_.call<bool>("isChecked", Name(OptionName(option)));
     }
     std::string decimalSeparator() const override { return separator_; }
 
@@ -46,14 +43,19 @@ class PageWindow final : public Window {
         page_.call<void>("setAccessibleName", Name(control), std::string(name));
     }
     void reportError(const CalcError& error) override {
+        errorReported_ = true;
         page_.call<void>("showError", std::string(kErrorTitle), ErrorMessage(error, *this));
     }
+
+    // Whether an error has been reported since the last call; clears the mark.
+    bool takeErrorReported() { return std::exchange(errorReported_, false); }
 
   private:
     static std::string Name(std::string_view control) { return std::string(control); }
 
     val page_;
     std::string separator_;
+    bool errorReported_ = false;
 };
 
 // What the page holds: its window and the handlers acting on it.
@@ -63,21 +65,19 @@ class Calculator {
         : window_(std::move(page), std::move(decimalSeparator)), modes_(window_) {}
 
     void formLoad() { modes_.Form_Load(); }
-    void command1Click() { modes_.Command1_Click(); }
+    // The recalculate command; returns the design panel for the inputs it read, as JSON.
+    std::string command1Click() {
+        window_.takeErrorReported();
+        modes_.Command1_Click();
+        const bool failed = window_.takeErrorReported();
+        return DesignPanelJson(BuildDesignPanel(window_, modes_.state(), failed));
+    }
     // The handler of the option button with that control name; false for any other name.
     bool optionClick(const std::string& option) {
-        static constexpr std::array<std::pair<std::string_view, void (InputModes::*)()>, 8>
-            kHandlers = {{{"Option1", &InputModes::Option1_Click},
-                          {"Option2", &InputModes::Option2_Click},
-                          {"Option3", &InputModes::Option3_Click},
-                          {"Option4", &InputModes::Option4_Click},
-                          {"Option5", &InputModes::Option5_Click},
-                          {"Option6", &InputModes::Option6_Click},
-                          {"Option7", &InputModes::Option7_Click},
-                          {"Option8", &InputModes::Option8_Click}}};
-        for (const auto& [name, handler] : kHandlers) {
+        if (!option.starts_with("Option")) return false;
+        for (const auto& [name, run] : kClickHandlers) {
             if (name == option) {
-                (modes_.*handler)();
+                (modes_.*run)();
                 return true;
             }
         }
