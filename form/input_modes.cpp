@@ -18,14 +18,19 @@ const EnterCycle& CycleFor(const Window& window) {
     return window.isSelected(Option::Option5) ? kAreaCycle : kHeightDiameterCycle;
 }
 
+// The presets are whole numbers, whose text has no decimal separator; so the window's regional
+// settings need not be consulted at load, which a browser makes costly on first use.
+std::string PresetText(double condensationTemp) {
+    return FormatNumber(condensationTemp, ".");
+}
+
 }  // namespace
 
 void InputModes::Form_Load() {
     state_ = LoadedFormState();
     EnterStep = 0;
     NameControls(window_);
-    window_.setText(Box::Text1,
-                    FormatNumber(kPresetCondensationTemp[0], window_.decimalSeparator()));
+    window_.setText(Box::Text1, PresetText(kPresetCondensationTemp[0]));
     window_.selectAll("Text1");
 }
 
@@ -36,7 +41,7 @@ void InputModes::FocusAndSelect(std::string_view box) {
 
 // Condensation-temperature presets: the text changes, the focus stays on the option button.
 void InputModes::SetPreset(double condensationTemp) {
-    window_.setText(Box::Text1, FormatNumber(condensationTemp, window_.decimalSeparator()));
+    window_.setText(Box::Text1, PresetText(condensationTemp));
     EnterStep = kStepAfterPreset;
 }
 
