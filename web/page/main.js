@@ -1,6 +1,7 @@
 // Starts the calculator: waits for the module, runs the load handler, and forwards the page's
 // events to the window's handlers. Runs as soon as it has loaded, possibly before the rest of the
 // page has been parsed.
+import { showDesignPanel } from './design_panel.js';
 import { decimalSeparator, pageWindow } from './page_window.js';
 
 const dialog = document.getElementById('ErrorDialog');
@@ -10,15 +11,19 @@ function closeError() {
 }
 
 function wireEvents(calculator) {
+  // The recalculate command, then the design panel for the inputs it read: the panel changes
+  // only here, never while the user types.
+  const recalculate = () => showDesignPanel(calculator.command1Click());
+
   // Enter anywhere runs the recalculate command, as a window's default button does; while the
   // message is shown, Enter closes it instead.
   document.addEventListener('keydown', (event) => {
     if (event.key !== 'Enter' || event.isComposing || event.altKey || event.ctrlKey) return;
     event.preventDefault();
     if (dialog.open) closeError();
-    else calculator.command1Click();
+    else recalculate();
   });
-  document.getElementById('Command1').addEventListener('click', () => calculator.command1Click());
+  document.getElementById('Command1').addEventListener('click', recalculate);
 
   // A change of selection, by mouse, Space or arrow keys, runs the button's handler after the
   // browser has selected it.

@@ -69,6 +69,7 @@ it('reloads and calculates without the server, and takes a new version when it i
     '40',
     '1571',
   ]);
+  assert.equal(await page.$eval('#MaxLoad', (e) => e.textContent), '6729', 'the design panel too');
 
   // A new version: the worker's version changes, as a change to any file makes it.
   const workerFile = join(copy, 'sw.js');

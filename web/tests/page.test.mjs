@@ -1,5 +1,5 @@
 // The page as a whole: the decimal separator of the user's language, nothing clipped or
-// overlapping at desktop and phone widths, and nothing leaving 127.0.0.1: no request to another
+// overlapping at desktop and phone widths, in the window or the design panel beside it, and nothing leaving 127.0.0.1: no request to another
 // host, no cookie, no storage, no breach of the content security policy.
 import assert from 'node:assert/strict';
 import { mkdirSync } from 'node:fs';
@@ -43,6 +43,36 @@ function layoutFaults() {
   }
   const form = document.getElementById('FormMorvani').getBoundingClientRect();
   if (form.right > document.documentElement.clientWidth + 0.5) faults.push('the window is cut off');
+  return faults;
+}
+
+// The same for the design panel: it lies within the page clear of the window, no cell or line of
+// it is wider than its box, and every text of the chart lies inside the chart.
+function panelFaults() {
+  const faults = [];
+  const panel = document.getElementById('DesignPanel').getBoundingClientRect();
+  const form = document.getElementById('FormMorvani').getBoundingClientRect();
+  if (panel.left < -0.5 || panel.right > document.documentElement.clientWidth + 0.5) {
+    faults.push('the panel is cut off');
+  }
+  const clear = panel.left >= form.right || panel.top >= form.bottom;
+  if (!clear) faults.push('the panel overlaps the window');
+  for (const e of document.querySelectorAll('#DesignPanel :is(h2, p, caption, th, td, li)')) {
+    if (e.getClientRects().length > 0 && e.scrollWidth > e.clientWidth + 0.5) {
+      faults.push(`${e.id || e.textContent} is clipped`);
+    }
+    const box = e.getBoundingClientRect();
+    if (box.width > 0 && (box.left < panel.left - 0.5 || box.right > panel.right + 0.5)) {
+      faults.push(`${e.id || e.textContent} sticks out of the panel`);
+    }
+  }
+  const chart = document.getElementById('ControlCurve').getBoundingClientRect();
+  for (const text of document.querySelectorAll('#ControlCurve text')) {
+    const box = text.getBoundingClientRect();
+    const inside = box.left >= chart.left - 0.5 && box.right <= chart.right + 0.5 &&
+      box.top >= chart.top - 0.5 && box.bottom <= chart.bottom + 0.5;
+    if (!inside) faults.push(`the chart's «${text.textContent}» is cut off`);
+  }
   return faults;
 }
 
@@ -98,10 +128,21 @@ describe('the page', () => {
         await page.click('label[data-control="Option5"]');
         await page.click('label[data-control="Option7"]');
         assert.deepEqual(await page.evaluate(layoutFaults), [], `${name}, area mode`);
+        // The panel with every row: heights and the heater's tables, after a given heat load.
         await page.click('label[data-control="Option4"]');
-        await page.click('label[data-control="Option6"]');
+        await typeAndEnter(page, ['100', '5']);
+        await page.keyboard.type('2000');
+        await page.keyboard.press('Enter');
+        assert.match(await page.$eval('#HeightAt10K', (e) => e.textContent), /^\d+(\.\d)?$/);
+        assert.deepEqual(await page.evaluate(panelFaults), [], `${name}, the panel`);
+        const panelPlace = await page.evaluate(() => {
+          const form = document.getElementById('FormMorvani').getBoundingClientRect();
+          const panel = document.getElementById('DesignPanel').getBoundingClientRect();
+          return panel.left >= form.right ? 'beside' : 'below';
+        });
+        assert.equal(panelPlace, name === 'desktop' ? 'beside' : 'below');
         await page.focus('#Text1');
-        await page.screenshot({ path: join(screenshots, `web-${name}.png`) });
+        await page.screenshot({ path: join(screenshots, `web-${name}.png`), fullPage: true });
       }
       // On the phone the page is laid out at the window's width and scaled to the screen.
       const phone = await page.evaluate(() => ({

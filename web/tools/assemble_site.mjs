@@ -29,7 +29,7 @@ const controls = readFileSync(join(args.parts, 'controls.html'), 'utf8');
 if (!template.includes('<!-- controls -->')) throw new Error('index.html has no controls slot');
 writeFileSync(join(out, 'index.html'), template.replace('<!-- controls -->\n', controls));
 
-for (const file of ['style.css', 'main.js', 'page_window.js', 'manifest.webmanifest']) {
+for (const file of ['style.css', 'main.js', 'page_window.js', 'design_panel.js', 'manifest.webmanifest']) {
   copy(join(args.page, file), file);
 }
 copy(join(args.parts, 'layout.css'), 'layout.css');

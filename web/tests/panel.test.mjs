@@ -1,0 +1,185 @@
+// The design panel beside the window: the heater example, the rows each mode shows, «—» with a
+// reason where there is nothing to show, and no change until the recalculate command.
+import assert from 'node:assert/strict';
+import { after, before, beforeEach, describe, it } from 'node:test';
+import {
+  launchBrowser,
+  newPage,
+  openCalculator,
+  serveSite,
+  siteDir,
+  typeAndEnter,
+} from './browser.mjs';
+
+const REFLUX = [
+  'RefluxFlow1',
+  'RefluxFlow2',
+  'RefluxFlow3',
+  'RefluxFlow5',
+  'RefluxFlow10',
+  'RefluxFlowFull',
+];
+const NUMBERS = ['MaxLoad', ...REFLUX, 'AreaAt10K', 'AreaMin', 'HeightAt10K', 'HeightMin'];
+
+// The panel as a reader sees it: its numbers, which parts are shown, and what the chart holds.
+function readPanel(ids) {
+  const chart = document.getElementById('ControlCurve');
+  const shown = (e) => e.getClientRects().length > 0;
+  const reason = document.getElementById('DesignPanelReason');
+  const result = chart.querySelector('circle.result.load');
+  const heater = chart.querySelector('line.heater');
+  const limit = chart.querySelector('line.limit');
+  return {
+    numbers: Object.fromEntries(ids.map((id) => [id, document.getElementById(id).textContent])),
+    reason: shown(reason) ? reason.textContent : null,
+    heaterTables: shown(document.getElementById('HeaterSizing')),
+    heights: shown(document.getElementById('HeightMin')),
+    role: chart.getAttribute('role'),
+    label: chart.getAttribute('aria-label'),
+    curves: chart.querySelectorAll('polyline').length,
+    limit: limit && getComputedStyle(limit).strokeDasharray,
+    limitCaption: [...chart.querySelectorAll('text')].some(
+      (t) => t.textContent === 'предел поверхности',
+    ),
+    axisTitles: [...chart.querySelectorAll('text.title')].map((t) => t.textContent),
+    result: result && { cy: Number(result.getAttribute('cy')) },
+    heaterY: heater && Number(heater.getAttribute('y1')),
+  };
+}
+
+const panel = (page) => page.evaluate(readPanel, NUMBERS);
+
+// «СС» 88, inlet 20, height 80, diameter 5, the heat load `load`, Enter.
+async function enterExample(page, load = '2000') {
+  await page.click('label[data-control="Option2"]');
+  await page.keyboard.press('Enter');
+  await typeAndEnter(page, ['20', '80', '5']);
+  await page.click('label[data-control="Option7"]');
+  await typeAndEnter(page, [load]);
+}
+
+async function retype(page, box, text) {
+  await page.focus(`#${box}`);
+  await page.$eval(`#${box}`, (e) => e.select());
+  if (text) await page.keyboard.type(text);
+  else await page.keyboard.press('Backspace');
+}
+
+describe('the design panel', () => {
+  let server;
+  let browser;
+  let page;
+
+  before(async () => {
+    server = await serveSite(siteDir);
+    browser = await launchBrowser();
+  });
+  after(async () => {
+    await browser?.close();
+    await server?.close();
+  });
+  beforeEach(async () => {
+    await page?.close();
+    page = await newPage(browser);
+    await openCalculator(page, server.url);
+  });
+
+  it('shows the heater example: the limit, the reflux flows, the surface and the chart', async () => {
+    await enterExample(page);
+    const shown = await panel(page);
+    assert.deepEqual(shown.numbers, {
+      MaxLoad: '5811',
+      RefluxFlow1: '0.24',
+      RefluxFlow2: '0.32',
+      RefluxFlow3: '0.36',
+      RefluxFlow5: '0.41',
+      RefluxFlow10: '0.45',
+      RefluxFlowFull: '0.5',
+      AreaAt10K: '468',
+      AreaMin: '433',
+      HeightAt10K: '29.8',
+      HeightMin: '27.5',
+    });
+    assert.equal(shown.reason, null);
+    assert.ok(shown.heaterTables && shown.heights);
+    assert.equal(shown.role, 'img');
+    assert.match(shown.label, /^График: тепловая нагрузка дефлегматора .* Предел поверхности 5811 Вт\./);
+    assert.match(shown.label, /Результат расчёта: 0\.5 л\/мин, 2000 Вт\. Мощность нагрева 2000 Вт\.$/);
+    assert.equal(shown.curves, 2, 'the load and the outlet temperature');
+    assert.match(shown.limit, /\d/, 'the limit is dashed');
+    assert.ok(shown.limitCaption);
+    assert.deepEqual(shown.axisTitles, [
+      'Расход воды, л/мин',
+      'Тепловая нагрузка, Вт',
+      'Т воды на выходе, °С',
+    ]);
+    // In the heat-load mode the result's load is the heater's power: the point lies on its line.
+    assert.ok(shown.result, 'the result is marked');
+    assert.equal(shown.result.cy, shown.heaterY);
+  });
+
+  it('shows the heater tables only for a given heat load and heights only with a diameter', async () => {
+    await typeAndEnter(page, ['78', '15', '100', '5', '40']);
+    const outlet = await panel(page);
+    assert.equal(outlet.numbers.MaxLoad, '6729');
+    assert.deepEqual([outlet.heaterTables, outlet.heaterY, outlet.curves], [false, null, 2]);
+    assert.ok(outlet.result);
+
+    await page.click('label[data-control="Option5"]');
+    await typeAndEnter(page, ['1571']);
+    await page.click('label[data-control="Option7"]');
+    await typeAndEnter(page, ['3000']);
+    const area = await panel(page);
+    assert.deepEqual([area.heaterTables, area.heights], [true, false]);
+    assert.match(area.numbers.AreaMin, /^\d+$/);
+  });
+
+  // Each case starts from the example's full panel, so a stale chart would show.
+  const unusable = [
+    { name: 'an empty box', box: 'Text3', text: '', reason: 'Введите высоту больше нуля.' },
+    {
+      name: 'condensation not above the inlet',
+      box: 'Text1',
+      text: '20',
+      reason: 'Температура конденсации должна быть выше температуры воды на входе.',
+      error: true,
+    },
+    {
+      name: 'a failed calculation',
+      box: 'Text6',
+      text: '9000',
+      reason: 'Расчёт остановлен ошибкой, поэтому характеристики нет.',
+      error: true,
+    },
+  ];
+  for (const { name, box, text, reason, error } of unusable) {
+    it(`shows «—» and why, with no chart, after ${name}`, async () => {
+      await enterExample(page);
+      await retype(page, box, text);
+      await page.keyboard.press('Enter');
+      assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), Boolean(error));
+      if (error) await page.keyboard.press('Escape');
+      const shown = await panel(page);
+      assert.deepEqual(Object.values(shown.numbers), NUMBERS.map(() => '—'));
+      assert.equal(shown.reason, reason);
+      assert.ok(shown.heaterTables, 'the rows of the mode stay, each with «—»');
+      assert.equal(await page.$eval('#ControlCurve', (c) => c.childElementCount), 0);
+      assert.equal(shown.label, `График не построен. ${reason}`);
+    });
+  }
+
+  it('keeps its numbers while the user types, until Enter', async () => {
+    await enterExample(page);
+    const before = await panel(page);
+    await retype(page, 'Text6', '3000');
+    await page.click('label[data-control="Option6"]');
+    await page.click('label[data-control="Option7"]');
+    assert.deepEqual(await panel(page), before);
+
+    await page.keyboard.press('Enter');
+    const after = await panel(page);
+    assert.equal(after.numbers.MaxLoad, '5811');
+    assert.notEqual(after.numbers.RefluxFlow1, before.numbers.RefluxFlow1);
+    assert.match(after.label, /Мощность нагрева 3000 Вт\.$/);
+  });
+});
