@@ -1,6 +1,7 @@
 // Measures the browser edition against its budgets: the transfer size of the site, the time from
 // navigation to ready against the same page without the engine, the time from Enter to the results
-// painted, and Calculate in WebAssembly. Run after the web build:
+// and the design panel painted, the script time of an Enter, and Calculate in WebAssembly. Run
+// after the web build:
 //
 //   node bench/web/measure.mjs [runs]      (runs of each page load, 20 by default)
 import { execFileSync } from 'node:child_process';
@@ -40,13 +41,14 @@ function sizes() {
 function baselineSite() {
   const dir = mkdtempSync(join(tmpdir(), 'dephlegmator-baseline-'));
   cpSync(siteDir, dir, { recursive: true });
-  for (const file of ['calculator.js', 'calculator.wasm', 'page_window.js', 'sw.js']) {
+  for (const file of ['calculator.js', 'calculator.wasm', 'page_window.js', 'design_panel.js', 'sw.js']) {
     rmSync(join(dir, file));
   }
   const index = readFileSync(join(dir, 'index.html'), 'utf8');
   const withoutEngine = index
     .replace('<script src="calculator.js" async></script>\n', '')
     .replace('<link rel="modulepreload" href="page_window.js">\n', '')
+    .replace('<link rel="modulepreload" href="design_panel.js">\n', '')
     .replace(/<link rel="preload" href="calculator.wasm"[^>]*>\n/, '');
   if (withoutEngine.includes('calculator')) throw new Error('the baseline page still loads the engine');
   writeFileSync(join(dir, 'index.html'), withoutEngine);
@@ -74,20 +76,41 @@ async function timeToReady(browser, url) {
   }
 }
 
-// Milliseconds from an Enter key press to the end of the frame that painted the new results.
-async function enterToPainted(browser, url, samples) {
+// The two forms whose Enter is timed: the outlet temperature given (the panel draws the curve
+// only) and the heater example with the heat load given (the curve, the reflux flows and the
+// heater's surface). The given value alternates, so that every Enter changes the results.
+const ENTER_FORMS = [
+  {
+    name: 'outlet temperature 40/41, height 100, diameter 5',
+    boxes: [['Text1', '78'], ['Text2', '15'], ['Text3', '100'], ['Text4', '5']],
+    option: null,
+    given: ['40', '41'],
+    heatLoad: { 40: '5282', 41: '5218' },
+  },
+  {
+    name: 'heat load 2000/2100, «СС» 88, inlet 20, height 80, diameter 5',
+    boxes: [['Text1', '88'], ['Text2', '20'], ['Text3', '80'], ['Text4', '5']],
+    option: 'Option7',
+    given: ['2000', '2100'],
+    heatLoad: { 2000: '2000', 2100: '2100' },
+  },
+];
+
+// Milliseconds from an Enter key press to the end of the frame that painted the new results and
+// the new design panel, and the script time of an Enter alone: the page's handler, the
+// calculation and the panel's drawing, timed around a synthetic key press.
+async function enterToPainted(browser, url, samples, form) {
   const page = await browser.newPage();
-  await page.setViewport({ width: 660, height: 600 });
+  await page.setViewport({ width: 1024, height: 700 });
   await page.goto(url, { waitUntil: 'load' });
   await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
-  await page.evaluate(() => {
-    for (const [id, text] of [['Text2', '15'], ['Text3', '100'], ['Text4', '5']]) {
-      document.getElementById(id).value = text;
-    }
+  if (form.option) await page.click(`label[data-control="${form.option}"]`);
+  await page.evaluate((boxes) => {
+    for (const [id, text] of boxes) document.getElementById(id).value = text;
     globalThis.enterTimes = [];
     // Capturing, so it runs before the page's own handler; the time stamp is the key press.
     document.addEventListener('keydown', (event) => {
-      if (event.key !== 'Enter') return;
+      if (event.key !== 'Enter' || !event.isTrusted) return;
       const pressed = event.timeStamp;
       requestAnimationFrame(() => {
         const channel = new MessageChannel();
@@ -95,25 +118,48 @@ async function enterToPainted(browser, url, samples) {
         channel.port2.postMessage(null);
       });
     }, true);
-  });
+  }, form.boxes);
+  const setGiven = (text) => page.evaluate((t) => { document.getElementById('Text6').value = t; }, text);
+  const check = async (given) => {
+    const shown = await page.evaluate(() => ({
+      heatLoad: document.getElementById('Text7').value,
+      flow: document.getElementById('Text8').value,
+      label: document.getElementById('ControlCurve').getAttribute('aria-label'),
+    }));
+    if (shown.heatLoad !== form.heatLoad[given]) {
+      throw new Error(`Text7 shows ${shown.heatLoad}, not ${form.heatLoad[given]}`);
+    }
+    if (!shown.label.includes(`Результат расчёта: ${shown.flow} л/мин, ${shown.heatLoad} Вт.`)) {
+      throw new Error(`the design panel does not show the result: ${shown.label}`);
+    }
+  };
   for (let i = 0; i < samples; ++i) {
-    const given = i % 2 ? '41' : '40';
-    await page.evaluate((text) => { document.getElementById('Text6').value = text; }, given);
+    const given = form.given[i % 2];
+    await setGiven(given);
     await page.keyboard.press('Enter');
     await page.waitForFunction((n) => globalThis.enterTimes.length === n, {}, i + 1);
-    const heatLoad = await page.$eval('#Text7', (e) => e.value);
-    const expected = given === '40' ? '5282' : '5218';
-    if (heatLoad !== expected) throw new Error(`Text7 shows ${heatLoad}, not ${expected}`);
+    await check(given);
   }
-  const times = await page.evaluate(() => globalThis.enterTimes);
+  const painted = await page.evaluate(() => globalThis.enterTimes);
+  const script = [];
+  for (let i = 0; i < samples; ++i) {
+    const given = form.given[i % 2];
+    await setGiven(given);
+    script.push(await page.evaluate(() => {
+      const start = performance.now();
+      document.dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
+      return performance.now() - start;
+    }));
+    await check(given);
+  }
   await page.close();
-  return times;
+  return { painted, script };
 }
 
 const size = sizes();
 console.log('## Transfer size (gzip -9)');
 for (const row of size.rows) console.log(`${row.file}\t${kb(row.raw)}\t${kb(row.gzip)}`);
-console.log(`whole site: ${kb(size.total)} (budget 150 KB); wasm + its JavaScript: ${kb(size.engine)} (budget 60 KB)`);
+console.log(`whole site: ${kb(size.total)} (budget 200 KB with the design panel); wasm + its JavaScript: ${kb(size.engine)} (budget 60 KB)`);
 
 console.log('\n## Calculate in WebAssembly (node)');
 console.log(execFileSync(process.execPath, [join(buildDir, 'bench/calculate_wasm.js')], { encoding: 'utf8' }).trim());
@@ -136,9 +182,12 @@ try {
   console.log(`without the engine: ${ms(median(without))} (min ${ms(Math.min(...without))}, max ${ms(Math.max(...without))})`);
   console.log(`ratio: ${ratio.toFixed(2)} (budget 1.3)`);
 
-  const enter = await enterToPainted(browser, site.url, 60);
-  console.log('\n## Enter to results painted, 60 presses');
-  console.log(`median ${ms(median(enter))}, 95th percentile ${ms(percentile(enter, 95))}, max ${ms(Math.max(...enter))} (budget 16 ms)`);
+  for (const form of ENTER_FORMS) {
+    const { painted, script } = await enterToPainted(browser, site.url, 60, form);
+    console.log(`\n## Enter, ${form.name}: 60 presses`);
+    console.log(`to results and panel painted: median ${ms(median(painted))}, 95th percentile ${ms(percentile(painted, 95))}, max ${ms(Math.max(...painted))} (budget 16 ms)`);
+    console.log(`script time of the Enter: median ${ms(median(script))}, 95th percentile ${ms(percentile(script, 95))}, max ${ms(Math.max(...script))}`);
+  }
 } finally {
   await browser.close();
   await site.close();
