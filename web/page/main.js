@@ -2,7 +2,7 @@
 // events to the window's handlers. Runs as soon as it has loaded, possibly before the rest of the
 // page has been parsed.
 import { showDesignPanel } from './design_panel.js';
-import { decimalSeparator, pageWindow } from './page_window.js';
+import { pageWindow } from './page_window.js';
 
 const dialog = document.getElementById('ErrorDialog');
 
@@ -55,19 +55,19 @@ function documentParsed() {
 }
 
 async function start() {
-  // The language's number format takes a while to set up the first time; meanwhile the module
-  // downloads and compiles.
-  const loading = calculatorModule();
-  const separator = decimalSeparator();
-  const module = await loading;
+  const module = await calculatorModule();
   await documentParsed();
-  const calculator = new module.Calculator(pageWindow, separator);
+  const calculator = new module.Calculator(pageWindow);
   calculator.formLoad();
   wireEvents(calculator);
   document.getElementById('Text1').focus();
   await document.fonts.ready;
   performance.mark('calculator-ready');
   document.documentElement.dataset.ready = 'true';
+  // The language's number format takes a while to set up the first time: done once the window
+  // is painted and the page is idle, rather than at the first Enter.
+  const whenIdle = globalThis.requestIdleCallback ?? ((work) => setTimeout(work, 200));
+  whenIdle(() => pageWindow.decimalSeparator());
 
   if ('serviceWorker' in navigator) {
     navigator.serviceWorker.register('sw.js').catch(() => {});

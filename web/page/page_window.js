@@ -38,10 +38,18 @@ export const pageWindow = {
     const dialog = element('ErrorDialog');
     if (!dialog.open) dialog.showModal();
   },
+
+  // The user's language decides it; worked out on first use, since that is slow.
+  decimalSeparator() {
+    separator ??= languageDecimalSeparator();
+    return separator;
+  },
 };
 
+let separator;
+
 // The decimal separator of the user's language, as their regional settings would give it.
-export function decimalSeparator(languages = navigator.languages) {
+function languageDecimalSeparator(languages = navigator.languages) {
   try {
     const parts = new Intl.NumberFormat(languages).formatToParts(1.5);
     return parts.find((part) => part.type === 'decimal')?.value ?? '.';

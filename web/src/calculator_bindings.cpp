@@ -3,6 +3,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,8 +21,7 @@ using emscripten::val;
 // the page's elements with the control names as ids.
 class PageWindow final : public Window {
   public:
-    PageWindow(val page, std::string decimalSeparator)
-        : page_(std::move(page)), separator_(std::move(decimalSeparator)) {}
+    explicit PageWindow(val page) : page_(std::move(page)) {}
 
     std::string text(Box box) const override {
         return page_.call<std::string>("text", Name(BoxName(box)));
@@ -32,7 +32,12 @@ class PageWindow final : public Window {
     bool isSelected(Option option) const override {
         return page_.call<bool>("isChecked", Name(OptionName(option)));
     }
-    std::string decimalSeparator() const override { return separator_; }
+    // Asked of the page once, when a number is first read or written: a browser sets up its
+    // number formats on first use, which is better not done while the page loads.
+    std::string decimalSeparator() const override {
+        if (!separator_) separator_ = page_.call<std::string>("decimalSeparator");
+        return *separator_;
+    }
 
     void focus(std::string_view control) override { page_.call<void>("focus", Name(control)); }
     void selectAll(std::string_view box) override { page_.call<void>("selectAll", Name(box)); }
@@ -54,15 +59,14 @@ class PageWindow final : public Window {
     static std::string Name(std::string_view control) { return std::string(control); }
 
     val page_;
-    std::string separator_;
+    mutable std::optional<std::string> separator_;
     bool errorReported_ = false;
 };
 
 // What the page holds: its window and the handlers acting on it.
 class Calculator {
   public:
-    Calculator(val page, std::string decimalSeparator)
-        : window_(std::move(page), std::move(decimalSeparator)), modes_(window_) {}
+    explicit Calculator(val page) : window_(std::move(page)), modes_(window_) {}
 
     void formLoad() { modes_.Form_Load(); }
     // The recalculate command; returns the design panel for the inputs it read, as JSON.
@@ -95,7 +99,7 @@ class Calculator {
 
 EMSCRIPTEN_BINDINGS(calculator) {
     emscripten::class_<dephlegmator::Calculator>("Calculator")
-        .constructor<emscripten::val, std::string>()
+        .constructor<emscripten::val>()
         .function("formLoad", &dephlegmator::Calculator::formLoad)
         .function("command1Click", &dephlegmator::Calculator::command1Click)
         .function("optionClick", &dephlegmator::Calculator::optionClick)
