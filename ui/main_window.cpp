@@ -100,11 +100,16 @@ std::string FormMorvani::text(Box box) const {
 }
 
 // A text wider than its box shows its beginning: the leading digits are the ones that say what
-// the number is.
+// the number is. The whole text, exponent included, is then in the box's tooltip.
 void FormMorvani::setText(Box box, const std::string& text) {
     QLineEdit* target = lineEdit(BoxName(box));
-    target->setText(QString::fromStdString(text));
+    const QString shown = QString::fromStdString(text);
+    target->setText(shown);
     target->setCursorPosition(0);
+    constexpr int kInnerMargins = 6;  // px a QLineEdit keeps free beside its text
+    const bool fits = target->fontMetrics().horizontalAdvance(shown) <=
+                      target->contentsRect().width() - kInnerMargins;
+    target->setToolTip(fits ? QString() : shown);
 }
 
 bool FormMorvani::isSelected(Option option) const {

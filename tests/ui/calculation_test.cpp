@@ -93,7 +93,9 @@ class CalculationTest : public QObject {
             QLineEdit* box = ui_->box(name);
             QVERIFY2(box->text().contains(QStringLiteral("E+")), qPrintable(box->text()));
             QCOMPARE(box->cursorPosition(), 0);
+            QCOMPARE(box->toolTip(), box->text());
         }
+        QVERIFY(ui_->box("Text9")->toolTip().isEmpty());  // "40" fits
     }
 
     // Without a replacement report the error appears as a modal message box over the window.
