@@ -38,6 +38,18 @@ function wireEvents(calculator) {
   });
 }
 
+// The handlers of the module's window, which acts on the page through Module.page.
+function calculatorOf(module) {
+  module.page = pageWindow;
+  return {
+    formLoad: () => module._calculator_form_load(),
+    // The design panel's JSON.
+    command1Click: () => module.UTF8ToString(module._calculator_command1_click()),
+    // The option buttons are named Option1 to Option8.
+    optionClick: (name) => module._calculator_option_click(Number(name.replace(/^Option/, ''))) !== 0,
+  };
+}
+
 // The module as the loader started it; the loader runs independently of this script.
 function calculatorModule() {
   if (globalThis.calculatorLoading) return globalThis.calculatorLoading;
@@ -57,7 +69,7 @@ function documentParsed() {
 async function start() {
   const module = await calculatorModule();
   await documentParsed();
-  const calculator = new module.Calculator(pageWindow);
+  const calculator = calculatorOf(module);
   calculator.formLoad();
   wireEvents(calculator);
   document.getElementById('Text1').focus();

@@ -1,7 +1,8 @@
 // The window's behaviour for the page: a Window whose controls are the page's elements, reached
-// through a JavaScript object, and the handlers the page calls on its events.
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+// through the page object the page puts on the module (Module.page), and the handlers the page
+// calls on its events, exported as plain C functions. Strings cross as UTF-8 bytes and a length.
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
 
 #include <optional>
 #include <string>
@@ -12,53 +13,108 @@
 #include "error_messages.h"
 #include "input_modes.h"
 
+// The page object's operations. A string the page returns is written into the caller's buffer of
+// `capacity` bytes (and a terminating zero) when it fits; the result is its length in bytes.
+// clang-format off
+EM_JS(int, page_text, (const char* box, int box_length, char* out, int capacity), {
+  var text = Module.page.text(UTF8ToString(box, box_length));
+  var length = lengthBytesUTF8(text);
+  if (length <= capacity) stringToUTF8(text, out, capacity + 1);
+  return length;
+});
+EM_JS(int, page_decimal_separator, (char* out, int capacity), {
+  var text = Module.page.decimalSeparator();
+  var length = lengthBytesUTF8(text);
+  if (length <= capacity) stringToUTF8(text, out, capacity + 1);
+  return length;
+});
+EM_JS(void, page_set_text, (const char* box, int box_length, const char* text, int length), {
+  Module.page.setText(UTF8ToString(box, box_length), UTF8ToString(text, length));
+});
+EM_JS(int, page_is_checked, (const char* option, int length), {
+  return Module.page.isChecked(UTF8ToString(option, length)) ? 1 : 0;
+});
+EM_JS(void, page_focus, (const char* control, int length), {
+  Module.page.focus(UTF8ToString(control, length));
+});
+EM_JS(void, page_select_all, (const char* box, int length), {
+  Module.page.selectAll(UTF8ToString(box, length));
+});
+EM_JS(void, page_set_visible, (const char* control, int length, int visible), {
+  Module.page.setVisible(UTF8ToString(control, length), visible !== 0);
+});
+EM_JS(void, page_set_accessible_name, (const char* control, int length, const char* name,
+                                       int name_length), {
+  Module.page.setAccessibleName(UTF8ToString(control, length), UTF8ToString(name, name_length));
+});
+EM_JS(void, page_show_error, (const char* title, int title_length, const char* message,
+                              int message_length), {
+  Module.page.showError(UTF8ToString(title, title_length), UTF8ToString(message, message_length));
+});
+// clang-format on
+
 namespace dephlegmator {
 namespace {
 
-using emscripten::val;
+int Length(std::string_view text) { return static_cast<int>(text.size()); }
+
+// A string from the page: read into a small buffer, and again into a larger one if it did not fit.
+template <typename Read>
+std::string PageString(Read read) {
+    std::string text(64, '\0');
+    const int length = read(text.data(), Length(text));
+    if (length > Length(text)) {
+        text.resize(static_cast<std::size_t>(length));
+        read(text.data(), length);
+    }
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
 
 // Forwards every control operation to the page object's method of the same purpose; controls are
 // the page's elements with the control names as ids.
 class PageWindow final : public Window {
   public:
-    explicit PageWindow(val page) : page_(std::move(page)) {}
-
     std::string text(Box box) const override {
-        return page_.call<std::string>("text", Name(BoxName(box)));
+        const std::string_view name = BoxName(box);
+        return PageString([name](char* out, int capacity) {
+            return page_text(name.data(), Length(name), out, capacity);
+        });
     }
     void setText(Box box, const std::string& text) override {
-        page_.call<void>("setText", Name(BoxName(box)), text);
+        const std::string_view name = BoxName(box);
+        page_set_text(name.data(), Length(name), text.data(), Length(text));
     }
     bool isSelected(Option option) const override {
-        return page_.call<bool>("isChecked", Name(OptionName(option)));
+        const std::string_view name = OptionName(option);
+        return page_is_checked(name.data(), Length(name)) != 0;
     }
     // Asked of the page once, when a number is first read or written: a browser sets up its
     // number formats on first use, which is better not done while the page loads.
     std::string decimalSeparator() const override {
-        if (!separator_) separator_ = page_.call<std::string>("decimalSeparator");
+        if (!separator_) separator_ = PageString(page_decimal_separator);
         return *separator_;
     }
 
-    void focus(std::string_view control) override { page_.call<void>("focus", Name(control)); }
-    void selectAll(std::string_view box) override { page_.call<void>("selectAll", Name(box)); }
+    void focus(std::string_view control) override { page_focus(control.data(), Length(control)); }
+    void selectAll(std::string_view box) override { page_select_all(box.data(), Length(box)); }
     void setVisible(std::string_view control, bool visible) override {
-        page_.call<void>("setVisible", Name(control), visible);
+        page_set_visible(control.data(), Length(control), visible ? 1 : 0);
     }
     void setAccessibleName(std::string_view control, std::string_view name) override {
-        page_.call<void>("setAccessibleName", Name(control), std::string(name));
+        page_set_accessible_name(control.data(), Length(control), name.data(), Length(name));
     }
     void reportError(const CalcError& error) override {
         errorReported_ = true;
-        page_.call<void>("showError", std::string(kErrorTitle), ErrorMessage(error, *this));
+        const std::string_view title = kErrorTitle;
+        const std::string message = ErrorMessage(error, *this);
+        page_show_error(title.data(), Length(title), message.data(), Length(message));
     }
 
     // Whether an error has been reported since the last call; clears the mark.
     bool takeErrorReported() { return std::exchange(errorReported_, false); }
 
   private:
-    static std::string Name(std::string_view control) { return std::string(control); }
-
-    val page_;
     mutable std::optional<std::string> separator_;
     bool errorReported_ = false;
 };
@@ -66,19 +122,20 @@ class PageWindow final : public Window {
 // What the page holds: its window and the handlers acting on it.
 class Calculator {
   public:
-    explicit Calculator(val page) : window_(std::move(page)), modes_(window_) {}
+    Calculator() : modes_(window_) {}
 
     void formLoad() { modes_.Form_Load(); }
     // The recalculate command; returns the design panel for the inputs it read, as JSON.
-    std::string command1Click() {
+    const std::string& command1Click() {
         window_.takeErrorReported();
         modes_.Command1_Click();
         const bool failed = window_.takeErrorReported();
-        return DesignPanelJson(BuildDesignPanel(window_, modes_.state(), failed));
+        panelJson_ = DesignPanelJson(BuildDesignPanel(window_, modes_.state(), failed));
+        return panelJson_;
     }
-    // The handler of the option button with that control name; false for any other name.
-    bool optionClick(const std::string& option) {
-        if (!option.starts_with("Option")) return false;
+    // The handler of the option button named Option<number>; false when there is none.
+    bool optionClick(int number) {
+        const std::string option = "Option" + std::to_string(number);
         for (const auto& [name, run] : kClickHandlers) {
             if (name == option) {
                 (modes_.*run)();
@@ -87,21 +144,34 @@ class Calculator {
         }
         return false;
     }
-    int enterStep() const { return modes_.enterStep(); }
 
   private:
     PageWindow window_;
     InputModes modes_;
+    std::string panelJson_;
 };
+
+// The page has one window; it is made on the first call, after the page object is in place.
+Calculator& TheCalculator() {
+    static Calculator calculator;
+    return calculator;
+}
 
 }  // namespace
 }  // namespace dephlegmator
 
-EMSCRIPTEN_BINDINGS(calculator) {
-    emscripten::class_<dephlegmator::Calculator>("Calculator")
-        .constructor<emscripten::val>()
-        .function("formLoad", &dephlegmator::Calculator::formLoad)
-        .function("command1Click", &dephlegmator::Calculator::command1Click)
-        .function("optionClick", &dephlegmator::Calculator::optionClick)
-        .function("enterStep", &dephlegmator::Calculator::enterStep);
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void calculator_form_load() { dephlegmator::TheCalculator().formLoad(); }
+
+// The design panel's JSON, zero-terminated UTF-8, valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* calculator_command1_click() {
+    return dephlegmator::TheCalculator().command1Click().c_str();
 }
+
+// The handler of the option button Option<number>; returns 0 when there is no such button.
+EMSCRIPTEN_KEEPALIVE int calculator_option_click(int number) {
+    return dephlegmator::TheCalculator().optionClick(number) ? 1 : 0;
+}
+
+}  // extern "C"

@@ -163,6 +163,19 @@ describe('the calculator window', () => {
     assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), false);
   });
 
+  it('reads a long text put into a box by a script whole', async () => {
+    await typeAndEnter(page, ['78', '15', '100', '5', '40']);
+    const resultsFor = async (text1) => {
+      await page.$eval('#Text1', (box, text) => { box.value = text; }, text1);
+      await page.click('#Command1');
+      return values(page, ['Text7', 'Text8']);
+    };
+    // A text cut short would read as 0, which leaves the results of 78 in place.
+    const long = await resultsFor(`${'0'.repeat(100)}77`);
+    assert.notDeepEqual(long, ['5282', '3.37']);
+    assert.deepEqual(await resultsFor('77'), long);
+  });
+
   it('shows the beginning of a result too long for its box', async () => {
     await typeAndEnter(page, ['1E300', '15', '100', '5', '1E299']);
     const box = await page.$eval('#Text7', (e) => ({
