@@ -46,7 +46,7 @@ function baselineSite() {
   }
   const index = readFileSync(join(dir, 'index.html'), 'utf8');
   const withoutEngine = index
-    .replace('<script src="calculator.js" async></script>\n', '')
+    .replace('<link rel="modulepreload" href="calculator.js">\n', '')
     .replace('<link rel="modulepreload" href="page_window.js">\n', '')
     .replace('<link rel="modulepreload" href="design_panel.js">\n', '')
     .replace(/<link rel="preload" href="calculator.wasm"[^>]*>\n/, '');

@@ -1,8 +1,12 @@
 // Starts the calculator: waits for the module, runs the load handler, and forwards the page's
-// events to the window's handlers. Runs as soon as it has loaded, possibly before the rest of the
-// page has been parsed.
+// events to the window's handlers. Runs as soon as it and its imports have loaded, possibly before
+// the rest of the page has been parsed.
+import createCalculator from './calculator.js';
 import { showDesignPanel } from './design_panel.js';
 import { pageWindow } from './page_window.js';
+
+// Compiles the module from the preloaded calculator.wasm while the page finishes loading.
+const calculatorLoading = createCalculator();
 
 const dialog = document.getElementById('ErrorDialog');
 
@@ -50,15 +54,6 @@ function calculatorOf(module) {
   };
 }
 
-// The module as the loader started it; the loader runs independently of this script.
-function calculatorModule() {
-  if (globalThis.calculatorLoading) return globalThis.calculatorLoading;
-  const loader = document.querySelector('script[src="calculator.js"]');
-  return new Promise((resolve) => {
-    loader.addEventListener('load', () => resolve(globalThis.calculatorLoading), { once: true });
-  });
-}
-
 function documentParsed() {
   if (document.readyState !== 'loading') return Promise.resolve();
   return new Promise((resolve) => {
@@ -67,7 +62,7 @@ function documentParsed() {
 }
 
 async function start() {
-  const module = await calculatorModule();
+  const module = await calculatorLoading;
   await documentParsed();
   const calculator = calculatorOf(module);
   calculator.formLoad();
