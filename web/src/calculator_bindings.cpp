@@ -56,7 +56,9 @@ EM_JS(void, page_show_error, (const char* title, int title_length, const char* m
 namespace dephlegmator {
 namespace {
 
-int Length(std::string_view text) { return static_cast<int>(text.size()); }
+int Length(std::string_view text) {
+    return static_cast<int>(text.size());
+}
 
 // A string from the page: read into a small buffer, and again into a larger one if it did not fit.
 template <typename Read>
@@ -162,7 +164,9 @@ Calculator& TheCalculator() {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void calculator_form_load() { dephlegmator::TheCalculator().formLoad(); }
+EMSCRIPTEN_KEEPALIVE void calculator_form_load() {
+    dephlegmator::TheCalculator().formLoad();
+}
 
 // The design panel's JSON, zero-terminated UTF-8, valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* calculator_command1_click() {
