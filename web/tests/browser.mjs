@@ -4,6 +4,7 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { after, before, beforeEach } from 'node:test';
 import puppeteer from 'puppeteer-core';
 import { serveSite } from '../tools/serve.mjs';
 
@@ -55,6 +56,27 @@ export async function newPage(browser, { lang = 'en-US', width = 660, height = 6
 export async function openCalculator(page, url) {
   await page.goto(url, { waitUntil: 'load' });
   await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+}
+
+// For a suite of tests that each start from a freshly opened calculator: serves the site and
+// starts a browser for the suite, and opens the calculator in a new page before each test. The
+// page is the returned object's `page`.
+export function calculatorPerTest() {
+  const suite = {};
+  before(async () => {
+    suite.server = await serveSite(siteDir);
+    suite.browser = await launchBrowser();
+  });
+  after(async () => {
+    await suite.browser?.close();
+    await suite.server?.close();
+  });
+  beforeEach(async () => {
+    await suite.page?.close();
+    suite.page = await newPage(suite.browser);
+    await openCalculator(suite.page, suite.server.url);
+  });
+  return suite;
 }
 
 export { serveSite };

@@ -1,13 +1,9 @@
 // The design panel beside the window: the heater example, the rows each mode shows, «—» with a
 // reason where there is nothing to show, and no change until the recalculate command.
 import assert from 'node:assert/strict';
-import { after, before, beforeEach, describe, it } from 'node:test';
+import { beforeEach, describe, it } from 'node:test';
 import {
-  launchBrowser,
-  newPage,
-  openCalculator,
-  serveSite,
-  siteDir,
+  calculatorPerTest,
   typeAndEnter,
 } from './browser.mjs';
 
@@ -66,22 +62,10 @@ async function retype(page, box, text) {
 }
 
 describe('the design panel', () => {
-  let server;
-  let browser;
+  const calculator = calculatorPerTest();
   let page;
-
-  before(async () => {
-    server = await serveSite(siteDir);
-    browser = await launchBrowser();
-  });
-  after(async () => {
-    await browser?.close();
-    await server?.close();
-  });
-  beforeEach(async () => {
-    await page?.close();
-    page = await newPage(browser);
-    await openCalculator(page, server.url);
+  beforeEach(() => {
+    page = calculator.page;
   });
 
   it('shows the heater example: the limit, the reflux flows, the surface and the chart', async () => {

@@ -1,14 +1,10 @@
 // The window driven by keyboard and mouse as a user would: the start state, the Enter cycles, the
 // tab order, the option buttons, the overview request and a failed calculation.
 import assert from 'node:assert/strict';
-import { after, before, beforeEach, describe, it } from 'node:test';
+import { beforeEach, describe, it } from 'node:test';
 import {
+  calculatorPerTest,
   focusState,
-  launchBrowser,
-  newPage,
-  openCalculator,
-  serveSite,
-  siteDir,
   typeAndEnter,
   values,
 } from './browser.mjs';
@@ -16,22 +12,10 @@ import {
 const RESULTS = ['Text7', 'Text8', 'Text9', 'Text71', 'Text81', 'Text91', 'Text10'];
 
 describe('the calculator window', () => {
-  let server;
-  let browser;
+  const calculator = calculatorPerTest();
   let page;
-
-  before(async () => {
-    server = await serveSite(siteDir);
-    browser = await launchBrowser();
-  });
-  after(async () => {
-    await browser?.close();
-    await server?.close();
-  });
-  beforeEach(async () => {
-    await page?.close();
-    page = await newPage(browser);
-    await openCalculator(page, server.url);
+  beforeEach(() => {
+    page = calculator.page;
   });
 
   it('starts with 78 selected in Text1 and the height-and-diameter, outlet-temperature mode', async () => {
