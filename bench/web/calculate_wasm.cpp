@@ -9,47 +9,25 @@
 #include <string>
 #include <vector>
 
-#include "array_controls.h"
 #include "calculate.h"
+#include "calculate_cases.h"
 #include "design_panel.h"
 
 namespace {
 
-using dephlegmator::Box;
 using dephlegmator::CalcError;
 using dephlegmator::Option;
 using dephlegmator::testing::ArrayControls;
 
-struct Case {
-    const char* name;
-    Option geometry;
-    Option given;
-    const char* tc;
-    const char* tin;
-    const char* height;
-    const char* diameter;
-    const char* area;
-    const char* value;
-};
+using dephlegmator::bench::CalculateCase;
+using dephlegmator::bench::FormFor;
+using dephlegmator::bench::kCalculateCases;
 
-constexpr Option O4 = Option::Option4, O5 = Option::Option5;
-constexpr Option O6 = Option::Option6, O7 = Option::Option7, O8 = Option::Option8;
-const Case kCases[] = {
-    {"1 height, outlet temperature", O4, O6, "78", "15", "100", "5", "", "40"},
-    {"2 height, heat load", O4, O7, "78", "15", "60", "4", "", "1000"},
-    {"3 height, water flow", O4, O8, "78", "15", "30", "5", "", "1"},
-    {"4 area, outlet temperature", O5, O6, "78", "15", "", "", "1500", "40"},
-    {"5 area, heat load", O5, O7, "78", "15", "", "", "753.96", "1000"},
-    {"6 area, water flow", O5, O8, "78", "15", "", "", "500", "1"},
-    {"5 area, heat load, root near the inlet", O5, O7, "78", "15", "", "", "1000", "4283"},
-    {"5 area, heat load, nearly a double root", O5, O7, "78.0000000001", "15", "", "", "1000",
-     "4284"},
-    {"5 area, heat load beyond the surface", O5, O7, "78", "15", "", "", "1000", "5000"},
-};
-
-const Case kPanelCases[] = {
-    {"design panel, outlet temperature", O4, O6, "78", "15", "100", "5", "", "40"},
-    {"design panel, heat load (the heater example)", O4, O7, "88", "20", "80", "5", "", "2000"},
+const CalculateCase kPanelCases[] = {
+    {"design panel, outlet temperature", Option::Option4, Option::Option6, "78", "15", "100", "5",
+     "", "40"},
+    {"design panel, heat load (the heater example)", Option::Option4, Option::Option7, "88", "20",
+     "80", "5", "", "2000"},
 };
 
 enum class Measured { Calculate, DesignPanel };
@@ -57,11 +35,8 @@ enum class Measured { Calculate, DesignPanel };
 // Where the panel's texts are counted, so that building them is not optimised away.
 volatile std::size_t panelBytes = 0;
 
-double MicrosecondsPerCall(const Case& c, int calls, Measured measured) {
-    ArrayControls controls;
-    controls.select(c.geometry, c.given);
-    controls.set(Box::Text1, c.tc).set(Box::Text2, c.tin).set(Box::Text3, c.height);
-    controls.set(Box::Text4, c.diameter).set(Box::Text5, c.area).set(Box::Text6, c.value);
+double MicrosecondsPerCall(const CalculateCase& c, int calls, Measured measured) {
+    ArrayControls controls = FormFor(c);
     dephlegmator::FormState state = dephlegmator::LoadedFormState();
     if (measured == Measured::DesignPanel) Calculate(state, controls);  // the results it marks
     std::size_t written = 0;
@@ -83,7 +58,7 @@ double MicrosecondsPerCall(const Case& c, int calls, Measured measured) {
     return elapsed.count() / calls;
 }
 
-void Report(const Case& c, int calls, Measured measured) {
+void Report(const CalculateCase& c, int calls, Measured measured) {
     constexpr int kRounds = 15;
     MicrosecondsPerCall(c, calls, measured);  // warm-up: the code compiled by the JIT tiers
     std::vector<double> rounds;
@@ -96,7 +71,7 @@ void Report(const Case& c, int calls, Measured measured) {
 
 int main() {
     std::printf("case\tmedian us per call\tslowest round\n");
-    for (const Case& c : kCases) Report(c, 2000, Measured::Calculate);
-    for (const Case& c : kPanelCases) Report(c, 100, Measured::DesignPanel);
+    for (const CalculateCase& c : kCalculateCases) Report(c, 2000, Measured::Calculate);
+    for (const CalculateCase& c : kPanelCases) Report(c, 100, Measured::DesignPanel);
     return 0;
 }
