@@ -29,10 +29,17 @@ constexpr std::array<RefluxRatio, 6> kRefluxRatios{{
     {"RefluxFlowFull", "полное", 0},
 }};
 
-// What must be above 0 for the panel, and how to ask for it.
+// The inputs as the calculation read them, or why they give no panel.
+struct Inputs {
+    double tc = 0, tin = 0, given = 0, diameter = 0;
+    std::string problem;
+};
+
+// A box that must read above 0 for the panel, how to ask for it, and where its value goes.
 struct Required {
     Box box;
-    const char* askFor;  // accusative, after «Введите»
+    const char* askFor;    // accusative, after «Введите»
+    double Inputs::*into;  // nullptr: only tested
 };
 
 const char* GivenQuantity(const Controls& window) {
@@ -41,34 +48,25 @@ const char* GivenQuantity(const Controls& window) {
     return "температуру воды на выходе";
 }
 
-// The inputs as the calculation read them, or why they give no panel.
-struct Inputs {
-    double tc = 0, tin = 0, given = 0, diameter = 0;
-    std::string problem;
-};
-
 Inputs ReadInputs(const Controls& window) {
-    const bool area = window.isSelected(Option::Option5);
-    std::vector<Required> required{{Box::Text1, "температуру конденсации"},
-                                   {Box::Text2, "температуру воды на входе"}};
-    if (area) {
-        required.push_back({Box::Text5, "площадь поверхности"});
+    std::vector<Required> required{{Box::Text1, "температуру конденсации", &Inputs::tc},
+                                   {Box::Text2, "температуру воды на входе", &Inputs::tin}};
+    if (window.isSelected(Option::Option5)) {
+        required.push_back({Box::Text5, "площадь поверхности", nullptr});
     } else {
-        required.push_back({Box::Text3, "высоту"});
-        required.push_back({Box::Text4, "диаметр"});
+        required.push_back({Box::Text3, "высоту", nullptr});
+        required.push_back({Box::Text4, "диаметр", &Inputs::diameter});
     }
-    required.push_back({Box::Text6, GivenQuantity(window)});
+    required.push_back({Box::Text6, GivenQuantity(window), &Inputs::given});
     Inputs in;
-    for (const auto& [box, askFor] : required) {
-        if (!(ReadInput(window, box) > 0)) {
+    for (const auto& [box, askFor, into] : required) {
+        const double value = ReadInput(window, box);
+        if (!(value > 0)) {
             in.problem = std::string("Введите ") + askFor + " больше нуля.";
             return in;
         }
+        if (into != nullptr) in.*into = value;
     }
-    in.tc = ReadInput(window, Box::Text1);
-    in.tin = ReadInput(window, Box::Text2);
-    in.given = ReadInput(window, Box::Text6);
-    in.diameter = area ? 0 : ReadInput(window, Box::Text4);
     if (!(in.tc > in.tin)) {
         in.problem = "Температура конденсации должна быть выше температуры воды на входе.";
     } else if (window.isSelected(Option::Option6) && !(in.given > in.tin && in.given < in.tc)) {
@@ -182,9 +180,11 @@ void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, const Inpu
     }
 }
 
-DesignPanel Unavailable(std::string reason) {
+// «—» for every number, in the window's modes, so that the page shows the rows that mode has.
+DesignPanel Dashes(const Controls& window) {
     DesignPanel panel;
-    panel.reason = std::move(reason);
+    panel.heatLoadMode = window.isSelected(Option::Option7);
+    panel.heightDiameterMode = window.isSelected(Option::Option4);
     panel.maxLoad = kNoNumber;
     for (std::size_t i = 0; i < kRefluxRatios.size(); ++i) {
         panel.reflux[i] = {kRefluxRatios[i].id, kRefluxRatios[i].label, std::string(kNoNumber)};
@@ -193,11 +193,9 @@ DesignPanel Unavailable(std::string reason) {
     return panel;
 }
 
-// Without numbers, but in the window's modes, so that the page shows «—» in the rows that mode has.
 DesignPanel Unavailable(const Controls& window, std::string reason) {
-    DesignPanel panel = Unavailable(std::move(reason));
-    panel.heatLoadMode = window.isSelected(Option::Option7);
-    panel.heightDiameterMode = window.isSelected(Option::Option4);
+    DesignPanel panel = Dashes(window);
+    panel.reason = std::move(reason);
     return panel;
 }
 
@@ -216,7 +214,7 @@ DesignPanel BuildDesignPanel(const Controls& window, const FormState& state,
         if (!condenser.usable()) return Unavailable(window, "Нет данных для характеристики.");
 
         const std::string separator = window.decimalSeparator();
-        DesignPanel panel = Unavailable(window, "");
+        DesignPanel panel = Dashes(window);
         panel.available = true;
         panel.maxLoad = FormatRounded(condenser.maxLoad(), 0, separator);
         const std::optional<double> heater =
