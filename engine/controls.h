@@ -40,6 +40,14 @@ constexpr std::string_view BoxName(Box box) {
     return kBoxNames[static_cast<std::size_t>(box)];
 }
 
+// The control names of the option buttons, in Option order.
+inline constexpr std::array<std::string_view, kOptionCount> kOptionNames = {
+    "Option4", "Option5", "Option6", "Option7", "Option8"};
+
+constexpr std::string_view OptionName(Option option) {
+    return kOptionNames[static_cast<std::size_t>(option)];
+}
+
 // What a result box shows until the calculation first writes it.
 inline constexpr std::string_view kNoResult = "___";
 

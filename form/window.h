@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <string_view>
 
 #include "calc_error.h"
@@ -24,12 +22,5 @@ class Window : public Controls {
     // A calculation stopped; ErrorMessage() says what to show.
     virtual void reportError(const CalcError& error) = 0;
 };
-
-// The control name of an option button the calculation reads.
-constexpr std::string_view OptionName(Option option) {
-    constexpr std::array<std::string_view, 5> kNames{"Option4", "Option5", "Option6", "Option7",
-                                                     "Option8"};
-    return kNames[static_cast<std::size_t>(option)];
-}
 
 }  // namespace dephlegmator
