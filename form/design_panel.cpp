@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "box_io.h"
-#include "characteristic.h"
+#include "heat_exchanger.h"
 #include "number_text.h"
 
 namespace dephlegmator {
@@ -165,18 +165,18 @@ void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, const Inpu
         panel.reflux[i] = {id, label,
                            std::isfinite(flow) ? FormatRounded(flow, 2, separator) : "не достичь"};
     }
-    const double at10K =
-        AreaForLoad(power, in.tc, in.tin, kAutonomousRiseK, condenser.heatTransferK) * 10000;
-    const double minimum =
-        MinimumAreaForLoad(power, in.tc, in.tin, condenser.heatTransferK) * 10000;
-    const bool warms10K = std::isfinite(at10K);
+    const bool warms10K = condenser.span() > kAutonomousRiseK;
+    const double at10K = AreaForLoad(power, condenser.heatTransferK,
+                                     RiseLogMeanDifference(in.tc, in.tin, kAutonomousRiseK)) *
+                         10000;
+    const double minimum = AreaForLoad(power, condenser.heatTransferK, condenser.span()) * 10000;
     panel.areaAt10K = warms10K ? FormatRounded(at10K, 0, separator) : std::string(kNoNumber);
     panel.areaMin = FormatRounded(minimum, 0, separator);
     if (panel.heightDiameterMode) {
-        const double perCmOfHeight = kAreaFormulaPi * in.diameter;  // cm² of side per cm
-        panel.heightAt10K =
-            warms10K ? FormatRounded(at10K / perCmOfHeight, 1, separator) : std::string(kNoNumber);
-        panel.heightMin = FormatRounded(minimum / perCmOfHeight, 1, separator);
+        panel.heightAt10K = warms10K
+                                ? FormatRounded(HeightForArea(at10K, in.diameter), 1, separator)
+                                : std::string(kNoNumber);
+        panel.heightMin = FormatRounded(HeightForArea(minimum, in.diameter), 1, separator);
     }
 }
 

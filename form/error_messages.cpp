@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "box_io.h"
+#include "form_state.h"
 #include "number_text.h"
 
 namespace dephlegmator {
@@ -15,13 +15,17 @@ constexpr const char* kTooLarge =
     "(например, с порядком E). Проверьте введённые числа.";
 constexpr const char* kCheckInputs = "Проверьте введённые значения.";
 
-// Tc − Tin as the calculation read them, if the boxes still read as numbers.
-std::optional<double> CondensationAboveInlet(const Controls& window) {
-    try {
-        return ReadInput(window, Box::Text1) - ReadInput(window, Box::Text2);
-    } catch (const CalcError&) {
-        return std::nullopt;
-    }
+// Tc − Tin as the calculation read them, if both boxes read as numbers.
+std::optional<double> CondensationAboveInlet(const FormInputs& inputs) {
+    const Input& tc = inputs[Box::Text1];
+    const Input& tin = inputs[Box::Text2];
+    if (!tc.readable() || !tin.readable()) return std::nullopt;
+    return tc.number - tin.number;
+}
+
+// The autonomous rise as the messages write it: "10 °С".
+std::string AutonomousRise() {
+    return FormatNumber(kAutonomousRiseK, ".") + " °С";
 }
 
 std::string OutletTemperatureGiven(Kind kind) {
@@ -33,7 +37,7 @@ std::string OutletTemperatureGiven(Kind kind) {
     return kind == Kind::Overflow ? kTooLarge : kCheckInputs;
 }
 
-std::string HeatLoadGiven(const CalcError& error, const Controls& window) {
+std::string HeatLoadGiven(const CalcError& error, std::string_view separator) {
     switch (error.kind()) {
         case Kind::HeatLoadBeyondSurface:
             if (error.maxHeatLoad() <= 0) {
@@ -43,7 +47,7 @@ std::string HeatLoadGiven(const CalcError& error, const Controls& window) {
             }
             return "Не удалось вычислить расход воды: эта поверхность при таких температурах "
                    "передаёт не больше " +
-                   FormatRounded(error.maxHeatLoad(), 0, window.decimalSeparator()) +
+                   FormatRounded(error.maxHeatLoad(), 0, separator) +
                    " Вт, даже при очень большом расходе воды. Уменьшите тепловую нагрузку или "
                    "увеличьте поверхность.";
         case Kind::DivisionByZero:
@@ -57,11 +61,11 @@ std::string HeatLoadGiven(const CalcError& error, const Controls& window) {
     }
 }
 
-std::string WaterFlowGiven(Kind kind, const Controls& window) {
-    const std::optional<double> difference = CondensationAboveInlet(window);
-    const char* autonomous =
-        "Не удалось вычислить результаты автономного охлаждения: при нём вода нагревается на "
-        "10 °С, а температура конденсации ";
+std::string WaterFlowGiven(Kind kind, const FormInputs& inputs) {
+    const std::optional<double> difference = CondensationAboveInlet(inputs);
+    const std::string autonomous =
+        "Не удалось вычислить результаты автономного охлаждения: при нём вода нагревается на " +
+        AutonomousRise() + ", а температура конденсации ";
     switch (kind) {
         case Kind::InvalidOperation:
             if (difference != 0) {
@@ -72,17 +76,15 @@ std::string WaterFlowGiven(Kind kind, const Controls& window) {
                    "температуре воды на входе. Задайте температуру конденсации выше температуры "
                    "воды на входе.";
         case Kind::DivisionByZero:
-            if (difference == 10) {
-                return std::string(autonomous) +
-                       "всего на 10 °С выше температуры воды на входе. Внешнее охлаждение "
-                       "рассчитано.";
+            if (difference == kAutonomousRiseK) {
+                return autonomous + "всего на " + AutonomousRise() +
+                       " выше температуры воды на входе. Внешнее охлаждение рассчитано.";
             }
             return "Не удалось вычислить тепловую нагрузку: при таком малом расходе вода "
                    "нагревается до температуры конденсации. Увеличьте расход воды.";
         case Kind::InvalidArgument:
-            return std::string(autonomous) +
-                   "меньше чем на 10 °С выше температуры воды на входе. Внешнее охлаждение "
-                   "рассчитано.";
+            return autonomous + "меньше чем на " + AutonomousRise() +
+                   " выше температуры воды на входе. Внешнее охлаждение рассчитано.";
         case Kind::Overflow:
             return kTooLarge;
         default:
@@ -108,14 +110,19 @@ std::string ErrorKindLine(Kind kind) {
     return "Ошибка вычисления.";
 }
 
-std::string ErrorMessage(const CalcError& error, const Controls& window) {
+std::string ErrorMessage(const CalcError& error, const FormInputs& inputs,
+                         std::string_view separator) {
     std::string why;
-    if (window.isSelected(Option::Option7)) {
-        why = HeatLoadGiven(error, window);
-    } else if (window.isSelected(Option::Option8)) {
-        why = WaterFlowGiven(error.kind(), window);
-    } else {
-        why = OutletTemperatureGiven(error.kind());
+    switch (inputs.modes.given) {
+        case Given::HeatLoad:
+            why = HeatLoadGiven(error, separator);
+            break;
+        case Given::WaterFlow:
+            why = WaterFlowGiven(error.kind(), inputs);
+            break;
+        case Given::OutletTemp:
+            why = OutletTemperatureGiven(error.kind());
+            break;
     }
     return ErrorKindLine(error.kind()) + "\n\n" + why;
 }

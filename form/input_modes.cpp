@@ -2,6 +2,7 @@
 
 #include "accessible_names.h"
 #include "calculate.h"
+#include "error_messages.h"
 #include "mode_tables.h"
 #include "number_text.h"
 
@@ -14,8 +15,8 @@ void Apply(Window& window, const std::array<Visibility, 6>& set) {
     for (const auto& [control, shown] : set) window.setVisible(control, shown);
 }
 
-const EnterCycle& CycleFor(const Window& window) {
-    return window.isSelected(Option::Option5) ? kAreaCycle : kHeightDiameterCycle;
+const EnterCycle& CycleFor(Geometry geometry) {
+    return geometry == Geometry::SurfaceArea ? kAreaCycle : kHeightDiameterCycle;
 }
 
 // The presets are whole numbers, whose text has no decimal separator; so the window's regional
@@ -77,8 +78,9 @@ void InputModes::SelectGivenQuantity(Option given) {
     }
     window_.setAccessibleName("Text6", GivenQuantityName(given));
     FocusAndSelect("Text6");
-    EnterStep =
-        window_.isSelected(Option::Option5) ? kStepAfterGivenArea : kStepAfterGivenHeightDiameter;
+    EnterStep = ReadModes(window_).geometry == Geometry::SurfaceArea
+                    ? kStepAfterGivenArea
+                    : kStepAfterGivenHeightDiameter;
 }
 
 void InputModes::Option6_Click() {
@@ -92,16 +94,19 @@ void InputModes::Option8_Click() {
 }
 
 void InputModes::Command1_Click() {
-    const EnterCycle& cycle = CycleFor(window_);
+    const EnterCycle& cycle = CycleFor(ReadModes(window_).geometry);
     Apply(window_, cycle.visibility);
     const std::string_view target = cycle.focusAtStep[static_cast<std::size_t>(EnterStep)];
     if (!target.empty()) FocusAndSelect(target);
     EnterStep =
         EnterStep < cycle.lastStep ? static_cast<std::int16_t>(EnterStep + 1) : std::int16_t{0};
+    lastInputs_ = ReadFormInputs(window_);
+    lastFailed_ = false;
     try {
-        Calculate(state_, window_);
+        Calculate(state_, lastInputs_, window_);
     } catch (const CalcError& error) {
-        window_.reportError(error);
+        lastFailed_ = true;
+        window_.reportError(error, ErrorMessage(error, lastInputs_, window_.decimalSeparator()));
     }
 }
 

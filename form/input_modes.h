@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "form_inputs.h"
 #include "form_state.h"
 #include "window.h"
 
@@ -36,6 +37,9 @@ class InputModes {
     void Command1_Click();
 
     const FormState& state() const { return state_; }
+    // The inputs the last recalculate command read, and whether its calculation failed.
+    const FormInputs& lastInputs() const { return lastInputs_; }
+    bool lastCalculationFailed() const { return lastFailed_; }
     // Which input the next recalculate command focuses, 0 to 4.
     std::int16_t enterStep() const { return EnterStep; }
 
@@ -48,6 +52,8 @@ class InputModes {
     Window& window_;
     FormState state_;
     std::int16_t EnterStep = 0;
+    FormInputs lastInputs_;
+    bool lastFailed_ = false;
 };
 
 // Which handler a click on a control runs (for an option button: after it has been selected).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "calc_error.h"
@@ -19,8 +20,9 @@ class Window : public Controls {
     virtual void setVisible(std::string_view control, bool visible) = 0;
     // What a screen reader calls the control; UTF-8.
     virtual void setAccessibleName(std::string_view control, std::string_view name) = 0;
-    // A calculation stopped; ErrorMessage() says what to show.
-    virtual void reportError(const CalcError& error) = 0;
+    // A calculation stopped with `error`; `message` is what to show the user (UTF-8), under the
+    // title kErrorTitle.
+    virtual void reportError(const CalcError& error, const std::string& message) = 0;
 };
 
 }  // namespace dephlegmator

@@ -3,8 +3,6 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -48,97 +46,40 @@ FormMorvani::FormMorvani(QWidget* parent) : QDialog(parent) {
     BuildControls();
     ConnectHandlers();
     modes_.Form_Load();
-    focus("Text1");  // the first tab stop has the focus when the window opens
+    controls_.focus("Text1");  // the first tab stop has the focus when the window opens
 }
 
 void FormMorvani::BuildControls() {
     for (const auto& row : layout::kControls) {
-        QWidget* parent = row.parent.empty() ? this : widget(row.parent);
-        controls_.emplace(row.name, CreateControl(row, parent));
+        QWidget* parent = row.parent.empty() ? this : controls_.widget(row.parent);
+        controls_.add(row.name, CreateControl(row, parent));
     }
     GroupOptionButtons(this);
     for (std::string_view name : layout::kSelectedAtStart) {
-        qobject_cast<QRadioButton*>(widget(name))->setChecked(true);
+        qobject_cast<QRadioButton*>(controls_.widget(name))->setChecked(true);
     }
     for (std::size_t i = 1; i < layout::kTabOrder.size(); ++i) {
-        setTabOrder(widget(layout::kTabOrder[i - 1]), widget(layout::kTabOrder[i]));
+        setTabOrder(controls_.widget(layout::kTabOrder[i - 1]),
+                    controls_.widget(layout::kTabOrder[i]));
     }
-    qobject_cast<QPushButton*>(widget("Command1"))->setDefault(true);
+    qobject_cast<QPushButton*>(controls_.widget("Command1"))->setDefault(true);
 }
 
 void FormMorvani::ConnectHandlers() {
     for (const auto& [name, run] : kClickHandlers) {
-        auto* button = qobject_cast<QAbstractButton*>(widget(name));
+        auto* button = qobject_cast<QAbstractButton*>(controls_.widget(name));
         connect(button, &QAbstractButton::clicked, this, [this, run = run] { (modes_.*run)(); });
     }
 }
 
-QWidget* FormMorvani::widget(std::string_view name) const {
-    const auto found = controls_.find(name);
-    if (found == controls_.end())
-        qFatal("The window has no control %s", ToQString(name).toUtf8().constData());
-    return found->second;
-}
-
-QLineEdit* FormMorvani::lineEdit(std::string_view name) const {
-    return qobject_cast<QLineEdit*>(widget(name));
-}
-
 void FormMorvani::setErrorReport(ErrorReport report) {
     if (report) {
-        report_ = std::move(report);
+        controls_.setErrorReport(std::move(report));
     } else {
-        report_ = [this](const CalcError& error) {
-            QMessageBox::critical(this, ToQString(kErrorTitle),
-                                  ToQString(ErrorMessage(error, *this)));
-        };
+        controls_.setErrorReport([this](const CalcError&, const std::string& message) {
+            QMessageBox::critical(this, ToQString(kErrorTitle), ToQString(message));
+        });
     }
-}
-
-std::string FormMorvani::text(Box box) const {
-    return lineEdit(BoxName(box))->text().toStdString();
-}
-
-// A text wider than its box shows its beginning: the leading digits are the ones that say what
-// the number is. The whole text, exponent included, is then in the box's tooltip.
-void FormMorvani::setText(Box box, const std::string& text) {
-    QLineEdit* target = lineEdit(BoxName(box));
-    const QString shown = QString::fromStdString(text);
-    target->setText(shown);
-    target->setCursorPosition(0);
-    constexpr int kInnerMargins = 6;  // px a QLineEdit keeps free beside its text
-    const bool fits = target->fontMetrics().horizontalAdvance(shown) <=
-                      target->contentsRect().width() - kInnerMargins;
-    target->setToolTip(fits ? QString() : shown);
-}
-
-bool FormMorvani::isSelected(Option option) const {
-    return qobject_cast<QAbstractButton*>(widget(OptionName(option)))->isChecked();
-}
-
-// The regional settings: the default locale, which is the system locale unless set otherwise.
-std::string FormMorvani::decimalSeparator() const {
-    return QLocale().decimalPoint().toStdString();
-}
-
-void FormMorvani::focus(std::string_view control) {
-    widget(control)->setFocus(Qt::OtherFocusReason);
-}
-
-void FormMorvani::selectAll(std::string_view box) {
-    lineEdit(box)->selectAll();
-}
-
-void FormMorvani::setVisible(std::string_view control, bool visible) {
-    widget(control)->setVisible(visible);
-}
-
-void FormMorvani::setAccessibleName(std::string_view control, std::string_view name) {
-    widget(control)->setAccessibleName(ToQString(name));
-}
-
-void FormMorvani::reportError(const CalcError& error) {
-    report_(error);
 }
 
 // Escape does not close the window; closing it by the title bar still does.

@@ -50,9 +50,9 @@ class FakeWindow : public Window {
     void setAccessibleName(std::string_view control, std::string_view name) override {
         accessibleNames[std::string(control)] = name;
     }
-    void reportError(const CalcError& error) override {
+    void reportError(const CalcError& error, const std::string& message) override {
         errors.push_back(error.kind());
-        messages.push_back(ErrorMessage(error, *this));
+        messages.push_back(message);
     }
 
   private:

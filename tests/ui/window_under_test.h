@@ -13,7 +13,8 @@ namespace dephlegmator::testing {
 class WindowUnderTest {
   public:
     WindowUnderTest() {
-        window.setErrorReport([this](const CalcError& error) { errors.push_back(error.kind()); });
+        window.setErrorReport(
+            [this](const CalcError& error, const std::string&) { errors.push_back(error.kind()); });
         window.show();
         window.activateWindow();
     }

@@ -109,10 +109,12 @@ void PrintForms(Sequence& s, int count) {
 
         dephlegmator::FormState state = dephlegmator::LoadedFormState();
         std::string outcome = "ok";
+        const dephlegmator::FormInputs inputs = dephlegmator::ReadFormInputs(c);
         try {
-            Calculate(state, c);
+            Calculate(state, inputs, c);
         } catch (const CalcError& e) {
-            outcome = std::string(KindName(e.kind())) + " " + dephlegmator::ErrorMessage(e, c);
+            outcome = std::string(KindName(e.kind())) + " " +
+                      dephlegmator::ErrorMessage(e, inputs, c.decimalSeparator());
             for (char& ch : outcome) {
                 if (ch == '\n') ch = '|';
             }

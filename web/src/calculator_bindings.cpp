@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "design_panel.h"
 #include "error_messages.h"
@@ -106,19 +105,13 @@ class PageWindow final : public Window {
     void setAccessibleName(std::string_view control, std::string_view name) override {
         page_set_accessible_name(control.data(), Length(control), name.data(), Length(name));
     }
-    void reportError(const CalcError& error) override {
-        errorReported_ = true;
+    void reportError(const CalcError& /*error*/, const std::string& message) override {
         const std::string_view title = kErrorTitle;
-        const std::string message = ErrorMessage(error, *this);
         page_show_error(title.data(), Length(title), message.data(), Length(message));
     }
 
-    // Whether an error has been reported since the last call; clears the mark.
-    bool takeErrorReported() { return std::exchange(errorReported_, false); }
-
   private:
     mutable std::optional<std::string> separator_;
-    bool errorReported_ = false;
 };
 
 // What the page holds: its window and the handlers acting on it.
@@ -129,10 +122,9 @@ class Calculator {
     void formLoad() { modes_.Form_Load(); }
     // The recalculate command; returns the design panel for the inputs it read, as JSON.
     const std::string& command1Click() {
-        window_.takeErrorReported();
         modes_.Command1_Click();
-        const bool failed = window_.takeErrorReported();
-        panelJson_ = DesignPanelJson(BuildDesignPanel(window_, modes_.state(), failed));
+        panelJson_ = DesignPanelJson(
+            BuildDesignPanel(window_, modes_.state(), modes_.lastCalculationFailed()));
         return panelJson_;
     }
     // The handler of the option button named Option<number>; false when there is none.
