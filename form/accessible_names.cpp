@@ -59,11 +59,4 @@ std::string_view GivenQuantityName(Option given) {
     return kGivenNames.front().name;
 }
 
-std::string_view AccessibleName(std::string_view control) {
-    for (const auto& [named, name] : kNames) {
-        if (named == control) return name;
-    }
-    return {};
-}
-
 }  // namespace dephlegmator

@@ -13,7 +13,4 @@ void NameControls(Window& window);
 // The accessible name of Text6 while it holds the given quantity `given` (Option6, 7 or 8).
 std::string_view GivenQuantityName(Option given);
 
-// The name NameControls gives `control`, or "" for a control that has none of its own.
-std::string_view AccessibleName(std::string_view control);
-
 }  // namespace dephlegmator
