@@ -105,14 +105,15 @@ TEST(ParseNumber, ValuesTooSmallBecomeZeroOrSubnormal) {
 
 TEST(ParseNumber, IgnoresTheProcessLocale) {
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (!std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
+    const std::string saved = previous != nullptr ? previous : "C";
+    if (std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") == nullptr &&
+        std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
         GTEST_SKIP() << "no locale with a comma decimal point installed";
     }
     EXPECT_EQ(ParseNumber("12.5"), 12.5);
     EXPECT_EQ(ParseNumber("12,5"), 12);
     EXPECT_EQ(FormatNumber(12.5, "."), "12.5");
-    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_NE(std::setlocale(LC_NUMERIC, saved.c_str()), nullptr);
 }
 
 TEST(RoundDecimals, RoundsHalfToEven) {

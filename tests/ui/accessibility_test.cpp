@@ -11,7 +11,7 @@ namespace {
 
 QString AccessibleName(QWidget* widget) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(QAccessible::Name) : QString();
+    return face != nullptr ? face->text(QAccessible::Name) : QString();
 }
 
 }  // namespace

@@ -30,7 +30,9 @@ class WindowUnderTest {
     QLineEdit* box(const QString& name) const { return control<QLineEdit>(name); }
 
     static QWidget* focused() { return QApplication::focusWidget(); }
-    static QString focusName() { return focused() ? focused()->objectName() : QString(); }
+    static QString focusName() {
+        return focused() != nullptr ? focused()->objectName() : QString();
+    }
 
     // Keys go where the user's keys go: to the control with the focus.
     static void press(Qt::Key key) { QTest::keyClick(focused(), key); }
