@@ -29,7 +29,13 @@ const controls = readFileSync(join(args.parts, 'controls.html'), 'utf8');
 if (!template.includes('<!-- controls -->')) throw new Error('index.html has no controls slot');
 writeFileSync(join(out, 'index.html'), template.replace('<!-- controls -->\n', controls));
 
-for (const file of ['style.css', 'main.js', 'page_window.js', 'design_panel.js', 'manifest.webmanifest']) {
+for (const file of [
+  'style.css',
+  'main.js',
+  'page_window.js',
+  'design_panel.js',
+  'manifest.webmanifest',
+]) {
   copy(join(args.page, file), file);
 }
 copy(join(args.parts, 'layout.css'), 'layout.css');
@@ -53,7 +59,11 @@ const walk = (dir) => {
 walk('');
 files.sort();
 const hash = createHash('sha256');
-for (const file of files) hash.update(file).update('\0').update(readFileSync(join(out, file)));
+for (const file of files)
+  hash
+    .update(file)
+    .update('\0')
+    .update(readFileSync(join(out, file)));
 const version = hash.digest('hex').slice(0, 16);
 
 const worker = readFileSync(join(args.page, 'sw.js'), 'utf8');
