@@ -5,7 +5,7 @@
 //
 //   node bench/web/measure.mjs [runs]      (runs of each page load, 20 by default)
 import { execFileSync } from 'node:child_process';
-import { cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -41,7 +41,13 @@ function sizes() {
 function baselineSite() {
   const dir = mkdtempSync(join(tmpdir(), 'dephlegmator-baseline-'));
   cpSync(siteDir, dir, { recursive: true });
-  for (const file of ['calculator.js', 'calculator.wasm', 'page_window.js', 'design_panel.js', 'sw.js']) {
+  for (const file of [
+    'calculator.js',
+    'calculator.wasm',
+    'page_window.js',
+    'design_panel.js',
+    'sw.js',
+  ]) {
     rmSync(join(dir, file));
   }
   const index = readFileSync(join(dir, 'index.html'), 'utf8');
@@ -50,7 +56,8 @@ function baselineSite() {
     .replace('<link rel="modulepreload" href="page_window.js">\n', '')
     .replace('<link rel="modulepreload" href="design_panel.js">\n', '')
     .replace(/<link rel="preload" href="calculator.wasm"[^>]*>\n/, '');
-  if (withoutEngine.includes('calculator')) throw new Error('the baseline page still loads the engine');
+  if (withoutEngine.includes('calculator'))
+    throw new Error('the baseline page still loads the engine');
   writeFileSync(join(dir, 'index.html'), withoutEngine);
   cpSync(join(here, 'baseline_main.js'), join(dir, 'main.js'));
   return dir;
@@ -66,8 +73,11 @@ async function timeToReady(browser, url) {
     await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
     return await page.evaluate(() => {
       const text1 = document.getElementById('Text1');
-      const selected = document.activeElement === text1 && text1.selectionStart === 0 &&
-        text1.selectionEnd === 2 && text1.value === '78';
+      const selected =
+        document.activeElement === text1 &&
+        text1.selectionStart === 0 &&
+        text1.selectionEnd === 2 &&
+        text1.value === '78';
       if (!selected) throw new Error('not ready: 78 is not selected in Text1');
       return performance.getEntriesByName('calculator-ready')[0].startTime;
     });
@@ -82,14 +92,24 @@ async function timeToReady(browser, url) {
 const ENTER_FORMS = [
   {
     name: 'outlet temperature 40/41, height 100, diameter 5',
-    boxes: [['Text1', '78'], ['Text2', '15'], ['Text3', '100'], ['Text4', '5']],
+    boxes: [
+      ['Text1', '78'],
+      ['Text2', '15'],
+      ['Text3', '100'],
+      ['Text4', '5'],
+    ],
     option: null,
     given: ['40', '41'],
     heatLoad: { 40: '5282', 41: '5218' },
   },
   {
     name: 'heat load 2000/2100, «СС» 88, inlet 20, height 80, diameter 5',
-    boxes: [['Text1', '88'], ['Text2', '20'], ['Text3', '80'], ['Text4', '5']],
+    boxes: [
+      ['Text1', '88'],
+      ['Text2', '20'],
+      ['Text3', '80'],
+      ['Text4', '5'],
+    ],
     option: 'Option7',
     given: ['2000', '2100'],
     heatLoad: { 2000: '2000', 2100: '2100' },
@@ -109,17 +129,24 @@ async function enterToPainted(browser, url, samples, form) {
     for (const [id, text] of boxes) document.getElementById(id).value = text;
     globalThis.enterTimes = [];
     // Capturing, so it runs before the page's own handler; the time stamp is the key press.
-    document.addEventListener('keydown', (event) => {
-      if (event.key !== 'Enter' || !event.isTrusted) return;
-      const pressed = event.timeStamp;
-      requestAnimationFrame(() => {
-        const channel = new MessageChannel();
-        channel.port1.onmessage = () => globalThis.enterTimes.push(performance.now() - pressed);
-        channel.port2.postMessage(null);
-      });
-    }, true);
+    document.addEventListener(
+      'keydown',
+      (event) => {
+        if (event.key !== 'Enter' || !event.isTrusted) return;
+        const pressed = event.timeStamp;
+        requestAnimationFrame(() => {
+          const channel = new MessageChannel();
+          channel.port1.onmessage = () => globalThis.enterTimes.push(performance.now() - pressed);
+          channel.port2.postMessage(null);
+        });
+      },
+      true,
+    );
   }, form.boxes);
-  const setGiven = (text) => page.evaluate((t) => { document.getElementById('Text6').value = t; }, text);
+  const setGiven = (text) =>
+    page.evaluate((t) => {
+      document.getElementById('Text6').value = t;
+    }, text);
   const check = async (given) => {
     const shown = await page.evaluate(() => ({
       heatLoad: document.getElementById('Text7').value,
@@ -145,11 +172,13 @@ async function enterToPainted(browser, url, samples, form) {
   for (let i = 0; i < samples; ++i) {
     const given = form.given[i % 2];
     await setGiven(given);
-    script.push(await page.evaluate(() => {
-      const start = performance.now();
-      document.dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
-      return performance.now() - start;
-    }));
+    script.push(
+      await page.evaluate(() => {
+        const start = performance.now();
+        document.dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
+        return performance.now() - start;
+      }),
+    );
     await check(given);
   }
   await page.close();
@@ -159,10 +188,16 @@ async function enterToPainted(browser, url, samples, form) {
 const size = sizes();
 console.log('## Transfer size (gzip -9)');
 for (const row of size.rows) console.log(`${row.file}\t${kb(row.raw)}\t${kb(row.gzip)}`);
-console.log(`whole site: ${kb(size.total)} (budget 200 KB with the design panel); wasm + its JavaScript: ${kb(size.engine)} (budget 60 KB)`);
+console.log(
+  `whole site: ${kb(size.total)} (budget 200 KB with the design panel); wasm + its JavaScript: ${kb(size.engine)} (budget 60 KB)`,
+);
 
 console.log('\n## Calculate in WebAssembly (node)');
-console.log(execFileSync(process.execPath, [join(buildDir, 'bench/calculate_wasm.js')], { encoding: 'utf8' }).trim());
+console.log(
+  execFileSync(process.execPath, [join(buildDir, 'bench/calculate_wasm.js')], {
+    encoding: 'utf8',
+  }).trim(),
+);
 
 const baselineDir = baselineSite();
 const site = await serveSite(siteDir);
@@ -178,15 +213,23 @@ try {
   }
   const ratio = median(withEngine) / median(without);
   console.log(`\n## Navigation to ready, median of ${runs} (fresh context each)`);
-  console.log(`with the engine: ${ms(median(withEngine))} (min ${ms(Math.min(...withEngine))}, max ${ms(Math.max(...withEngine))})`);
-  console.log(`without the engine: ${ms(median(without))} (min ${ms(Math.min(...without))}, max ${ms(Math.max(...without))})`);
+  console.log(
+    `with the engine: ${ms(median(withEngine))} (min ${ms(Math.min(...withEngine))}, max ${ms(Math.max(...withEngine))})`,
+  );
+  console.log(
+    `without the engine: ${ms(median(without))} (min ${ms(Math.min(...without))}, max ${ms(Math.max(...without))})`,
+  );
   console.log(`ratio: ${ratio.toFixed(2)} (budget 1.3)`);
 
   for (const form of ENTER_FORMS) {
     const { painted, script } = await enterToPainted(browser, site.url, 60, form);
     console.log(`\n## Enter, ${form.name}: 60 presses`);
-    console.log(`to results and panel painted: median ${ms(median(painted))}, 95th percentile ${ms(percentile(painted, 95))}, max ${ms(Math.max(...painted))} (budget 16 ms)`);
-    console.log(`script time of the Enter: median ${ms(median(script))}, 95th percentile ${ms(percentile(script, 95))}, max ${ms(Math.max(...script))}`);
+    console.log(
+      `to results and panel painted: median ${ms(median(painted))}, 95th percentile ${ms(percentile(painted, 95))}, max ${ms(Math.max(...painted))} (budget 16 ms)`,
+    );
+    console.log(
+      `script time of the Enter: median ${ms(median(script))}, 95th percentile ${ms(percentile(script, 95))}, max ${ms(Math.max(...script))}`,
+    );
   }
 } finally {
   await browser.close();

@@ -63,8 +63,12 @@ function drawAxes(chart, curve, { x, y, yTemp }) {
   const middle = (top + bottom) / 2;
   const centred = { 'text-anchor': 'middle' };
   text(chart, 'title', { ...centred, x: (left + right) / 2, y: HEIGHT - 14 }, 'Расход воды, л/мин');
-  text(chart, 'title', { ...centred, transform: `translate(14 ${middle}) rotate(-90)` },
-    'Тепловая нагрузка, Вт');
+  text(
+    chart,
+    'title',
+    { ...centred, transform: `translate(14 ${middle}) rotate(-90)` },
+    'Тепловая нагрузка, Вт',
+  );
   const downwards = `translate(${WIDTH - 16} ${middle}) rotate(90)`;
   text(chart, 'title temp', { ...centred, transform: downwards }, 'Т воды на выходе, °С');
 }
@@ -73,7 +77,12 @@ function drawAxes(chart, curve, { x, y, yTemp }) {
 function drawLevel(chart, className, load, caption, y) {
   const at = y(load);
   line(chart, className, PLOT.left, at, PLOT.right, at);
-  text(chart, `caption ${className}`, { x: PLOT.right - 4, y: at - 4, 'text-anchor': 'end' }, caption);
+  text(
+    chart,
+    `caption ${className}`,
+    { x: PLOT.right - 4, y: at - 4, 'text-anchor': 'end' },
+    caption,
+  );
 }
 
 function drawCurve(chart, curve) {

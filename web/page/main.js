@@ -50,7 +50,8 @@ function calculatorOf(module) {
     // The design panel's JSON.
     command1Click: () => module.UTF8ToString(module._calculator_command1_click()),
     // The option buttons are named Option1 to Option8.
-    optionClick: (name) => module._calculator_option_click(Number(name.replace(/^Option/, ''))) !== 0,
+    optionClick: (name) =>
+      module._calculator_option_click(Number(name.replace(/^Option/, ''))) !== 0,
   };
 }
 

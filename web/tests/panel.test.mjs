@@ -2,10 +2,7 @@
 // reason where there is nothing to show, and no change until the recalculate command.
 import assert from 'node:assert/strict';
 import { beforeEach, describe, it } from 'node:test';
-import {
-  calculatorPerTest,
-  typeAndEnter,
-} from './browser.mjs';
+import { calculatorPerTest, typeAndEnter } from './browser.mjs';
 
 const REFLUX = [
   'RefluxFlow1',
@@ -87,8 +84,14 @@ describe('the design panel', () => {
     assert.equal(shown.reason, null);
     assert.ok(shown.heaterTables && shown.heights);
     assert.equal(shown.role, 'img');
-    assert.match(shown.label, /^График: тепловая нагрузка дефлегматора .* Предел поверхности 5811 Вт\./);
-    assert.match(shown.label, /Результат расчёта: 0\.5 л\/мин, 2000 Вт\. Мощность нагрева 2000 Вт\.$/);
+    assert.match(
+      shown.label,
+      /^График: тепловая нагрузка дефлегматора .* Предел поверхности 5811 Вт\./,
+    );
+    assert.match(
+      shown.label,
+      /Результат расчёта: 0\.5 л\/мин, 2000 Вт\. Мощность нагрева 2000 Вт\.$/,
+    );
     assert.equal(shown.curves, 2, 'the load and the outlet temperature');
     assert.match(shown.limit, /\d/, 'the limit is dashed');
     assert.ok(shown.limitCaption);
@@ -144,7 +147,10 @@ describe('the design panel', () => {
       assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), Boolean(error));
       if (error) await page.keyboard.press('Escape');
       const shown = await panel(page);
-      assert.deepEqual(Object.values(shown.numbers), NUMBERS.map(() => '—'));
+      assert.deepEqual(
+        Object.values(shown.numbers),
+        NUMBERS.map(() => '—'),
+      );
       assert.equal(shown.reason, reason);
       assert.ok(shown.heaterTables, 'the rows of the mode stay, each with «—»');
       assert.equal(await page.$eval('#ControlCurve', (c) => c.childElementCount), 0);

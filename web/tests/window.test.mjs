@@ -2,12 +2,7 @@
 // tab order, the option buttons, the overview request and a failed calculation.
 import assert from 'node:assert/strict';
 import { beforeEach, describe, it } from 'node:test';
-import {
-  calculatorPerTest,
-  focusState,
-  typeAndEnter,
-  values,
-} from './browser.mjs';
+import { calculatorPerTest, focusState, typeAndEnter, values } from './browser.mjs';
 
 const RESULTS = ['Text7', 'Text8', 'Text9', 'Text71', 'Text81', 'Text91', 'Text10'];
 
@@ -25,7 +20,9 @@ describe('the calculator window', () => {
         title: document.title,
         lang: document.documentElement.lang,
         checked: [...document.querySelectorAll('input[type="radio"]:checked')].map((e) => e.id),
-        hidden: [...document.querySelectorAll('[data-control][hidden]')].map((e) => e.dataset.control),
+        hidden: [...document.querySelectorAll('[data-control][hidden]')].map(
+          (e) => e.dataset.control,
+        ),
         shownBoxes: ['Text1', 'Text2', 'Text3', 'Text4', 'Text6'].filter(shown),
         unnamed: [...document.querySelectorAll('input, button')]
           .filter((e) => e.id !== 'ErrorOk' && !e.getAttribute('aria-label'))
@@ -54,7 +51,10 @@ describe('the calculator window', () => {
       visited.map((f) => f.id),
       ['Text2', 'Text3', 'Text4', 'Text6', 'Text1'],
     );
-    assert.ok(visited.every((f) => f.wholeSelected), 'each box is selected whole on arrival');
+    assert.ok(
+      visited.every((f) => f.wholeSelected),
+      'each box is selected whole on arrival',
+    );
     assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text9', 'Text10']), [
       '5282',
       '3.37',
@@ -93,8 +93,21 @@ describe('the calculator window', () => {
       order.push((await focusState(page)).id);
     }
     assert.deepEqual(order, [
-      'Command1', 'Text2', 'Text3', 'Text4', 'Text6', 'Option1', 'Option4', 'Option6',
-      'Text7', 'Text8', 'Text9', 'Text10', 'Text81', 'Text91', 'Text71',
+      'Command1',
+      'Text2',
+      'Text3',
+      'Text4',
+      'Text6',
+      'Option1',
+      'Option4',
+      'Option6',
+      'Text7',
+      'Text8',
+      'Text9',
+      'Text10',
+      'Text81',
+      'Text91',
+      'Text71',
     ]);
 
     // Down from the selected geometry button selects the area mode, whose handler takes the
@@ -150,7 +163,13 @@ describe('the calculator window', () => {
   it('reads a long text put into a box by a script whole', async () => {
     await typeAndEnter(page, ['78', '15', '100', '5', '40']);
     const resultsFor = async (text1) => {
-      await page.$eval('#Text1', (box, text) => { box.value = text; }, text1);
+      await page.$eval(
+        '#Text1',
+        (box, text) => {
+          box.value = text;
+        },
+        text1,
+      );
       await page.click('#Command1');
       return values(page, ['Text7', 'Text8']);
     };
