@@ -1,7 +1,7 @@
 #include "form_inputs.h"
 
-#include "box_io.h"
 #include "calc_error.h"
+#include "number_text.h"
 
 namespace dephlegmator {
 namespace {
@@ -13,12 +13,19 @@ std::size_t Index(Box box) {
     return static_cast<std::size_t>(box);
 }
 
-Input ReadBox(const Controls& controls, Box box) {
+Input ReadBox(const Controls& controls, Box box, std::string_view separator) {
     Input input;
     input.text = controls.text(box);
     try {
-        input.number = ReadInput(controls, box);
-        if (!(input.number > 0)) input.fault = InputFault::NotAbove0;
+        const TypedNumber typed = ReadTypedNumber(input.text, separator);
+        input.number = typed.value;
+        if (typed.empty) {
+            input.fault = InputFault::Empty;
+        } else if (!typed.whole) {
+            input.fault = InputFault::NotANumber;
+        } else if (!(typed.value > 0)) {
+            input.fault = InputFault::NotAbove0;
+        }
     } catch (const CalcError&) {
         input.fault = InputFault::Unreadable;
     }
@@ -76,7 +83,10 @@ std::optional<Box> FormInputs::firstOutOfRange() const {
 FormInputs ReadFormInputs(const Controls& controls) {
     FormInputs inputs;
     inputs.modes = ReadModes(controls);
-    for (const Box box : kInputBoxes) inputs.boxes.at(Index(box)) = ReadBox(controls, box);
+    const std::string separator = controls.decimalSeparator();
+    for (const Box box : kInputBoxes) {
+        inputs.boxes.at(Index(box)) = ReadBox(controls, box, separator);
+    }
 
     Input& outlet = inputs.boxes.at(Index(Box::Text6));
     if (inputs.modes.given == Given::OutletTemp && outlet.inRange()) {

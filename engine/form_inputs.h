@@ -25,8 +25,10 @@ Modes ReadModes(const Controls& controls);
 // Why an input box cannot take part in the calculation.
 enum class InputFault {
     None,
+    Empty,       // nothing typed yet (blanks at most)
+    NotANumber,  // the number does not take all of the text: '1,5 кВт', 'abc', '12-3'
     Unreadable,  // its number lies beyond the double range ('1E309')
-    NotAbove0,   // it reads as 0 or less: 0, a negative number, an empty box, 'abc'
+    NotAbove0,   // it reads as 0 or less: '0', '-5'
     // The outlet temperature is not strictly between the inlet and condensation temperatures.
     OutletNotBetween,
 };
@@ -35,7 +37,9 @@ enum class InputFault {
 // number is in range.
 struct Input {
     std::string text;
-    double number = 0;  // the text read with the regional separator; 0 when unreadable
+    // ReadTypedNumber of the text: its leading number, also when that is not the whole text;
+    // 0 when unreadable.
+    double number = 0;
     InputFault fault = InputFault::None;
 
     bool readable() const { return fault != InputFault::Unreadable; }
@@ -63,9 +67,10 @@ struct FormInputs {
     std::optional<Box> firstOutOfRange() const;
 };
 
-// Reads the option buttons and the six input boxes once. Never throws: an unreadable box is
-// marked, not raised. Every used box is tested for being above 0; with the outlet temperature
-// given, Text6 must also lie strictly between Text2 and Text1.
+// Reads the option buttons and the six input boxes once, each with ReadTypedNumber under the
+// regional separator. Never throws: an unreadable box is marked, not raised. A box is in range
+// when it holds a whole number above 0; with the outlet temperature given, Text6 must also lie
+// strictly between Text2 and Text1.
 // Example: Text1 78, Text2 15, Text6 80 with Option6 → Text6 has OutletNotBetween.
 FormInputs ReadFormInputs(const Controls& controls);
 

@@ -53,7 +53,7 @@ TEST(WaterFlowGiven, WorkedExamples) {
          "1", "13", "-309", "1", "25", "500"},
         {"fractional inlet: Text91 not rounded", Area("78", "12.5", "500", "1"), 0, 0, 0, "1719",
          "1", "40", "2052", "1", "22.5", "500"},
-        {"flow echoed as read", Area("78", "15", "500", "1.50 l"), 0, 0, 0, "1797", "1.5", "34",
+        {"flow echoed as read", Area("78", "15", "500", "1.50 "), 0, 0, 0, "1797", "1.5", "34",
          "1967", "1.5", "25", "500"},
     };
     for (auto example : examples) {
