@@ -1,5 +1,8 @@
 #include "calculate.h"
 
+#include <array>
+#include <string>
+
 #include "box_io.h"
 #include "cases.h"
 #include "heat_exchanger.h"
@@ -18,6 +21,47 @@ double SurfaceAreaM2(const FormInputs& inputs) {
     return AreaM2FromCm2<Checked>(inputs[Box::Text5].value()).value();
 }
 
+// The boxes a calculation writes its results into.
+constexpr std::array<Box, 7> kResultBoxes{Box::Text7,  Box::Text8,  Box::Text9, Box::Text71,
+                                          Box::Text81, Box::Text91, Box::Text10};
+
+// The window's boxes, remembering which result boxes a calculation wrote, so that afterwards
+// every other one can be cleared: a box never shows a result of an earlier calculation beside
+// this one's.
+class ResultsOfThisCalculation final : public Controls {
+  public:
+    explicit ResultsOfThisCalculation(Controls& window) : window_(window) {}
+
+    std::string text(Box box) const override { return window_.text(box); }
+    void setText(Box box, const std::string& text) override {
+        written_.at(static_cast<std::size_t>(box)) = true;
+        window_.setText(box, text);
+    }
+    bool isSelected(Option option) const override { return window_.isSelected(option); }
+    std::string decimalSeparator() const override { return window_.decimalSeparator(); }
+
+    // Writes kNoResult into every result box this calculation did not write.
+    void clearTheRest() {
+        for (const Box box : kResultBoxes) {
+            if (written_.at(static_cast<std::size_t>(box))) continue;
+            if (window_.text(box) != kNoResult) window_.setText(box, std::string(kNoResult));
+        }
+    }
+
+  private:
+    Controls& window_;
+    std::array<bool, kBoxCount> written_{};
+};
+
+// Whether the geometry boxes of the mode hold whole numbers above 0, so that the area shown is
+// the one the user gave.
+bool GeometryInRange(const FormInputs& inputs) {
+    for (const Box box : {Box::Text3, Box::Text4, Box::Text5}) {
+        if (inputs.used(box) && !inputs[box].inRange()) return false;
+    }
+    return true;
+}
+
 void RunBody(FormState& state, const FormInputs& inputs, Controls& controls) {
     switch (inputs.modes.given) {
         case Given::OutletTemp:
@@ -32,11 +76,19 @@ void RunBody(FormState& state, const FormInputs& inputs, Controls& controls) {
 }  // namespace
 
 void Calculate(FormState& state, const FormInputs& inputs, Controls& controls) {
-    // The surface is assigned before the input test, so it follows the geometry even when the
-    // test fails.
-    state.AreaM2 = SurfaceAreaM2(inputs);
-    if (inputs.inputTestPasses()) RunBody(state, inputs, controls);
-    WriteRounded(controls, Box::Text10, (Checked(state.AreaM2) * 10000).value(), 0);
+    ResultsOfThisCalculation results(controls);
+    try {
+        // The surface is assigned before the input test, so it follows the geometry even when
+        // the test fails.
+        state.AreaM2 = SurfaceAreaM2(inputs);
+        if (inputs.inputTestPasses()) RunBody(state, inputs, results);
+        const double areaCm2 = (Checked(state.AreaM2) * 10000).value();
+        if (GeometryInRange(inputs)) WriteRounded(results, Box::Text10, areaCm2, 0);
+    } catch (const CalcError&) {
+        results.clearTheRest();
+        throw;
+    }
+    results.clearTheRest();
 }
 
 void Calculate(FormState& state, Controls& controls) {

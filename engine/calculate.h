@@ -8,9 +8,11 @@
 namespace dephlegmator {
 
 // Runs the whole calculation once over the inputs as the event read them: the case of the
-// selected modes (the surface area, the input test, the body), then the surface area in Text10.
-// A CalcError leaves as an exception; every variable and box written before the failing formula
-// keeps its new value.
+// selected modes (the surface area, the input test, the body), then the surface area in Text10,
+// which is shown only when the geometry boxes hold whole numbers above 0. Afterwards every result
+// box shows what this calculation wrote or kNoResult, never an earlier result. A CalcError
+// leaves as an exception; the variables and boxes written before the failing formula keep their
+// new values, and the other result boxes show kNoResult.
 void Calculate(FormState& state, const FormInputs& inputs, Controls& controls);
 
 // Reads the inputs from `controls` and calculates.

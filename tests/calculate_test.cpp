@@ -36,8 +36,11 @@ TEST(SurfaceArea, FromHeightAndDiameterOrTypedArea) {
     const Case cases[] = {
         {Option::Option4, "100", "10", "", 0.31415000000000004, "3142"},
         {Option::Option4, "100", "5", "", 0.15707500000000002, "1571"},
-        {Option::Option4, "-50", "10", "", -0.15707500000000002, "-1571"},
-        {Option::Option4, "", "5", "", 0, "0"},
+        // A geometry that is no surface shows no area.
+        {Option::Option4, "-50", "10", "", -0.15707500000000002, "___"},
+        {Option::Option4, "", "5", "", 0, "___"},
+        {Option::Option5, "", "", "0", 0, "___"},
+        {Option::Option5, "100", "5", "15 cm", 0.0015, "___"},
         {Option::Option5, "100", "5", "1500", 0.15, "1500"},
         {Option::Option5, "", "", "12.5", 0.00125, "12"},
         {Option::Option5, "", "", "3.5", 0.00035, "4"},
@@ -56,14 +59,14 @@ TEST(SurfaceArea, FromHeightAndDiameterOrTypedArea) {
     }
 }
 
-TEST(Calculate, RightAfterStartOnlyTheAreaIsShown) {
+TEST(Calculate, RightAfterStartNothingIsShown) {
     ArrayControls c;
     c.set(Box::Text1, "78");
     FormState state = LoadedFormState();
     state.AreaM2 = 5;
     Calculate(state, c);
     EXPECT_EQ(state.AreaM2, 0);
-    EXPECT_EQ(c.text(Box::Text10), "0");
+    EXPECT_EQ(c.text(Box::Text10), "___");
     ExpectUnchanged(c, {Box::Text7, Box::Text8, Box::Text9, Box::Text71, Box::Text81, Box::Text91});
 }
 
