@@ -21,10 +21,6 @@ double SurfaceAreaM2(const FormInputs& inputs) {
     return AreaM2FromCm2<Checked>(inputs[Box::Text5].value()).value();
 }
 
-// The boxes a calculation writes its results into.
-constexpr std::array<Box, 7> kResultBoxes{Box::Text7,  Box::Text8,  Box::Text9, Box::Text71,
-                                          Box::Text81, Box::Text91, Box::Text10};
-
 // The window's boxes, remembering which result boxes a calculation wrote, so that afterwards
 // every other one can be cleared: a box never shows a result of an earlier calculation beside
 // this one's.

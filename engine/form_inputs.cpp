@@ -6,9 +6,6 @@
 namespace dephlegmator {
 namespace {
 
-constexpr std::array<Box, 6> kInputBoxes{Box::Text1, Box::Text2, Box::Text3,
-                                         Box::Text4, Box::Text5, Box::Text6};
-
 std::size_t Index(Box box) {
     return static_cast<std::size_t>(box);
 }

@@ -1,5 +1,6 @@
 #include "accessible_names.h"
 
+#include <algorithm>
 #include <array>
 
 namespace dephlegmator {
@@ -45,11 +46,34 @@ constexpr std::array kGivenNames = std::to_array<GivenName>({
     {Option::Option8, "Заданный расход воды, л/мин"},
 });
 
+std::string_view NameOf(std::string_view control) {
+    for (const auto& [named, name] : kNames) {
+        if (named == control) return name;
+    }
+    return {};
+}
+
+constexpr std::string_view kNoResultSaid = ", нет результата";
+
 }  // namespace
 
+// Every result box starts with kNoResult.
 void NameControls(Window& window) {
-    for (const auto& [control, name] : kNames) window.setAccessibleName(control, name);
+    for (const auto& [control, name] : kNames) {
+        const bool result = std::ranges::any_of(
+            kResultBoxes, [control = control](Box box) { return BoxName(box) == control; });
+        if (!result) window.setAccessibleName(control, name);
+    }
+    for (const Box box : kResultBoxes) {
+        window.setAccessibleName(BoxName(box), ResultBoxName(box, true));
+    }
     window.setAccessibleName("Text6", GivenQuantityName(Option::Option6));
+}
+
+std::string ResultBoxName(Box box, bool noResult) {
+    std::string name(NameOf(BoxName(box)));
+    if (noResult) name += kNoResultSaid;
+    return name;
 }
 
 std::string_view GivenQuantityName(Option given) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "window.h"
@@ -9,6 +10,10 @@ namespace dephlegmator {
 // Gives every box, option button and the push button a Russian accessible name that says what it
 // holds and in which unit, so that a screen reader can tell the many alike boxes apart.
 void NameControls(Window& window);
+
+// The accessible name of a result box (Text7 … Text10), with «нет результата» added while it
+// shows kNoResult, so that a screen reader does not spell out the underscores.
+std::string ResultBoxName(Box box, bool noResult);
 
 // The accessible name of Text6 while it holds the given quantity `given` (Option6, 7 or 8).
 std::string_view GivenQuantityName(Option given);

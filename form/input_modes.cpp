@@ -1,8 +1,12 @@
 #include "input_modes.h"
 
+#include <optional>
+#include <utility>
+
 #include "accessible_names.h"
 #include "calculate.h"
 #include "error_messages.h"
+#include "input_marks.h"
 #include "mode_tables.h"
 #include "number_text.h"
 
@@ -27,9 +31,32 @@ std::string PresetText(double condensationTemp) {
 
 }  // namespace
 
+void InputModes::ShowMarks() {
+    const std::string separator = window_.decimalSeparator();
+    for (std::size_t i = 0; i < marks_.size(); ++i) {
+        const Box box = kInputBoxes[i];
+        std::string mark = InputMark(box, lastInputs_, separator);
+        if (mark == marks_[i]) continue;
+        window_.setMark(BoxName(box), mark);
+        marks_[i] = std::move(mark);
+    }
+}
+
+void InputModes::NameResults() {
+    for (std::size_t i = 0; i < kResultBoxes.size(); ++i) {
+        const bool noResult = window_.text(kResultBoxes[i]) == kNoResult;
+        if (noResult == showsNoResult_[i]) continue;
+        window_.setAccessibleName(BoxName(kResultBoxes[i]),
+                                  ResultBoxName(kResultBoxes[i], noResult));
+        showsNoResult_[i] = noResult;
+    }
+}
+
 void InputModes::Form_Load() {
     state_ = LoadedFormState();
     EnterStep = 0;
+    marks_ = {};
+    showsNoResult_.fill(true);
     NameControls(window_);
     window_.setText(Box::Text1, PresetText(kPresetCondensationTemp[0]));
     window_.selectAll("Text1");
@@ -101,12 +128,19 @@ void InputModes::Command1_Click() {
     EnterStep =
         EnterStep < cycle.lastStep ? static_cast<std::int16_t>(EnterStep + 1) : std::int16_t{0};
     lastInputs_ = ReadFormInputs(window_);
-    lastFailed_ = false;
+    std::optional<CalcError> failure;
     try {
         Calculate(state_, lastInputs_, window_);
     } catch (const CalcError& error) {
-        lastFailed_ = true;
-        window_.reportError(error, ErrorMessage(error, lastInputs_, window_.decimalSeparator()));
+        failure = error;
+    }
+    lastFailed_ = failure.has_value();
+    // The boxes say what they hold before a message, which a toolkit may show modally, appears.
+    ShowMarks();
+    NameResults();
+    if (failure) {
+        window_.reportError(*failure,
+                            ErrorMessage(*failure, lastInputs_, window_.decimalSeparator()));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "form_inputs.h"
@@ -48,12 +49,18 @@ class InputModes {
     void SetPreset(double condensationTemp);
     void SelectGeometry(bool area);
     void SelectGivenQuantity(Option given);
+    // Marks the input boxes the last calculation could not take, and clears the other marks.
+    void ShowMarks();
+    // Tells a screen reader which result boxes show no result.
+    void NameResults();
 
     Window& window_;
     FormState state_;
     std::int16_t EnterStep = 0;
     FormInputs lastInputs_;
     bool lastFailed_ = false;
+    std::array<std::string, kInputBoxes.size()> marks_;  // what each input box's mark says
+    std::array<bool, kResultBoxes.size()> showsNoResult_{};
 };
 
 // Which handler a click on a control runs (for an option button: after it has been selected).

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QLocale>
+#include <algorithm>
 
 #include "control_factory.h"
 
@@ -34,6 +35,8 @@ void WidgetWindow::setText(Box box, const std::string& text) {
     const QString shown = QString::fromStdString(text);
     target->setText(shown);
     target->setCursorPosition(0);
+    // An input box's tooltip belongs to its mark.
+    if (std::ranges::find(kResultBoxes, box) == kResultBoxes.end()) return;
     constexpr int kInnerMargins = 6;  // px a QLineEdit keeps free beside its text
     const bool fits = target->fontMetrics().horizontalAdvance(shown) <=
                       target->contentsRect().width() - kInnerMargins;
@@ -59,6 +62,19 @@ void WidgetWindow::selectAll(std::string_view box) {
 
 void WidgetWindow::setVisible(std::string_view control, bool visible) {
     widget(control)->setVisible(visible);
+}
+
+// A red frame on a pale red ground, and the problem in the tooltip and the accessible
+// description, where the pointer and a screen reader find it.
+void WidgetWindow::setMark(std::string_view box, std::string_view problem) {
+    QLineEdit* edit = lineEdit(box);
+    const QString text = ToQString(problem);
+    edit->setStyleSheet(problem.empty() ? QString()
+                                        : QStringLiteral("QLineEdit { border: 2px solid #c00000; "
+                                                         "background: #fff0f0; color: black; }"));
+    edit->setToolTip(text);
+    edit->setAccessibleDescription(text);
+    edit->setProperty("marked", !problem.empty());
 }
 
 void WidgetWindow::setAccessibleName(std::string_view control, std::string_view name) {

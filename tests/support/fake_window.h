@@ -26,6 +26,8 @@ class FakeWindow : public Window {
     std::string selected;  // the box whose whole text is selected, if its text has not changed
     std::vector<std::string> focusedWhileHidden;
     std::map<std::string, std::string, std::less<>> accessibleNames;
+    std::map<std::string, std::string, std::less<>> marks;  // the marked boxes and their texts
+    int markChanges = 0;
     std::vector<CalcError::Kind> errors;
     std::vector<std::string> messages;
 
@@ -46,6 +48,14 @@ class FakeWindow : public Window {
     void selectAll(std::string_view box) override { selected = box; }
     void setVisible(std::string_view control, bool shown) override {
         visible_.find(control)->second = shown;
+    }
+    void setMark(std::string_view box, std::string_view problem) override {
+        ++markChanges;
+        if (problem.empty()) {
+            marks.erase(std::string(box));
+        } else {
+            marks[std::string(box)] = problem;
+        }
     }
     void setAccessibleName(std::string_view control, std::string_view name) override {
         accessibleNames[std::string(control)] = name;

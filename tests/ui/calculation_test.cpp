@@ -122,6 +122,48 @@ class CalculationTest : public QObject {
         QVERIFY(window.isVisible());
     }
 
+    // A box the calculation cannot take is marked with a frame and a tooltip; the Enter cycle
+    // goes on, no message opens, and no result of an earlier calculation stays.
+    void unreadableBoxIsMarkedWithoutMovingTheFocus() {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        typeTypicalRequest();                   // the focus is back in Text1
+        ui_->click(QStringLiteral("Option7"));  // heat load; the focus goes to Text6
+        QLineEdit* given = ui_->box("Text6");
+        given->insert(QString::fromUtf8("1,5 кВт"));  // over the selected text, as typed
+        WindowUnderTest::enter();
+        QCOMPARE(given->toolTip(), QString::fromUtf8("Введите число в ваттах, например 1500."));
+        QCOMPARE(given->accessibleDescription(), given->toolTip());
+        QVERIFY(given->property("marked").toBool());
+        QVERIFY(given->styleSheet().contains(QStringLiteral("border")));
+        QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Text1"));
+        QVERIFY(ui_->errors.empty());
+        QCOMPARE(resultTexts(), (QStringList{"___", "___", "___", "1571"}));
+
+        given->setText(QStringLiteral("1500"));
+        WindowUnderTest::enter();
+        QVERIFY(!given->property("marked").toBool());
+        QVERIFY(given->toolTip().isEmpty());
+        QCOMPARE(resultTexts().first(), QStringLiteral("1500"));
+    }
+
+    // A mode switch and a failed input test leave no result of the earlier calculation.
+    void modeSwitchAndInputTestFailureLeaveNoEarlierResult() {
+        typeTypicalRequest();
+        ui_->click(QStringLiteral("Option7"));
+        ui_->box("Text6")->setText(QStringLiteral("2000"));
+        WindowUnderTest::enter();
+        QCOMPARE(ui_->box("Text81")->text(), QStringLiteral("3.19"));
+        ui_->click(QStringLiteral("Option6"));
+        ui_->box("Text6")->setText(QStringLiteral("40"));
+        WindowUnderTest::enter();
+        QCOMPARE(resultTexts(), (QStringList{"5282", "3.37", "40", "1571"}));
+        QCOMPARE(ui_->box("Text81")->text(), QStringLiteral("___"));
+        ui_->box("Text6")->setText(QStringLiteral("80"));
+        WindowUnderTest::enter();
+        QCOMPARE(resultTexts(), (QStringList{"___", "___", "___", "1571"}));
+        QVERIFY(ui_->box("Text6")->property("marked").toBool());
+    }
+
   private:
     // The typical request: 78 °C, inlet 15 °C, 100 cm × 5 cm, outlet 40 °C, one Enter per value.
     static void typeTypicalRequest() {

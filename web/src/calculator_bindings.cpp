@@ -42,6 +42,10 @@ EM_JS(void, page_select_all, (const char* box, int length), {
 EM_JS(void, page_set_visible, (const char* control, int length, int visible), {
   Module.page.setVisible(UTF8ToString(control, length), visible !== 0);
 });
+EM_JS(void, page_set_mark, (const char* box, int box_length, const char* problem,
+                            int problem_length), {
+  Module.page.setMark(UTF8ToString(box, box_length), UTF8ToString(problem, problem_length));
+});
 EM_JS(void, page_set_accessible_name, (const char* control, int length, const char* name,
                                        int name_length), {
   Module.page.setAccessibleName(UTF8ToString(control, length), UTF8ToString(name, name_length));
@@ -101,6 +105,9 @@ class PageWindow final : public Window {
     void selectAll(std::string_view box) override { page_select_all(box.data(), Length(box)); }
     void setVisible(std::string_view control, bool visible) override {
         page_set_visible(control.data(), Length(control), visible ? 1 : 0);
+    }
+    void setMark(std::string_view box, std::string_view problem) override {
+        page_set_mark(box.data(), Length(box), problem.data(), Length(problem));
     }
     void setAccessibleName(std::string_view control, std::string_view name) override {
         page_set_accessible_name(control.data(), Length(control), name.data(), Length(name));
