@@ -76,6 +76,12 @@ std::string ResultBoxName(Box box, bool noResult) {
     return name;
 }
 
+std::string_view InputBoxName(Box box, Given given) {
+    if (box != Box::Text6) return NameOf(BoxName(box));
+    constexpr std::array<Option, 3> kOptions{Option::Option6, Option::Option7, Option::Option8};
+    return GivenQuantityName(kOptions.at(static_cast<std::size_t>(given)));
+}
+
 std::string_view GivenQuantityName(Option given) {
     for (const auto& [option, name] : kGivenNames) {
         if (option == given) return name;

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "form_inputs.h"
 #include "window.h"
 
 namespace dephlegmator {
@@ -14,6 +15,9 @@ void NameControls(Window& window);
 // The accessible name of a result box (Text7 … Text10), with «нет результата» added while it
 // shows kNoResult, so that a screen reader does not spell out the underscores.
 std::string ResultBoxName(Box box, bool noResult);
+
+// The accessible name of an input box (Text1 … Text6) while Text6 holds `given`.
+std::string_view InputBoxName(Box box, Given given);
 
 // The accessible name of Text6 while it holds the given quantity `given` (Option6, 7 or 8).
 std::string_view GivenQuantityName(Option given);
