@@ -24,7 +24,12 @@ mkdirSync(join(out, 'fonts'), { recursive: true });
 
 const copy = (from, to) => copyFileSync(from, join(out, to));
 
-const template = readFileSync(join(args.page, 'index.html'), 'utf8');
+// The design panel's chart element and reflux rows go into their slots as the controls do.
+let template = readFileSync(join(args.page, 'index.html'), 'utf8');
+for (const slot of ['chart', 'reflux']) {
+  if (!template.includes(`<!-- ${slot} -->`)) throw new Error(`index.html has no ${slot} slot`);
+  template = template.replace(`<!-- ${slot} -->\n`, readFileSync(join(args.parts, `${slot}.html`), 'utf8'));
+}
 const controls = readFileSync(join(args.parts, 'controls.html'), 'utf8');
 if (!template.includes('<!-- controls -->')) throw new Error('index.html has no controls slot');
 writeFileSync(join(out, 'index.html'), template.replace('<!-- controls -->\n', controls));
