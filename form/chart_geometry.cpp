@@ -18,9 +18,11 @@ constexpr double kRoomAboveLoad = 1.05;
 // A drawing needs a value to this fraction of its axis's span, as a power of ten.
 constexpr int kDrawingDigits = 6;
 
-// The k with 10^k ≤ x < 10^(k+1), for x finite and > 0. log10 may differ in its last bit from
-// one C library to another; the comparison with the powers settles k the same way everywhere.
+// The k with 10^k ≤ x < 10^(k+1), for x finite and > 0; 0 for any other x. log10 may differ in
+// its last bit from one C library to another; the comparison with the powers settles k the same
+// way everywhere.
 int DecimalExponent(double x) {
+    if (!(x > 0 && std::isfinite(x))) return 0;
     int k = static_cast<int>(std::floor(std::log10(x)));
     if (std::pow(10.0, k) > x) {
         --k;
@@ -30,14 +32,14 @@ int DecimalExponent(double x) {
     return k;
 }
 
+// The multiples of `step` from `from` to `to`; none where that range is not a number.
 std::vector<double> Ticks(double from, double to, double step) {
     const double first = std::ceil(from / step);
     const double last = std::floor(to / step * (1 + 1e-12));
     std::vector<double> ticks;
     if (!(last - first < kMaxTicks)) return ticks;
-    for (auto k = static_cast<long>(first); k <= static_cast<long>(last); ++k) {
-        ticks.push_back(static_cast<double>(k) * step);
-    }
+    const auto count = static_cast<int>(last - first);
+    for (int k = 0; k <= count; ++k) ticks.push_back((first + k) * step);
     return ticks;
 }
 

@@ -74,10 +74,10 @@ struct ShownResult {
     double load;  // W, Text7
 };
 
-// The chart of `condenser` (usable, with a finite maxLoad()). The flow axis reaches at least the
-// flow at which the load comes to 95 % of the limit, and 1.5 × the result's flow; the load axis
-// rises 5 % above the limit and the heater's power; the temperature axis spans Tin to Tc. The
-// result is marked at its own flow and load, with the curve's outlet temperature at that flow.
+// The chart of `condenser` (usable, with a maxLoad() finite and above 0). The flow axis reaches at
+// least the flow at which the load comes to 95 % of the limit, and 1.5 × the result's flow; the
+// load axis rises 5 % above the limit and the heater's power; the temperature axis spans Tin to Tc.
+// The result is marked at its own flow and load, with the curve's outlet temperature at that flow.
 // Example: Tc 88, Tin 20, 80 cm × 5 cm, result 0.5 l/min and 2000 W, heater 2000 W → flow 0 to
 // 14 l/min, load 0 to 7000 W, points from (0, 0, 88) to (14, ≈ 5537, ≈ 26.3), the result at
 // (0.5, 2000, ≈ 83.6).

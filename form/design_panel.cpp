@@ -102,14 +102,15 @@ DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
     if (calculationFailed) return Unavailable(inputs.modes, kCalculationStopped);
     const Condenser condenser{inputs[Box::Text1].number, inputs[Box::Text2].number, state.AreaM2,
                               state.HeatTransferK, state.SpecificHeatC};
-    if (!condenser.usable() || !std::isfinite(condenser.maxLoad())) {
+    const double maxLoad = condenser.maxLoad();
+    if (!condenser.usable() || !(maxLoad > 0 && std::isfinite(maxLoad))) {
         return Unavailable(inputs.modes, kNoCharacteristic);
     }
 
     const std::string separator = results.decimalSeparator();
     DesignPanel panel = Dashes(inputs.modes);
     panel.available = true;
-    panel.maxLoad = FormatRounded(condenser.maxLoad(), 0, separator);
+    panel.maxLoad = FormatRounded(maxLoad, 0, separator);
     const double given = inputs[Box::Text6].number;
     const std::optional<double> heater =
         panel.heatLoadMode ? std::optional<double>(given) : std::nullopt;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace dephlegmator {
@@ -64,6 +65,18 @@ TEST(ChartGeometry, AxisFromZeroOverManyDecades) {
             EXPECT_NEAR(axis.ticks[i] - axis.ticks[i - 1], step, step * 1e-9);
         }
     }
+}
+
+// Spans outside the contracts give an axis of at most one tick, never a runaway loop or a
+// conversion out of range.
+TEST(ChartGeometry, DegenerateSpansGiveNoTicks) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const double top : {0.0, inf, std::nan("")}) {
+        SCOPED_TRACE(top);
+        EXPECT_LE(AxisFromZero(top).ticks.size(), 1u);
+    }
+    EXPECT_TRUE(AxisBetween(20, inf).ticks.empty());
+    EXPECT_LE(AxisBetween(1e300, 1.5e300).ticks.size(), 11u);  // beyond every integer type
 }
 
 TEST(ChartGeometry, AxisBetweenKeepsItsEnds) {
