@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "number_text.h"
@@ -84,9 +85,9 @@ char* WriteScaled(char* out, double m, int decimals) {
 
 char* WriteNumber(char* out, double x, int decimals) {
     if (!std::isfinite(x)) return Copy(out, "null");
-    const auto magnitude = static_cast<std::size_t>(decimals < 0 ? -decimals : decimals);
-    if (magnitude < kPowersOf10.size()) {
-        const double power = kPowersOf10.at(magnitude);
+    constexpr auto kExact = static_cast<int>(kPowersOf10.size());
+    if (decimals > -kExact && decimals < kExact) {
+        const double power = kPowersOf10.at(static_cast<std::size_t>(std::abs(decimals)));
         const double m = std::nearbyint(decimals >= 0 ? x * power : x / power);
         if (std::fabs(m) < kFifteenDigits) return WriteScaled(out, m, decimals);
     }
@@ -252,7 +253,7 @@ void AppendJsonNumber(std::string& out, double x, int decimals) {
 }
 
 std::string DesignPanelJson(const DesignPanel& panel) {
-    constexpr std::size_t kPointBytes = 32;  // a point as "[0.35,1991.4417,67.42835]," at most
+    constexpr std::size_t kPointBytes = 32;  // "[0.35,1991.4417,67.42835]," and room to spare
     JsonWriter json(2048 + (panel.available ? panel.curve.chart.points.size() * kPointBytes : 0));
     json.open('{');
     json.key("available").boolean(panel.available);
