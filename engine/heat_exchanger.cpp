@@ -1,7 +1,5 @@
 #include "heat_exchanger.h"
 
-#include <limits>
-
 namespace dephlegmator {
 
 bool Condenser::usable() const {
@@ -40,6 +38,11 @@ double AreaForLoad(double load, double heatTransferK, double logMeanDT) {
 
 double HeightForArea(double areaCm2, double diameterCm) {
     return areaCm2 / (kAreaFormulaPi * diameterCm);
+}
+
+double RefluxLoad(double heaterPower, double refluxRatio) {
+    if (refluxRatio == kFullReflux) return heaterPower;
+    return heaterPower * refluxRatio / (refluxRatio + 1);
 }
 
 }  // namespace dephlegmator

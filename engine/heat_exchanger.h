@@ -15,6 +15,7 @@
 // heatTransferK (U) W/(m²·K), specificHeatC (c) J/(l·K).
 
 #include <cmath>
+#include <limits>
 
 #include "checked.h"
 #include "form_state.h"
@@ -46,6 +47,12 @@ T LateralAreaM2(T heightCm, T diameterCm) {
 template <class T>
 T AreaM2FromCm2(T areaCm2) {
     return areaCm2 / 10000;
+}
+
+// A surface in m², in cm²: 0.0433 → 433.
+template <class T>
+T AreaCm2FromM2(T areaM2) {
+    return areaM2 * 10000;
 }
 
 // The exponent −U·A/C of the water's approach to Tc, with C = flow × c / 60 the water's heat
@@ -164,5 +171,13 @@ double AreaForLoad(double load, double heatTransferK, double logMeanDT);
 
 // The height in cm of a cylinder of the given diameter whose lateral surface is areaCm2.
 double HeightForArea(double areaCm2, double diameterCm);
+
+// The reflux ratio of full reflux: all the vapour returns to the column.
+inline constexpr double kFullReflux = std::numeric_limits<double>::infinity();
+
+// The heat the dephlegmator condenses when, of the vapour a heater of `heaterPower` W raises,
+// the share R / (R + 1) returns to the column at reflux ratio R: power × R / (R + 1), and the
+// whole power at kFullReflux. Examples: 2000 W at R = 3 → 1500 W; at kFullReflux → 2000 W.
+double RefluxLoad(double heaterPower, double refluxRatio);
 
 }  // namespace dephlegmator

@@ -82,5 +82,19 @@ TEST(HeatExchanger, AreaAt10KGivesBackThePower) {
     EXPECT_NEAR(AreaForLoad(2000, 680, 88 - 20) * 10000, 432.5, 0.1);  // with unlimited water
 }
 
+// The load the dephlegmator condenses for a reflux ratio: the returning share of the heater's
+// power, all of it at full reflux.
+TEST(HeatExchanger, RefluxLoadIsTheReturningShare) {
+    struct Case {
+        double ratio;
+        double load;
+    };
+    for (const Case& c :
+         {Case{1, 1000}, Case{3, 1500}, Case{10, 20000.0 / 11}, Case{kFullReflux, 2000}}) {
+        SCOPED_TRACE(c.ratio);
+        EXPECT_DOUBLE_EQ(RefluxLoad(2000, c.ratio), c.load);
+    }
+}
+
 }  // namespace
 }  // namespace dephlegmator

@@ -4,10 +4,17 @@
 
 const SVG = 'http://www.w3.org/2000/svg';
 
-// The drawing in user units of the chart's viewBox (index.html): the plot between the axes' labels.
-const WIDTH = 400;
-const HEIGHT = 250;
-const PLOT = { left: 58, right: 346, top: 12, bottom: 200 };
+// The drawing in user units of the chart's viewBox, whose size the page generator writes from
+// the chart geometry: the plot between the axes' labels. Set from the element by measure().
+let WIDTH = 0;
+let HEIGHT = 0;
+const PLOT = { left: 58, right: 0, top: 12, bottom: 0 };
+
+function measure(chart) {
+  ({ width: WIDTH, height: HEIGHT } = chart.viewBox.baseVal);
+  PLOT.right = WIDTH - 54;
+  PLOT.bottom = HEIGHT - 50;
+}
 
 const element = (id) => document.getElementById(id);
 
@@ -107,6 +114,7 @@ function drawCurve(chart, curve) {
 export function showDesignPanel(json) {
   const panel = JSON.parse(json);
   const chart = element('ControlCurve');
+  measure(chart);
   chart.replaceChildren();
   if (panel.available) {
     drawCurve(chart, panel.curve);

@@ -11,6 +11,7 @@
 #include "design_panel.h"
 #include "error_messages.h"
 #include "input_modes.h"
+#include "panel_json.h"
 
 // The page object's operations. A string the page returns is written into the caller's buffer of
 // `capacity` bytes (and a terminating zero) when it fits; the result is its length in bytes.
@@ -130,8 +131,8 @@ class Calculator {
     // The recalculate command; returns the design panel for the inputs it read, as JSON.
     const std::string& command1Click() {
         modes_.Command1_Click();
-        panelJson_ = DesignPanelJson(
-            BuildDesignPanel(window_, modes_.state(), modes_.lastCalculationFailed()));
+        panelJson_ = DesignPanelJson(BuildDesignPanel(modes_.lastInputs(), window_, modes_.state(),
+                                                      modes_.lastCalculationFailed()));
         return panelJson_;
     }
     // The handler of the option button named Option<number>; false when there is none.

@@ -32,11 +32,14 @@ const page = JSON.parse(readFileSync(join(args.page, 'files.json'), 'utf8'));
 const preloads = ['calculator.js', ...page.modules]
   .map((file) => `<link rel="modulepreload" href="${file}">\n`)
   .join('');
-const controls = readFileSync(join(args.parts, 'controls.html'), 'utf8');
+// The generated parts: the window's controls, the design panel's chart element and reflux rows.
+const part = (name) => readFileSync(join(args.parts, name), 'utf8');
 let html = readFileSync(join(args.page, page.page), 'utf8');
 for (const [slot, text] of [
   ['<!-- modulepreload -->\n', preloads],
-  ['<!-- controls -->\n', controls],
+  ['<!-- controls -->\n', part('controls.html')],
+  ['<!-- chart -->\n', part('chart.html')],
+  ['<!-- reflux -->\n', part('reflux.html')],
 ]) {
   if (!html.includes(slot)) throw new Error(`${page.page} has no ${slot.trim()} slot`);
   html = html.replace(slot, text);
