@@ -32,15 +32,15 @@ DesignPanel Unavailable(const Modes& modes, std::string_view reason) {
 // Why the inputs give no panel; empty when they give one. An outlet temperature can only lie
 // between the inlet and condensation temperatures once the one is below the other, so that comes
 // first.
-std::string Problem(const FormInputs& inputs) {
+std::string Problem(const FormInputs& inputs, std::string_view separator) {
     const std::optional<Box> box = inputs.firstOutOfRange();
     if (box && inputs[*box].fault != InputFault::OutletNotBetween) {
-        return OutOfRangeReason(*box, inputs[*box].fault, inputs.modes.given);
+        return OutOfRangeReason(*box, inputs, separator);
     }
     if (!(inputs[Box::Text1].number > inputs[Box::Text2].number)) {
         return std::string(kCondensationNotAboveInlet);
     }
-    if (box) return OutOfRangeReason(*box, inputs[*box].fault, inputs.modes.given);
+    if (box) return OutOfRangeReason(*box, inputs, separator);
     return {};
 }
 
@@ -97,7 +97,8 @@ void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, double pow
 
 DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
                              const FormState& state, bool calculationFailed) {
-    const std::string problem = Problem(inputs);
+    const std::string separator = results.decimalSeparator();
+    const std::string problem = Problem(inputs, separator);
     if (!problem.empty()) return Unavailable(inputs.modes, problem);
     if (calculationFailed) return Unavailable(inputs.modes, kCalculationStopped);
     const Condenser condenser{inputs[Box::Text1].number, inputs[Box::Text2].number, state.AreaM2,
@@ -107,7 +108,6 @@ DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
         return Unavailable(inputs.modes, kNoCharacteristic);
     }
 
-    const std::string separator = results.decimalSeparator();
     DesignPanel panel = Dashes(inputs.modes);
     panel.available = true;
     panel.maxLoad = FormatRounded(maxLoad, 0, separator);

@@ -51,6 +51,10 @@ std::string OutletNotBetween(const FormInputs& inputs, std::string_view separato
 
 }  // namespace
 
+std::string_view QuantityToEnter(Box box, Given given) {
+    return WantedIn(box, given).quantity;
+}
+
 std::string InputMark(Box box, const FormInputs& inputs, std::string_view separator) {
     if (!inputs.used(box)) return {};
     const Wanted wanted = WantedIn(box, inputs.modes.given);

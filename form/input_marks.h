@@ -14,4 +14,8 @@ namespace dephlegmator {
 // "Введите число в ваттах, например 1500."
 std::string InputMark(Box box, const FormInputs& inputs, std::string_view separator);
 
+// What an input box holds, in the accusative, after «Введите»: "высоту", and for Text6 the
+// given quantity: "тепловую нагрузку".
+std::string_view QuantityToEnter(Box box, Given given);
+
 }  // namespace dephlegmator

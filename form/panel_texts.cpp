@@ -1,51 +1,16 @@
 #include "panel_texts.h"
 
+#include "input_marks.h"
 #include "number_text.h"
 
 namespace dephlegmator {
-namespace {
+namespace {}  // namespace
 
-// What a box holds, in the accusative, after «Введите».
-std::string_view Accusative(Box box, Given given) {
-    switch (box) {
-        case Box::Text1:
-            return "температуру конденсации";
-        case Box::Text2:
-            return "температуру воды на входе";
-        case Box::Text3:
-            return "высоту";
-        case Box::Text4:
-            return "диаметр";
-        case Box::Text5:
-            return "площадь поверхности";
-        default:
-            break;
+std::string OutOfRangeReason(Box box, const FormInputs& inputs, std::string_view separator) {
+    if (inputs[box].fault == InputFault::Empty) {
+        return "Введите " + std::string(QuantityToEnter(box, inputs.modes.given)) + ".";
     }
-    switch (given) {
-        case Given::HeatLoad:
-            return "тепловую нагрузку";
-        case Given::WaterFlow:
-            return "расход воды";
-        case Given::OutletTemp:
-            break;
-    }
-    return "температуру воды на выходе";
-}
-
-}  // namespace
-
-std::string OutOfRangeReason(Box box, InputFault fault, Given given) {
-    switch (fault) {
-        case InputFault::OutletNotBetween:
-            return "Температура воды на выходе должна быть между температурой на входе и "
-                   "температурой конденсации.";
-        case InputFault::Unreadable:
-            return "Число вне допустимого диапазона.";
-        case InputFault::NotAbove0:
-        case InputFault::None:
-            break;
-    }
-    return "Введите " + std::string(Accusative(box, given)) + " больше нуля.";
+    return InputMark(box, inputs, separator);
 }
 
 std::string ChartDescription(const ControlCurveChart& chart, std::string_view separator) {

@@ -18,14 +18,10 @@ inline constexpr std::string_view kNoNumber = "—";
 // In place of a water flow beyond the surface's limit, which no flow reaches.
 inline constexpr std::string_view kFlowNotReached = "не достичь";
 
-// Why the panel has no numbers when `box`, read by the modes, has `fault` (not None):
-//   NotAbove0: «Введите … больше нуля.» with what the box holds, for Text6 the `given` quantity:
-//     (Text3, NotAbove0) → "Введите высоту больше нуля.",
-//     (Text6, NotAbove0, HeatLoad) → "Введите тепловую нагрузку больше нуля.";
-//   OutletNotBetween → "Температура воды на выходе должна быть между температурой на входе и
-//     температурой конденсации.";
-//   Unreadable → "Число вне допустимого диапазона."
-std::string OutOfRangeReason(Box box, InputFault fault, Given given);
+// Why the panel has no numbers when `box`, read by the modes, is out of range: for an empty box
+// «Введите …» with what it holds ("Введите высоту."), otherwise what the box's mark says
+// (InputMark), numbers written with `separator`.
+std::string OutOfRangeReason(Box box, const FormInputs& inputs, std::string_view separator);
 
 inline constexpr std::string_view kCondensationNotAboveInlet =
     "Температура конденсации должна быть выше температуры воды на входе.";

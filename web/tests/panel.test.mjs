@@ -151,7 +151,7 @@ describe('the design panel', () => {
 
   // Each case starts from the example's full panel, so a stale chart would show.
   const unusable = [
-    { name: 'an empty box', box: 'Text3', text: '', reason: 'Введите высоту больше нуля.' },
+    { name: 'an empty box', box: 'Text3', text: '', reason: 'Введите высоту.' },
     {
       name: 'condensation not above the inlet',
       box: 'Text1',
