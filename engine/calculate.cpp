@@ -18,25 +18,34 @@ double SurfaceAreaM2(const FormInputs& inputs) {
     return AreaM2FromCm2<Checked>(inputs[Box::Text5].value()).value();
 }
 
-void RunBody(FormState& state, const FormInputs& inputs, Controls& controls) {
+void RunBody(FormState& state, const FormInputs& inputs, Controls& controls,
+             CalcError::Stage& stage) {
     switch (inputs.modes.given) {
         case Given::OutletTemp:
-            return OutletTempBody(state, inputs, controls);
+            return OutletTempBody(state, inputs, controls, stage);
         case Given::HeatLoad:
-            return HeatLoadBody(state, inputs, controls);
+            return HeatLoadBody(state, inputs, controls, stage);
         case Given::WaterFlow:
-            return WaterFlowBody(state, inputs, controls);
+            return WaterFlowBody(state, inputs, controls, stage);
     }
 }
 
 }  // namespace
 
 void Calculate(FormState& state, const FormInputs& inputs, Controls& controls) {
-    // The surface is assigned before the input test, so it follows the geometry even when the
-    // test fails.
-    state.AreaM2 = SurfaceAreaM2(inputs);
-    if (inputs.inputTestPasses()) RunBody(state, inputs, controls);
-    WriteRounded(controls, Box::Text10, (Checked(state.AreaM2) * 10000).value(), 0);
+    using Stage = CalcError::Stage;
+    Stage stage = Stage::Area;
+    try {
+        // The surface is assigned before the input test, so it follows the geometry even when the
+        // test fails.
+        state.AreaM2 = SurfaceAreaM2(inputs);
+        stage = Stage::InputTest;
+        if (inputs.inputTestPasses()) RunBody(state, inputs, controls, stage);
+        stage = Stage::Area;
+        WriteRounded(controls, Box::Text10, (Checked(state.AreaM2) * 10000).value(), 0);
+    } catch (const CalcError& error) {
+        throw error.at(stage);
+    }
 }
 
 void Calculate(FormState& state, Controls& controls) {
