@@ -106,7 +106,8 @@ void InputModes::Command1_Click() {
         Calculate(state_, lastInputs_, window_);
     } catch (const CalcError& error) {
         lastFailed_ = true;
-        window_.reportError(error, ErrorMessage(error, lastInputs_, window_.decimalSeparator()));
+        window_.reportError(error,
+                            ErrorMessage(error, lastInputs_, state_, window_.decimalSeparator()));
     }
 }
 

@@ -27,6 +27,7 @@ class FakeWindow : public Window {
     std::vector<std::string> focusedWhileHidden;
     std::map<std::string, std::string, std::less<>> accessibleNames;
     std::vector<CalcError::Kind> errors;
+    std::vector<CalcError::Stage> stages;
     std::vector<std::string> messages;
 
     bool visible(std::string_view control) const { return visible_.find(control)->second; }
@@ -52,6 +53,7 @@ class FakeWindow : public Window {
     }
     void reportError(const CalcError& error, const std::string& message) override {
         errors.push_back(error.kind());
+        stages.push_back(error.stage());
         messages.push_back(message);
     }
 

@@ -114,7 +114,7 @@ void PrintForms(Sequence& s, int count) {
             Calculate(state, inputs, c);
         } catch (const CalcError& e) {
             outcome = std::string(KindName(e.kind())) + " " +
-                      dephlegmator::ErrorMessage(e, inputs, c.decimalSeparator());
+                      dephlegmator::ErrorMessage(e, inputs, state, c.decimalSeparator());
             for (char& ch : outcome) {
                 if (ch == '\n') ch = '|';
             }
