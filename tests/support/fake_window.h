@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -29,6 +30,8 @@ class FakeWindow : public Window {
     std::vector<CalcError::Kind> errors;
     std::vector<CalcError::Stage> stages;
     std::vector<std::string> messages;
+    // Called on every focus move, as a toolkit that reports the handlers' own focus moves does.
+    std::function<void(std::string_view)> onFocus;
 
     bool visible(std::string_view control) const { return visible_.find(control)->second; }
 
@@ -43,6 +46,7 @@ class FakeWindow : public Window {
     void focus(std::string_view control) override {
         if (!visible(control)) focusedWhileHidden.emplace_back(control);
         focused = control;
+        if (onFocus) onFocus(control);
     }
     void selectAll(std::string_view box) override { selected = box; }
     void setVisible(std::string_view control, bool shown) override {
