@@ -58,31 +58,36 @@ bool GeometryInRange(const FormInputs& inputs) {
     return true;
 }
 
-void RunBody(FormState& state, const FormInputs& inputs, Controls& controls) {
+void RunBody(FormState& state, const FormInputs& inputs, Controls& controls,
+             CalcError::Stage& stage) {
     switch (inputs.modes.given) {
         case Given::OutletTemp:
-            return OutletTempBody(state, inputs, controls);
+            return OutletTempBody(state, inputs, controls, stage);
         case Given::HeatLoad:
-            return HeatLoadBody(state, inputs, controls);
+            return HeatLoadBody(state, inputs, controls, stage);
         case Given::WaterFlow:
-            return WaterFlowBody(state, inputs, controls);
+            return WaterFlowBody(state, inputs, controls, stage);
     }
 }
 
 }  // namespace
 
 void Calculate(FormState& state, const FormInputs& inputs, Controls& controls) {
+    using Stage = CalcError::Stage;
+    Stage stage = Stage::Area;
     ResultsOfThisCalculation results(controls);
     try {
         // The surface is assigned before the input test, so it follows the geometry even when
         // the test fails.
         state.AreaM2 = SurfaceAreaM2(inputs);
-        if (inputs.inputTestPasses()) RunBody(state, inputs, results);
+        stage = Stage::InputTest;
+        if (inputs.inputTestPasses()) RunBody(state, inputs, results, stage);
+        stage = Stage::Area;
         const double areaCm2 = (Checked(state.AreaM2) * 10000).value();
         if (GeometryInRange(inputs)) WriteRounded(results, Box::Text10, areaCm2, 0);
-    } catch (const CalcError&) {
+    } catch (const CalcError& error) {
         results.clearTheRest();
-        throw;
+        throw error.at(stage);
     }
     results.clearTheRest();
 }

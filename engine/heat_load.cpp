@@ -7,16 +7,19 @@
 
 namespace dephlegmator {
 
-void HeatLoadBody(FormState& state, const FormInputs& inputs, Controls& controls) {
+void HeatLoadBody(FormState& state, const FormInputs& inputs, Controls& controls,
+                  CalcError::Stage& stage) {
     const double tc = inputs[Box::Text1].value();
     const double tin = inputs[Box::Text2].value();
     const double heatLoad = inputs[Box::Text6].value();
 
     // The outlet temperature is found for the required difference as rounded to 2 decimals.
+    stage = CalcError::Stage::MeanDifference;
     const auto requiredDT = LogMeanDTForLoad<Checked>(heatLoad, state.AreaM2, state.HeatTransferK);
     state.LogMeanDT = RoundDecimals(requiredDT.value(), 2);
     WriteNumber(controls, Box::Text7, heatLoad);
 
+    stage = CalcError::Stage::OutletTemp;
     if (state.LogMeanDT == 0) throw CalcError(CalcError::Kind::DivisionByZero);
     // The mean difference can only approach Tc − Tin, as the water flow grows without bound.
     const Checked span = Checked(tc) - tin;
@@ -29,10 +32,12 @@ void HeatLoadBody(FormState& state, const FormInputs& inputs, Controls& controls
     WriteRounded(controls, Box::Text9, state.WaterOutTemp, 0);
 
     // Both flows carry the heat load as displayed; the external one warms by the unrounded rise.
+    stage = CalcError::Stage::ExternalFlow;
     const auto flow = FlowForLoadAndRise<Checked>(
         ReadInput(controls, Box::Text7), state.SpecificHeatC, Checked(state.WaterOutTemp) - tin);
     WriteRounded(controls, Box::Text8, flow.value(), 2);
 
+    stage = CalcError::Stage::AutonomousColumn;
     const auto autonomousFlow = FlowForLoadAndRise<Checked>(ReadInput(controls, Box::Text7),
                                                             state.SpecificHeatC, kAutonomousRiseK);
     WriteRounded(controls, Box::Text81, autonomousFlow.value(), 2);

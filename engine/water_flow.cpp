@@ -8,10 +8,14 @@
 namespace dephlegmator {
 namespace {
 
-void ExternalCooling(FormState& state, Controls& controls, double tc, double tin, double flow) {
+void ExternalCooling(FormState& state, Controls& controls, CalcError::Stage& stage, double tc,
+                     double tin, double flow) {
+    stage = CalcError::Stage::OutletTemp;
     const auto exponent =
         FlowExponent<Checked>(state.AreaM2, state.HeatTransferK, flow, state.SpecificHeatC);
     state.WaterOutTemp = OutletTempAtExponent<Checked>(tc, tin, exponent).value();
+
+    stage = CalcError::Stage::ExternalLoad;
     state.LogMeanDT = LogMeanDifference<Checked>(tc, tin, state.WaterOutTemp).value();
 
     const auto heatLoad = HeatLoad<Checked>(state.HeatTransferK, state.AreaM2, state.LogMeanDT);
@@ -20,7 +24,9 @@ void ExternalCooling(FormState& state, Controls& controls, double tc, double tin
     WriteRounded(controls, Box::Text9, state.WaterOutTemp, 0);
 }
 
-void AutonomousCooling(FormState& state, Controls& controls, double tc, double tin, double flow) {
+void AutonomousCooling(FormState& state, Controls& controls, CalcError::Stage& stage, double tc,
+                       double tin, double flow) {
+    stage = CalcError::Stage::AutonomousColumn;
     state.AutoLogMeanDT = RiseLogMeanDifference<Checked>(tc, tin, kAutonomousRiseK).value();
 
     const auto heatLoad = HeatLoad<Checked>(state.HeatTransferK, state.AreaM2, state.AutoLogMeanDT);
@@ -31,12 +37,13 @@ void AutonomousCooling(FormState& state, Controls& controls, double tc, double t
 
 }  // namespace
 
-void WaterFlowBody(FormState& state, const FormInputs& inputs, Controls& controls) {
+void WaterFlowBody(FormState& state, const FormInputs& inputs, Controls& controls,
+                   CalcError::Stage& stage) {
     const double tc = inputs[Box::Text1].value();
     const double tin = inputs[Box::Text2].value();
     const double flow = inputs[Box::Text6].value();
-    ExternalCooling(state, controls, tc, tin, flow);
-    AutonomousCooling(state, controls, tc, tin, flow);
+    ExternalCooling(state, controls, stage, tc, tin, flow);
+    AutonomousCooling(state, controls, stage, tc, tin, flow);
 }
 
 }  // namespace dephlegmator

@@ -23,6 +23,11 @@ const EnterCycle& CycleFor(Geometry geometry) {
     return geometry == Geometry::SurfaceArea ? kAreaCycle : kHeightDiameterCycle;
 }
 
+// The step after `step`: the next one, or 0 after the cycle's last.
+std::int16_t StepAfter(const EnterCycle& cycle, std::int16_t step) {
+    return step < cycle.lastStep ? static_cast<std::int16_t>(step + 1) : std::int16_t{0};
+}
+
 // The presets are whole numbers, whose text has no decimal separator; so the window's regional
 // settings need not be consulted at load, which a browser makes costly on first use.
 std::string PresetText(double condensationTemp) {
@@ -124,9 +129,10 @@ void InputModes::Command1_Click() {
     const EnterCycle& cycle = CycleFor(ReadModes(window_).geometry);
     Apply(window_, cycle.visibility);
     const std::string_view target = cycle.focusAtStep[static_cast<std::size_t>(EnterStep)];
+    // The step moves on before the focus does, so that a front end reporting this focus move
+    // to BoxFocused sets the same step rather than a second one.
+    EnterStep = StepAfter(cycle, EnterStep);
     if (!target.empty()) FocusAndSelect(target);
-    EnterStep =
-        EnterStep < cycle.lastStep ? static_cast<std::int16_t>(EnterStep + 1) : std::int16_t{0};
     lastInputs_ = ReadFormInputs(window_);
     std::optional<CalcError> failure;
     try {
@@ -139,8 +145,18 @@ void InputModes::Command1_Click() {
     ShowMarks();
     NameResults();
     if (failure) {
-        window_.reportError(*failure,
-                            ErrorMessage(*failure, lastInputs_, window_.decimalSeparator()));
+        window_.reportError(
+            *failure, ErrorMessage(*failure, lastInputs_, state_, window_.decimalSeparator()));
+    }
+}
+
+void InputModes::BoxFocused(std::string_view box) {
+    const EnterCycle& cycle = CycleFor(ReadModes(window_).geometry);
+    for (std::int16_t step = 0; step <= cycle.lastStep; ++step) {
+        if (cycle.focusAtStep[static_cast<std::size_t>(step)] == box) {
+            EnterStep = StepAfter(cycle, step);
+            return;
+        }
     }
 }
 

@@ -36,6 +36,14 @@ class InputModes {
     // Moves the focus to the next input of the Enter cycle, then recalculates. A failed
     // calculation goes to Window::reportError; the focus move and the new step stay.
     void Command1_Click();
+    // The user has put the focus into `box` (by mouse, touch or Tab): when the box is in the
+    // Enter cycle of the current geometry, the next Enter goes on to the box after it in that
+    // cycle. Examples, height and diameter: Text4 → the next Enter focuses Text6; Text6 → Text1.
+    // Area: Text2 → Text5. Any other control (an option button, Command1, a result box, a box the
+    // mode hides) changes nothing. For the box a handler has just focused it gives the step that
+    // handler left, so a front end that cannot tell the user's focus from the handlers' may
+    // report both.
+    void BoxFocused(std::string_view box);
 
     const FormState& state() const { return state_; }
     // The inputs the last recalculate command read, and whether its calculation failed.

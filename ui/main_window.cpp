@@ -3,9 +3,12 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <array>
 #include <utility>
 
 #include "control_factory.h"
@@ -19,6 +22,11 @@ namespace {
 void KeepTabStopOnSelected(QAbstractButton* button, bool selected) {
     button->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
 }
+
+// The reasons for which a box gets the focus from the user rather than from a handler, which
+// moves it with Qt::OtherFocusReason.
+constexpr std::array kUsersFocusReasons{Qt::MouseFocusReason, Qt::TabFocusReason,
+                                        Qt::BacktabFocusReason, Qt::ShortcutFocusReason};
 
 // One exclusive group per frame that holds option buttons.
 void GroupOptionButtons(QWidget* window) {
@@ -70,6 +78,16 @@ void FormMorvani::ConnectHandlers() {
         auto* button = qobject_cast<QAbstractButton*>(controls_.widget(name));
         connect(button, &QAbstractButton::clicked, this, [this, run = run] { (modes_.*run)(); });
     }
+    for (auto* box : findChildren<QLineEdit*>()) box->installEventFilter(this);
+}
+
+bool FormMorvani::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn &&
+        std::ranges::find(kUsersFocusReasons, static_cast<QFocusEvent*>(event)->reason()) !=
+            kUsersFocusReasons.end()) {
+        modes_.BoxFocused(watched->objectName().toStdString());
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FormMorvani::setErrorReport(ErrorReport report) {

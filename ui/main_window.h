@@ -29,6 +29,10 @@ class FormMorvani final : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Tells the behaviour which box the user has put the focus into (InputModes::BoxFocused), by
+    // mouse, touch, Tab or a shortcut; the handlers' own focus moves and the window's activation
+    // do not count.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildControls();

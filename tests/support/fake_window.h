@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -29,7 +30,10 @@ class FakeWindow : public Window {
     std::map<std::string, std::string, std::less<>> marks;  // the marked boxes and their texts
     int markChanges = 0;
     std::vector<CalcError::Kind> errors;
+    std::vector<CalcError::Stage> stages;
     std::vector<std::string> messages;
+    // Called on every focus move, as a toolkit that reports the handlers' own focus moves does.
+    std::function<void(std::string_view)> onFocus;
 
     bool visible(std::string_view control) const { return visible_.find(control)->second; }
 
@@ -44,6 +48,7 @@ class FakeWindow : public Window {
     void focus(std::string_view control) override {
         if (!visible(control)) focusedWhileHidden.emplace_back(control);
         focused = control;
+        if (onFocus) onFocus(control);
     }
     void selectAll(std::string_view box) override { selected = box; }
     void setVisible(std::string_view control, bool shown) override {
@@ -62,6 +67,7 @@ class FakeWindow : public Window {
     }
     void reportError(const CalcError& error, const std::string& message) override {
         errors.push_back(error.kind());
+        stages.push_back(error.stage());
         messages.push_back(message);
     }
 

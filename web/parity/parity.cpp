@@ -119,7 +119,7 @@ void PrintForms(Sequence& s, int count) {
         } catch (const CalcError& e) {
             failed = true;
             outcome = std::string(KindName(e.kind())) + " " +
-                      dephlegmator::ErrorMessage(e, inputs, c.decimalSeparator());
+                      dephlegmator::ErrorMessage(e, inputs, state, c.decimalSeparator());
             for (char& ch : outcome) {
                 if (ch == '\n') ch = '|';
             }

@@ -147,6 +147,9 @@ class Calculator {
         return false;
     }
 
+    // The user has put the focus into the box named Text<number>.
+    void boxFocused(int number) { modes_.BoxFocused("Text" + std::to_string(number)); }
+
   private:
     PageWindow window_;
     InputModes modes_;
@@ -176,6 +179,12 @@ EMSCRIPTEN_KEEPALIVE const char* calculator_command1_click() {
 // The handler of the option button Option<number>; returns 0 when there is no such button.
 EMSCRIPTEN_KEEPALIVE int calculator_option_click(int number) {
     return dephlegmator::TheCalculator().optionClick(number) ? 1 : 0;
+}
+
+// The box Text<number> has received the focus. The page reports every focus, the handlers' own
+// moves too, which give the step the handler leaves.
+EMSCRIPTEN_KEEPALIVE void calculator_box_focused(int number) {
+    dephlegmator::TheCalculator().boxFocused(number);
 }
 
 }  // extern "C"

@@ -1,5 +1,6 @@
-// The window driven by keyboard and mouse as a user would: the start state, the Enter cycles, the
-// tab order, the option buttons, the overview request and a failed calculation.
+// The window driven by keyboard and mouse as a user would: the start state, the Enter cycles and
+// Enter going on from the box the user focused, the tab order, the option buttons, the overview
+// request and a failed calculation.
 import assert from 'node:assert/strict';
 import { beforeEach, describe, it } from 'node:test';
 import { calculatorPerTest, focusState, typeAndEnter, values } from './browser.mjs';
@@ -84,6 +85,32 @@ describe('the calculator window', () => {
     }
     assert.deepEqual(visited, ['Text6', 'Text1', 'Text2', 'Text5']);
     assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text10']), ['5283', '3.37', '1571']);
+  });
+
+  it('goes on with Enter from the box the user clicked or tabbed into', async () => {
+    await page.click('#Text4');
+    await page.keyboard.type('6');
+    await page.keyboard.press('Enter');
+    assert.deepEqual(await values(page, ['Text4']), ['6']);
+    assert.deepEqual(await focusState(page), { id: 'Text6', value: '', wholeSelected: true });
+
+    await page.click('#Text6');
+    await page.keyboard.press('Enter');
+    assert.deepEqual(await focusState(page), { id: 'Text1', value: '78', wholeSelected: true });
+
+    // Tab into Text6 and on to an option button, whose focus changes nothing.
+    await page.click('#Text4');
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Tab');
+    assert.equal((await focusState(page)).id, 'Option1');
+    await page.keyboard.press('Enter');
+    assert.equal((await focusState(page)).id, 'Text1');
+
+    // The area cycle goes from Text2 to the area.
+    await page.click('label[data-control="Option5"]');
+    await page.click('#Text2');
+    await page.keyboard.press('Enter');
+    assert.equal((await focusState(page)).id, 'Text5');
   });
 
   it('follows the desktop tab order and runs option handlers from the arrow keys', async () => {
