@@ -1,5 +1,6 @@
 #include "calculate.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -52,10 +53,9 @@ class ResultsOfThisCalculation final : public Controls {
 // Whether the geometry boxes of the mode hold whole numbers above 0, so that the area shown is
 // the one the user gave.
 bool GeometryInRange(const FormInputs& inputs) {
-    for (const Box box : {Box::Text3, Box::Text4, Box::Text5}) {
-        if (inputs.used(box) && !inputs[box].inRange()) return false;
-    }
-    return true;
+    constexpr std::array<Box, 3> kGeometryBoxes{Box::Text3, Box::Text4, Box::Text5};
+    return std::ranges::all_of(
+        kGeometryBoxes, [&inputs](Box box) { return !inputs.used(box) || inputs[box].inRange(); });
 }
 
 void RunBody(FormState& state, const FormInputs& inputs, Controls& controls,

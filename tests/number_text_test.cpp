@@ -195,7 +195,7 @@ TEST(FormatNumber, AgreesWithPrintfEverywhere) {
     }
     for (const double x : numbers) {
         char expected[40];
-        std::snprintf(expected, sizeof expected, "%.15G", x);
+        (void)std::snprintf(expected, sizeof expected, "%.15G", x);
         ASSERT_EQ(FormatNumber(x, "."), expected) << std::hexfloat << x;
     }
 }
