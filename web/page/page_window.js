@@ -5,16 +5,30 @@ const element = (name) => document.getElementById(name);
 // The element that is shown or hidden: an option button's label, else the control itself.
 const shownPart = (name) => document.querySelector(`[data-control="${name}"]`);
 
+// Boxes written while not being edited, whose view goes back to the start of their text once the
+// page has been laid out for the next frame.
+const toScrollBack = new Set();
+
+function scrollBack() {
+  for (const input of toScrollBack) {
+    if (document.activeElement !== input) input.scrollLeft = 0;
+  }
+  toScrollBack.clear();
+}
+
 export const pageWindow = {
   text: (box) => element(box).value,
 
-  // A box that is not being edited shows the beginning of a long text, not its end.
+  // A box that is not being edited shows the beginning of a long text, not its end. Its scroll
+  // position is set in the next animation frame, where the page is laid out anyway: set here, it
+  // would lay the page out again after every write.
   setText(box, text) {
     const input = element(box);
     input.value = text;
     if (document.activeElement !== input) {
       input.setSelectionRange(0, 0);
-      input.scrollLeft = 0;
+      if (toScrollBack.size === 0) requestAnimationFrame(scrollBack);
+      toScrollBack.add(input);
     }
   },
 
@@ -24,8 +38,12 @@ export const pageWindow = {
 
   selectAll: (box) => element(box).select(),
 
-  setVisible(control, visible) {
-    shownPart(control).hidden = !visible;
+  show(control) {
+    shownPart(control).hidden = false;
+  },
+
+  hide(control) {
+    shownPart(control).hidden = true;
   },
 
   setAccessibleName(control, name) {
@@ -37,6 +55,11 @@ export const pageWindow = {
     element('ErrorMessage').textContent = message;
     const dialog = element('ErrorDialog');
     if (!dialog.open) dialog.showModal();
+  },
+
+  // A handler's operations, [method, control, text] each, in the order it did them.
+  apply(operations) {
+    for (const [method, control, text] of operations) this[method](control, text);
   },
 
   // The user's language decides it; worked out on first use, since that is slow.
