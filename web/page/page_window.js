@@ -1,9 +1,27 @@
 // The page's side of the window: what the shared behaviour does to a control, done to the element
 // that bears the control's name. Every method takes the control name as its first argument.
 
-const element = (name) => document.getElementById(name);
+// The page's elements stay for its lifetime, so each is looked up once.
+const elements = new Map();
+const shownParts = new Map();
+const element = (name) => {
+  let found = elements.get(name);
+  if (!found) elements.set(name, (found = document.getElementById(name)));
+  return found;
+};
 // The element that is shown or hidden: an option button's label, else the control itself.
-const shownPart = (name) => document.querySelector(`[data-control="${name}"]`);
+const shownPart = (name) => {
+  let found = shownParts.get(name);
+  if (!found) shownParts.set(name, (found = document.querySelector(`[data-control="${name}"]`)));
+  return found;
+};
+
+// Shows or hides a control. Setting `hidden` to what it already is would still make the browser
+// recalculate the page's style before the next focus.
+function setShown(control, shown) {
+  const part = shownPart(control);
+  if (part.hidden === shown) part.hidden = !shown;
+}
 
 // Boxes written while not being edited, whose view goes back to the start of their text once the
 // page has been laid out for the next frame.
@@ -38,13 +56,9 @@ export const pageWindow = {
 
   selectAll: (box) => element(box).select(),
 
-  show(control) {
-    shownPart(control).hidden = false;
-  },
+  show: (control) => setShown(control, true),
 
-  hide(control) {
-    shownPart(control).hidden = true;
-  },
+  hide: (control) => setShown(control, false),
 
   setAccessibleName(control, name) {
     element(control).setAttribute('aria-label', name);
