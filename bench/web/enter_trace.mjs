@@ -34,7 +34,9 @@ const FRAME = [
 const matcher = (test) => (typeof test === 'string' ? (e) => e.name === test : test);
 
 function mainThread(events) {
-  const renderers = events.filter((e) => e.name === 'thread_name' && e.args?.name === 'CrRendererMain');
+  const renderers = events.filter(
+    (e) => e.name === 'thread_name' && e.args?.name === 'CrRendererMain',
+  );
   // The page's renderer is the one whose main thread handled the key presses.
   for (const thread of renderers) {
     const own = events.filter((e) => e.pid === thread.pid && e.tid === thread.tid);
@@ -86,7 +88,9 @@ function sampleKind(nodes, node) {
   if (file) return `${file}: ${name}`;
   if (name.startsWith('(')) return name;
   const parent = node.parent ? nodes.get(node.parent).callFrame : null;
-  const caller = parent ? `${fileOf(parent.url) || '?'} ${parent.functionName || '(anonymous)'}` : '?';
+  const caller = parent
+    ? `${fileOf(parent.url) || '?'} ${parent.functionName || '(anonymous)'}`
+    : '?';
   return `browser: ${name} (from ${caller})`;
 }
 
@@ -113,7 +117,9 @@ export function enterBreakdown(trace) {
   // A frame is the task that updates the page's lifecycle; its style and layout may come before
   // the lifecycle update itself, in the same task.
   const lifecycles = complete.filter((e) => e.name === 'WebFrameWidgetImpl::UpdateLifecycle');
-  const frames = complete.filter((e) => e.name === 'RunTask' && lifecycles.some((l) => within(e, l)));
+  const frames = complete.filter(
+    (e) => e.name === 'RunTask' && lifecycles.some((l) => within(e, l)),
+  );
 
   const forced = Object.fromEntries(FORCED.map(([label]) => [label, []]));
   const frame = Object.fromEntries(FRAME.map(([label]) => [label, []]));
@@ -125,7 +131,9 @@ export function enterBreakdown(trace) {
     // From the handler's end to the end of the next frame, whichever task did the work.
     const end = handler.ts + handler.dur;
     const next = frames.find((e) => e.ts >= end);
-    const inFrame = next ? complete.filter((e) => within({ ts: end, dur: next.ts + next.dur - end }, e)) : [];
+    const inFrame = next
+      ? complete.filter((e) => within({ ts: end, dur: next.ts + next.dur - end }, e))
+      : [];
     for (const [label, test] of FRAME) frame[label].push(outermost(inFrame, test));
   }
 
@@ -151,19 +159,27 @@ export function enterBreakdown(trace) {
     forced: Object.entries(forced).map(([label, xs]) => ({ label, ...summary(xs) })),
     frame: Object.entries(frame).map(([label, xs]) => ({ label, ...summary(xs) })),
     sampledPerEnter: perEnter(sampledTotal),
-    samples: [...sampled].map(([kind, total]) => ({ kind, mean: perEnter(total) }))
+    samples: [...sampled]
+      .map(([kind, total]) => ({ kind, mean: perEnter(total) }))
       .sort((a, b) => b.mean - a.mean),
   };
 }
 
 export function printBreakdown(breakdown, { top = 25 } = {}) {
   const f = (t) => t.toFixed(3).padStart(7);
-  console.log(`${breakdown.enters} Enters traced (tracing slows the page: compare shares, not times)`);
-  console.log(`handler (script time): median ${f(breakdown.script.median)} ms, mean ${f(breakdown.script.mean)} ms`);
+  console.log(
+    `${breakdown.enters} Enters traced (tracing slows the page: compare shares, not times)`,
+  );
+  console.log(
+    `handler (script time): median ${f(breakdown.script.median)} ms, mean ${f(breakdown.script.mean)} ms`,
+  );
   console.log('forced inside the handler (median, mean ms per Enter):');
-  for (const row of breakdown.forced) console.log(`  ${f(row.median)} ${f(row.mean)}  ${row.label}`);
+  for (const row of breakdown.forced)
+    console.log(`  ${f(row.median)} ${f(row.mean)}  ${row.label}`);
   console.log('after the handler, to the end of the next frame (median, mean ms per Enter):');
   for (const row of breakdown.frame) console.log(`  ${f(row.median)} ${f(row.mean)}  ${row.label}`);
-  console.log(`CPU samples inside the handler, by leaf frame (mean ms per Enter, ${breakdown.sampledPerEnter.toFixed(3)} in all):`);
+  console.log(
+    `CPU samples inside the handler, by leaf frame (mean ms per Enter, ${breakdown.sampledPerEnter.toFixed(3)} in all):`,
+  );
   for (const row of breakdown.samples.slice(0, top)) console.log(`  ${f(row.mean)}  ${row.kind}`);
 }

@@ -9,7 +9,7 @@
 // --trace: also records Chromium performance traces of Enters and breaks their time down (see
 // enter_trace.mjs); with a prefix, the traces are kept as <prefix>-<form>.json for DevTools.
 import { execFileSync } from 'node:child_process';
-import { cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { cpus, loadavg, tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -21,8 +21,8 @@ const here = dirname(fileURLToPath(import.meta.url));
 const buildDir = resolve(siteDir, '..');
 const args = process.argv.slice(2);
 const runs = Number(args.find((a) => /^\d+$/.test(a)) ?? 20);
-const option = (name) => args.find((a) => a === `--${name}` || a.startsWith(`--${name}=`))
-  ?.replace(/^[^=]*=?/, '');
+const option = (name) =>
+  args.find((a) => a === `--${name}` || a.startsWith(`--${name}=`))?.replace(/^[^=]*=?/, '');
 const only = option('only')?.split(',') ?? ['size', 'wasm', 'load', 'enter'];
 const trace = option('trace');
 
@@ -51,7 +51,13 @@ function sizes() {
 function baselineSite() {
   const dir = mkdtempSync(join(tmpdir(), 'dephlegmator-baseline-'));
   cpSync(siteDir, dir, { recursive: true });
-  for (const file of ['calculator.js', 'calculator.wasm', 'page_window.js', 'design_panel.js', 'sw.js']) {
+  for (const file of [
+    'calculator.js',
+    'calculator.wasm',
+    'page_window.js',
+    'design_panel.js',
+    'sw.js',
+  ]) {
     rmSync(join(dir, file));
   }
   const index = readFileSync(join(dir, 'index.html'), 'utf8');
@@ -60,7 +66,8 @@ function baselineSite() {
     .replace('<link rel="modulepreload" href="page_window.js">\n', '')
     .replace('<link rel="modulepreload" href="design_panel.js">\n', '')
     .replace(/<link rel="preload" href="calculator.wasm"[^>]*>\n/, '');
-  if (withoutEngine.includes('calculator')) throw new Error('the baseline page still loads the engine');
+  if (withoutEngine.includes('calculator'))
+    throw new Error('the baseline page still loads the engine');
   writeFileSync(join(dir, 'index.html'), withoutEngine);
   cpSync(join(here, 'baseline_main.js'), join(dir, 'main.js'));
   return dir;
@@ -76,8 +83,11 @@ async function timeToReady(browser, url) {
     await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
     return await page.evaluate(() => {
       const text1 = document.getElementById('Text1');
-      const selected = document.activeElement === text1 && text1.selectionStart === 0 &&
-        text1.selectionEnd === 2 && text1.value === '78';
+      const selected =
+        document.activeElement === text1 &&
+        text1.selectionStart === 0 &&
+        text1.selectionEnd === 2 &&
+        text1.value === '78';
       if (!selected) throw new Error('not ready: 78 is not selected in Text1');
       return performance.getEntriesByName('calculator-ready')[0].startTime;
     });
@@ -92,14 +102,24 @@ async function timeToReady(browser, url) {
 const ENTER_FORMS = [
   {
     name: 'outlet temperature 40/41, height 100, diameter 5',
-    boxes: [['Text1', '78'], ['Text2', '15'], ['Text3', '100'], ['Text4', '5']],
+    boxes: [
+      ['Text1', '78'],
+      ['Text2', '15'],
+      ['Text3', '100'],
+      ['Text4', '5'],
+    ],
     option: null,
     given: ['40', '41'],
     heatLoad: { 40: '5282', 41: '5218' },
   },
   {
     name: 'heat load 2000/2100, «СС» 88, inlet 20, height 80, diameter 5',
-    boxes: [['Text1', '88'], ['Text2', '20'], ['Text3', '80'], ['Text4', '5']],
+    boxes: [
+      ['Text1', '88'],
+      ['Text2', '20'],
+      ['Text3', '80'],
+      ['Text4', '5'],
+    ],
     option: 'Option7',
     given: ['2000', '2100'],
     heatLoad: { 2000: '2000', 2100: '2100' },
@@ -107,7 +127,9 @@ const ENTER_FORMS = [
 ];
 
 const setGiven = (page, text) =>
-  page.evaluate((t) => { document.getElementById('Text6').value = t; }, text);
+  page.evaluate((t) => {
+    document.getElementById('Text6').value = t;
+  }, text);
 
 // Checks that the window and the panel show the results for the given value.
 async function checkShown(page, form, given) {
@@ -145,15 +167,19 @@ async function enterToPainted(browser, url, samples, form) {
   await page.evaluate(() => {
     globalThis.enterTimes = [];
     // Capturing, so it runs before the page's own handler; the time stamp is the key press.
-    document.addEventListener('keydown', (event) => {
-      if (event.key !== 'Enter' || !event.isTrusted) return;
-      const pressed = event.timeStamp;
-      requestAnimationFrame(() => {
-        const channel = new MessageChannel();
-        channel.port1.onmessage = () => globalThis.enterTimes.push(performance.now() - pressed);
-        channel.port2.postMessage(null);
-      });
-    }, true);
+    document.addEventListener(
+      'keydown',
+      (event) => {
+        if (event.key !== 'Enter' || !event.isTrusted) return;
+        const pressed = event.timeStamp;
+        requestAnimationFrame(() => {
+          const channel = new MessageChannel();
+          channel.port1.onmessage = () => globalThis.enterTimes.push(performance.now() - pressed);
+          channel.port2.postMessage(null);
+        });
+      },
+      true,
+    );
   });
   for (let i = 0; i < samples; ++i) {
     const given = form.given[i % 2];
@@ -167,11 +193,13 @@ async function enterToPainted(browser, url, samples, form) {
   for (let i = 0; i < samples; ++i) {
     const given = form.given[i % 2];
     await setGiven(page, given);
-    script.push(await page.evaluate(() => {
-      const start = performance.now();
-      document.dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
-      return performance.now() - start;
-    }));
+    script.push(
+      await page.evaluate(() => {
+        const start = performance.now();
+        document.dispatchEvent(new KeyboardEvent('keydown', { key: 'Enter', bubbles: true }));
+        return performance.now() - start;
+      }),
+    );
     await checkShown(page, form, given);
   }
   await page.close();
@@ -186,9 +214,12 @@ async function traceEnters(browser, url, presses, form, file) {
     const given = form.given[i % 2];
     await setGiven(page, given);
     await page.keyboard.press('Enter');
-    await page.evaluate(() => new Promise((done) => {
-      requestAnimationFrame(() => requestAnimationFrame(done));
-    }));
+    await page.evaluate(
+      () =>
+        new Promise((done) => {
+          requestAnimationFrame(() => requestAnimationFrame(done));
+        }),
+    );
     await checkShown(page, form, given);
   };
   for (let i = 0; i < 6; ++i) await press(i);
@@ -200,18 +231,28 @@ async function traceEnters(browser, url, presses, form, file) {
   return enterBreakdown(JSON.parse(Buffer.from(recorded).toString('utf8')));
 }
 
-console.log(`load average before: ${loadavg().map((l) => l.toFixed(2)).join(' ')} (${cpus().length} cores)`);
+console.log(
+  `load average before: ${loadavg()
+    .map((l) => l.toFixed(2))
+    .join(' ')} (${cpus().length} cores)`,
+);
 
 if (only.includes('size')) {
   const size = sizes();
   console.log('## Transfer size (gzip -9)');
   for (const row of size.rows) console.log(`${row.file}\t${kb(row.raw)}\t${kb(row.gzip)}`);
-  console.log(`whole site: ${kb(size.total)} (budget 200 KB with the design panel); wasm + its JavaScript: ${kb(size.engine)} (budget 60 KB)`);
+  console.log(
+    `whole site: ${kb(size.total)} (budget 200 KB with the design panel); wasm + its JavaScript: ${kb(size.engine)} (budget 60 KB)`,
+  );
 }
 
 if (only.includes('wasm')) {
   console.log('\n## Calculate in WebAssembly (node)');
-  console.log(execFileSync(process.execPath, [join(buildDir, 'bench/calculate_wasm.js')], { encoding: 'utf8' }).trim());
+  console.log(
+    execFileSync(process.execPath, [join(buildDir, 'bench/calculate_wasm.js')], {
+      encoding: 'utf8',
+    }).trim(),
+  );
 }
 
 const baselineDir = baselineSite();
@@ -229,8 +270,12 @@ try {
     }
     const ratio = median(withEngine) / median(without);
     console.log(`\n## Navigation to ready, median of ${runs} (fresh context each)`);
-    console.log(`with the engine: ${ms(median(withEngine))} (95th percentile ${ms(percentile(withEngine, 95))}, min ${ms(Math.min(...withEngine))}, max ${ms(Math.max(...withEngine))})`);
-    console.log(`without the engine: ${ms(median(without))} (95th percentile ${ms(percentile(without, 95))}, min ${ms(Math.min(...without))}, max ${ms(Math.max(...without))})`);
+    console.log(
+      `with the engine: ${ms(median(withEngine))} (95th percentile ${ms(percentile(withEngine, 95))}, min ${ms(Math.min(...withEngine))}, max ${ms(Math.max(...withEngine))})`,
+    );
+    console.log(
+      `without the engine: ${ms(median(without))} (95th percentile ${ms(percentile(without, 95))}, min ${ms(Math.min(...without))}, max ${ms(Math.max(...without))})`,
+    );
     console.log(`ratio: ${ratio.toFixed(2)} (budget 1.2)`);
   }
 
@@ -238,8 +283,12 @@ try {
     for (const form of ENTER_FORMS) {
       const { painted, script } = await enterToPainted(browser, site.url, 60, form);
       console.log(`\n## Enter, ${form.name}: 60 presses`);
-      console.log(`to results and panel painted: median ${ms(median(painted))}, 95th percentile ${ms(percentile(painted, 95))}, max ${ms(Math.max(...painted))} (budget: 95th percentile 17 ms)`);
-      console.log(`script time of the Enter: median ${ms(median(script))}, 95th percentile ${ms(percentile(script, 95))}, max ${ms(Math.max(...script))} (budget: median 1 ms, 95th percentile 2 ms)`);
+      console.log(
+        `to results and panel painted: median ${ms(median(painted))}, 95th percentile ${ms(percentile(painted, 95))}, max ${ms(Math.max(...painted))} (budget: 95th percentile 17 ms)`,
+      );
+      console.log(
+        `script time of the Enter: median ${ms(median(script))}, 95th percentile ${ms(percentile(script, 95))}, max ${ms(Math.max(...script))} (budget: median 1 ms, 95th percentile 2 ms)`,
+      );
     }
   }
 
@@ -256,4 +305,8 @@ try {
   await baseline.close();
   rmSync(baselineDir, { recursive: true, force: true });
 }
-console.log(`\nload average after: ${loadavg().map((l) => l.toFixed(2)).join(' ')}`);
+console.log(
+  `\nload average after: ${loadavg()
+    .map((l) => l.toFixed(2))
+    .join(' ')}`,
+);

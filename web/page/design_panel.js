@@ -65,12 +65,25 @@ function makeChart() {
   // downwards, each clear of its tick labels.
   const middle = (top + bottom) / 2;
   const centred = { 'text-anchor': 'middle' };
-  svg(root, 'text', { class: 'title', ...centred, x: (left + right) / 2, y: HEIGHT - 14 },
-    'Расход воды, л/мин');
-  svg(root, 'text', { class: 'title', ...centred, transform: `translate(14 ${middle}) rotate(-90)` },
-    'Тепловая нагрузка, Вт');
+  svg(
+    root,
+    'text',
+    { class: 'title', ...centred, x: (left + right) / 2, y: HEIGHT - 14 },
+    'Расход воды, л/мин',
+  );
+  svg(
+    root,
+    'text',
+    { class: 'title', ...centred, transform: `translate(14 ${middle}) rotate(-90)` },
+    'Тепловая нагрузка, Вт',
+  );
   const downwards = `translate(${WIDTH - 16} ${middle}) rotate(90)`;
-  svg(root, 'text', { class: 'title temp', ...centred, transform: downwards }, 'Т воды на выходе, °С');
+  svg(
+    root,
+    'text',
+    { class: 'title temp', ...centred, transform: downwards },
+    'Т воды на выходе, °С',
+  );
 
   const tempCurve = svg(root, 'polyline', { class: 'curve temp' });
   const loadCurve = svg(root, 'polyline', { class: 'curve load' });
@@ -83,8 +96,16 @@ function makeChart() {
     load: svg(resultPlace, 'circle', { class: 'result load', r: 4.5 }),
   };
   return {
-    root, ticks, pools: { load: [], flow: [], temp: [] }, tempCurve, loadCurve, limit,
-    heaterPlace, heater, resultPlace, result: [result.temp, result.load],
+    root,
+    ticks,
+    pools: { load: [], flow: [], temp: [] },
+    tempCurve,
+    loadCurve,
+    limit,
+    heaterPlace,
+    heater,
+    resultPlace,
+    result: [result.temp, result.load],
   };
 }
 
@@ -92,8 +113,12 @@ function makeChart() {
 function level(parent, className, caption) {
   return {
     line: svg(parent, 'line', { class: className, x1: PLOT.left, x2: PLOT.right }),
-    caption: svg(parent, 'text', { class: `caption ${className}`, x: PLOT.right - 4,
-      'text-anchor': 'end' }, caption),
+    caption: svg(
+      parent,
+      'text',
+      { class: `caption ${className}`, x: PLOT.right - 4, 'text-anchor': 'end' },
+      caption,
+    ),
   };
 }
 
@@ -125,24 +150,39 @@ function drawAxes(drawing, curve, { x, y, yTemp }) {
     set(document.createElementNS(SVG, 'line'), { class: lineClass }),
     set(document.createElementNS(SVG, 'text'), { class: textClass, ...anchor }),
   ];
-  drawTicks(drawing, 'load', curve.loadTicks, make('grid', 'tick', { 'text-anchor': 'end' }),
+  drawTicks(
+    drawing,
+    'load',
+    curve.loadTicks,
+    make('grid', 'tick', { 'text-anchor': 'end' }),
     ([gridLine, label], { value, label: text }) => {
       set(gridLine, { x1: left, y1: y(value), x2: right, y2: y(value) });
       set(label, { x: left - 5, y: y(value) + 4 });
       setText(label, text);
-    });
-  drawTicks(drawing, 'flow', curve.flowTicks, make('grid', 'tick', { 'text-anchor': 'middle' }),
+    },
+  );
+  drawTicks(
+    drawing,
+    'flow',
+    curve.flowTicks,
+    make('grid', 'tick', { 'text-anchor': 'middle' }),
     ([gridLine, label], { value, label: text }) => {
       set(gridLine, { x1: x(value), y1: top, x2: x(value), y2: bottom });
       set(label, { x: x(value), y: bottom + 15 });
       setText(label, text);
-    });
-  drawTicks(drawing, 'temp', curve.tempTicks, make('axis temp', 'tick temp', {}),
+    },
+  );
+  drawTicks(
+    drawing,
+    'temp',
+    curve.tempTicks,
+    make('axis temp', 'tick temp', {}),
     ([mark, label], { value, label: text }) => {
       set(mark, { x1: right, y1: yTemp(value), x2: right + 4, y2: yTemp(value) });
       set(label, { x: right + 7, y: yTemp(value) + 4 });
       setText(label, text);
-    });
+    },
+  );
 }
 
 // The points of a polyline through the curve, written in one string.

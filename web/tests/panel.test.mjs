@@ -2,12 +2,7 @@
 // reason where there is nothing to show, and no change until the recalculate command.
 import assert from 'node:assert/strict';
 import { beforeEach, describe, it } from 'node:test';
-import {
-  calculatorPerTest,
-  newPage,
-  openCalculator,
-  typeAndEnter,
-} from './browser.mjs';
+import { calculatorPerTest, newPage, openCalculator, typeAndEnter } from './browser.mjs';
 
 const REFLUX = [
   'RefluxFlow1',
@@ -52,7 +47,11 @@ const panel = (page) => page.evaluate(readPanel, NUMBERS);
 function chartDrawing() {
   return [...document.querySelectorAll('#ControlCurve *')]
     .filter((e) => e.tagName !== 'g')
-    .map((e) => [e.tagName, ...[...e.attributes].map((a) => `${a.name}=${a.value}`).sort(), e.textContent]);
+    .map((e) => [
+      e.tagName,
+      ...[...e.attributes].map((a) => `${a.name}=${a.value}`).sort(),
+      e.textContent,
+    ]);
 }
 
 // «СС» 88, inlet 20, height 80, diameter 5, the heat load `load`, Enter.
@@ -97,8 +96,14 @@ describe('the design panel', () => {
     assert.equal(shown.reason, null);
     assert.ok(shown.heaterTables && shown.heights);
     assert.equal(shown.role, 'img');
-    assert.match(shown.label, /^График: тепловая нагрузка дефлегматора .* Предел поверхности 5811 Вт\./);
-    assert.match(shown.label, /Результат расчёта: 0\.5 л\/мин, 2000 Вт\. Мощность нагрева 2000 Вт\.$/);
+    assert.match(
+      shown.label,
+      /^График: тепловая нагрузка дефлегматора .* Предел поверхности 5811 Вт\./,
+    );
+    assert.match(
+      shown.label,
+      /Результат расчёта: 0\.5 л\/мин, 2000 Вт\. Мощность нагрева 2000 Вт\.$/,
+    );
     assert.equal(shown.curves, 2, 'the load and the outlet temperature');
     assert.match(shown.limit, /\d/, 'the limit is dashed');
     assert.ok(shown.limitCaption);
@@ -154,7 +159,10 @@ describe('the design panel', () => {
       assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), Boolean(error));
       if (error) await page.keyboard.press('Escape');
       const shown = await panel(page);
-      assert.deepEqual(Object.values(shown.numbers), NUMBERS.map(() => '—'));
+      assert.deepEqual(
+        Object.values(shown.numbers),
+        NUMBERS.map(() => '—'),
+      );
       assert.equal(shown.reason, reason);
       assert.ok(shown.heaterTables, 'the rows of the mode stay, each with «—»');
       assert.equal(await page.$eval('#ControlCurve', (c) => c.childElementCount), 0);
@@ -174,9 +182,21 @@ describe('the design panel', () => {
       await p.click('#Command1');
     };
     const heater = (p) =>
-      recalculate(p, 'Option7', { Text1: '88', Text2: '20', Text3: '80', Text4: '5', Text6: '2000' });
+      recalculate(p, 'Option7', {
+        Text1: '88',
+        Text2: '20',
+        Text3: '80',
+        Text4: '5',
+        Text6: '2000',
+      });
     const outlet = (p) =>
-      recalculate(p, 'Option6', { Text1: '150', Text2: '15', Text3: '100', Text4: '5', Text6: '149' });
+      recalculate(p, 'Option6', {
+        Text1: '150',
+        Text2: '15',
+        Text3: '100',
+        Text4: '5',
+        Text6: '149',
+      });
 
     await heater(page);
     await outlet(page);
@@ -196,7 +216,11 @@ describe('the design panel', () => {
       await openCalculator(fresh, calculator.server.url);
       await outlet(fresh);
       const outletFirst = await fresh.evaluate(chartDrawing);
-      assert.notEqual(outletFirst.length, heaterFirst.length, 'the charts differ in their elements');
+      assert.notEqual(
+        outletFirst.length,
+        heaterFirst.length,
+        'the charts differ in their elements',
+      );
       assert.deepEqual(outletAfterHeater, outletFirst);
       assert.deepEqual(heaterAgain, heaterFirst);
     } finally {
