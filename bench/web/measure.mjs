@@ -15,7 +15,12 @@ import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
 import { launchBrowser, serveSite, siteDir } from '../../web/tests/browser.mjs';
-import { TRACE_CATEGORIES, enterBreakdown, printBreakdown } from './enter_trace.mjs';
+import {
+  LIGHT_CATEGORIES,
+  TRACE_CATEGORIES,
+  enterBreakdown,
+  printBreakdown,
+} from './enter_trace.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const buildDir = resolve(siteDir, '..');
@@ -206,8 +211,9 @@ async function enterToPainted(browser, url, samples, form) {
   return { painted, script };
 }
 
-// A performance trace of `presses` Enters (after a few untraced ones), each followed by two
-// frames, and its breakdown; kept in `file` when one is given.
+// Performance traces of `presses` Enters each (after a few untraced ones), each Enter followed by
+// two frames: a light one (Blink's timeline only) for the handler's time and its thread (CPU)
+// time, then one with V8's CPU samples for the breakdown, kept in `file` when one is given.
 async function traceEnters(browser, url, presses, form, file) {
   const page = await openForm(browser, url, form);
   const press = async (i) => {
@@ -222,13 +228,17 @@ async function traceEnters(browser, url, presses, form, file) {
     );
     await checkShown(page, form, given);
   };
+  const record = async (categories) => {
+    await page.tracing.start({ categories });
+    for (let i = 0; i < presses; ++i) await press(i);
+    return page.tracing.stop();
+  };
   for (let i = 0; i < 6; ++i) await press(i);
-  await page.tracing.start({ categories: TRACE_CATEGORIES });
-  for (let i = 0; i < presses; ++i) await press(i);
-  const recorded = await page.tracing.stop();
+  const light = enterBreakdown(JSON.parse(Buffer.from(await record(LIGHT_CATEGORIES)).toString()));
+  const recorded = await record(TRACE_CATEGORIES);
   await page.close();
   if (file) writeFileSync(file, recorded);
-  return enterBreakdown(JSON.parse(Buffer.from(recorded).toString('utf8')));
+  return { light, detailed: enterBreakdown(JSON.parse(Buffer.from(recorded).toString('utf8'))) };
 }
 
 console.log(
@@ -296,7 +306,12 @@ try {
     for (const [index, form] of ENTER_FORMS.entries()) {
       const file = trace ? `${trace}-${index + 1}.json` : null;
       console.log(`\n## Trace of Enters, ${form.name}${file ? ` (kept in ${file})` : ''}`);
-      printBreakdown(await traceEnters(browser, site.url, 60, form, file));
+      const { light, detailed } = await traceEnters(browser, site.url, 60, form, file);
+      const f = (t) => `${t.toFixed(2)} ms`;
+      console.log(
+        `light trace: handler median ${f(light.script.median)}; its thread (CPU) time median ${f(light.cpu.median)}, 95th percentile ${f(light.cpu.p95)}`,
+      );
+      printBreakdown(detailed);
     }
   }
 } finally {
