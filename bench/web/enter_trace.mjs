@@ -175,6 +175,29 @@ export function enterBreakdown(trace) {
   };
 }
 
+// The leaf frames gathered into the parts of an Enter: the browser's focus move (with the style,
+// selection and other work it does), the module, the crossings, the box writes, the panel.
+const PARTS = [
+  ["focus move (its style, selection and the browser's own work)", /^browser: focus /],
+  ['selecting the focused box', /^browser: select /],
+  ['wasm: Calculate, the panel and its JSON', /^wasm/],
+  ['crossings and strings', /crossings|loader|from calculator\.js/],
+  ['writing the boxes', /page_window\.js: setText|from page_window\.js setText/],
+  ['drawing the panel', /design_panel\.js/],
+  ['other page operations', /page_window\.js|main\.js/],
+];
+
+function parts(breakdown) {
+  const totals = new Map(PARTS.map(([label]) => [label, 0]));
+  let other = 0;
+  for (const { kind, mean } of breakdown.samples) {
+    const part = PARTS.find(([, test]) => test.test(kind));
+    if (part) totals.set(part[0], totals.get(part[0]) + mean);
+    else other += mean;
+  }
+  return [...totals, ['other (the browser between calls, collection)', other]];
+}
+
 export function printBreakdown(breakdown, { top = 25 } = {}) {
   const f = (t) => t.toFixed(3).padStart(7);
   console.log(
@@ -195,4 +218,9 @@ export function printBreakdown(breakdown, { top = 25 } = {}) {
     `CPU samples inside the handler, by leaf frame (mean ms per Enter, ${breakdown.sampledPerEnter.toFixed(3)} in all):`,
   );
   for (const row of breakdown.samples.slice(0, top)) console.log(`  ${f(row.mean)}  ${row.kind}`);
+  console.log('the same samples by part of the Enter (mean ms per Enter, share):');
+  const all = Math.max(breakdown.sampledPerEnter, 1e-9);
+  for (const [label, total] of parts(breakdown)) {
+    console.log(`  ${f(total)} ${((100 * total) / all).toFixed(0).padStart(3)} %  ${label}`);
+  }
 }
