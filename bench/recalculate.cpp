@@ -59,10 +59,10 @@ int main(int argc, char** argv) {
     constexpr int kWarmUp = 20;
 
     dephlegmator::FormMorvani window;
-    window.setText(Box::Text1, "78");
-    window.setText(Box::Text2, "15");
-    window.setText(Box::Text3, "100");
-    window.setText(Box::Text4, "5");
+    window.controls().setText(Box::Text1, "78");
+    window.controls().setText(Box::Text2, "15");
+    window.controls().setText(Box::Text3, "100");
+    window.controls().setText(Box::Text4, "5");
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
     // Without a window manager the window may never become active; the key still goes to the box
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     }
     std::vector<double> micros;
     for (int i = 0; i < kWarmUp + samples; ++i) {
-        window.setText(Box::Text6, i % 2 == 0 ? "40" : "41");
+        window.controls().setText(Box::Text6, i % 2 == 0 ? "40" : "41");
         QTest::qWait(2);  // let the edit of Text6 paint before the clock starts
         watch.reset();
         const auto start = Clock::now();
@@ -93,7 +93,8 @@ int main(int argc, char** argv) {
                 platform ? platform : "(unset)", active ? "active" : "not active", samples);
     std::printf("Enter to repainted results: median %.0f us, 90%% %.0f us, max %.0f us\n",
                 Percentile(micros, 0.5), Percentile(micros, 0.9), Percentile(micros, 1.0));
-    std::printf("last results: Text7 %s, Text8 %s, Text9 %s\n", window.text(Box::Text7).c_str(),
-                window.text(Box::Text8).c_str(), window.text(Box::Text9).c_str());
+    std::printf(
+        "last results: Text7 %s, Text8 %s, Text9 %s\n", window.controls().text(Box::Text7).c_str(),
+        window.controls().text(Box::Text8).c_str(), window.controls().text(Box::Text9).c_str());
     return 0;
 }

@@ -6,12 +6,11 @@ namespace dephlegmator {
 
 // Every number enters the calculation as the text of a box and leaves as text.
 
-// The number a box shows: ParseNumber of its text, with the regional decimal separator
-// (Controls::decimalSeparator) read as the decimal point and '.' read as one too. The same reading
-// serves an input box as the user typed it and a result box the calculation has just written, so
-// that a result read back is the value as displayed: under ',' a typed '40,5' and a displayed
-// '1099,9' read as 40.5 and 1099.9, while under '.' '40,5' reads as 40. Throws CalcError
-// (overflow) where ParseNumber does.
+// The number a result box shows, read back so that the next formula takes the value as
+// displayed: ParseNumber of its text, with the regional decimal separator
+// (Controls::decimalSeparator) read as the decimal point ('.' is read as one too): under ','
+// '1099,9' reads as 1099.9. Input boxes are read by ReadFormInputs instead, under the typing
+// rules of ReadTypedNumber. Throws CalcError (overflow) where ParseNumber does.
 double ReadInput(const Controls& controls, Box box);
 
 // Write FormatNumber(value) / FormatRounded(value, decimals) into a box, with the regional

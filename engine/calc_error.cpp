@@ -26,4 +26,10 @@ CalcError::CalcError(Kind kind, double maxHeatLoad)
       kind_(kind),
       maxHeatLoad_(kind == Kind::HeatLoadBeyondSurface ? maxHeatLoad : 0) {}
 
+CalcError CalcError::at(Stage stage) const {
+    CalcError marked = *this;
+    marked.stage_ = stage;
+    return marked;
+}
+
 }  // namespace dephlegmator

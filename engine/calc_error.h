@@ -4,7 +4,8 @@
 
 namespace dephlegmator {
 
-// A failure that stops the calculation at the failing formula.
+// A failure that stops the calculation at the failing formula: what went wrong (Kind) and what
+// the calculation was computing at the time (Stage).
 class CalcError : public std::runtime_error {
   public:
     enum class Kind {
@@ -17,10 +18,29 @@ class CalcError : public std::runtime_error {
         HeatLoadBeyondSurface,
     };
 
-    // maxHeatLoad is carried only by HeatLoadBeyondSurface; every other kind carries 0.
+    // The result the calculation was computing, in the order the cases reach them; each case
+    // passes only some of them.
+    enum class Stage {
+        None,              // outside a calculation, e.g. ParseNumber called on its own
+        Area,              // the surface area: in m² from the geometry boxes, in cm² for Text10
+        InputTest,         // reading the input boxes for the input test
+        MeanDifference,    // heat load given: the mean temperature difference the load needs
+        OutletTemp,        // the outlet water temperature of external cooling
+        ExternalLoad,      // the heat load of external cooling
+        ExternalFlow,      // the water flow of external cooling
+        AutonomousColumn,  // the results of autonomous cooling
+    };
+
+    // maxHeatLoad is carried only by HeatLoadBeyondSurface; every other kind carries 0. The stage
+    // is None until at() marks it.
     explicit CalcError(Kind kind, double maxHeatLoad = 0);
 
+    // The same error, raised while computing `stage`. Example:
+    // CalcError(Kind::DivisionByZero).at(Stage::ExternalLoad).stage() == Stage::ExternalLoad.
+    CalcError at(Stage stage) const;
+
     Kind kind() const { return kind_; }
+    Stage stage() const { return stage_; }
 
     // For HeatLoadBeyondSurface: the most heat in W the surface passes at these temperatures with
     // unlimited water, HeatTransferK × AreaM2 × (Tc − Tin); 0 or less when Tc ≤ Tin.
@@ -29,6 +49,7 @@ class CalcError : public std::runtime_error {
   private:
     Kind kind_;
     double maxHeatLoad_;
+    Stage stage_ = Stage::None;
 };
 
 }  // namespace dephlegmator

@@ -1,92 +1,99 @@
 #include "calculate.h"
 
 #include <array>
+#include <string>
 
 #include "box_io.h"
 #include "cases.h"
-#include "checked.h"
+#include "heat_exchanger.h"
 
 namespace dephlegmator {
 namespace {
 
-enum class Given { OutletTemp, HeatLoad, WaterFlow };
-
-struct Case {
-    Geometry geometry;
-    Given given;
-};
-
-// Tried in this order on every calculation; the option groups let exactly one pass its guard.
-constexpr std::array<Case, 6> kCases{{
-    {Geometry::HeightDiameter, Given::OutletTemp},
-    {Geometry::HeightDiameter, Given::HeatLoad},
-    {Geometry::HeightDiameter, Given::WaterFlow},
-    {Geometry::SurfaceArea, Given::OutletTemp},
-    {Geometry::SurfaceArea, Given::HeatLoad},
-    {Geometry::SurfaceArea, Given::WaterFlow},
-}};
-
-Option GuardOption(Geometry geometry) {
-    return geometry == Geometry::HeightDiameter ? Option::Option4 : Option::Option5;
-}
-
-Option GuardOption(Given given) {
-    switch (given) {
-        case Given::OutletTemp:
-            return Option::Option6;
-        case Given::HeatLoad:
-            return Option::Option7;
-        case Given::WaterFlow:
-            return Option::Option8;
-    }
-    return Option::Option6;
-}
-
 // The lateral surface of a cylinder (π taken as 3.1415) in m², or the typed area converted from
 // cm² to m², from the geometry inputs as they stand.
-double SurfaceAreaM2(const Controls& controls, Geometry geometry) {
-    if (geometry == Geometry::HeightDiameter) {
-        const double height = ReadInput(controls, Box::Text3);
-        const double diameter = ReadInput(controls, Box::Text4);
-        return (Checked(height) * kAreaFormulaPi / 100 * diameter / 100).value();
+double SurfaceAreaM2(const FormInputs& inputs) {
+    if (inputs.modes.geometry == Geometry::HeightDiameter) {
+        const double height = inputs[Box::Text3].value();
+        const double diameter = inputs[Box::Text4].value();
+        return LateralAreaM2<Checked>(height, diameter).value();
     }
-    return (Checked(ReadInput(controls, Box::Text5)) / 10000).value();
+    return AreaM2FromCm2<Checked>(inputs[Box::Text5].value()).value();
 }
 
-bool InputsValid(const Controls& controls, const Case& c) {
-    switch (c.given) {
-        case Given::OutletTemp:
-            return OutletTempInputsValid(controls, c.geometry);
-        case Given::HeatLoad:
-            return HeatLoadInputsValid(controls, c.geometry);
-        case Given::WaterFlow:
-            return WaterFlowInputsValid(controls, c.geometry);
+// The window's boxes, remembering which result boxes a calculation wrote, so that afterwards
+// every other one can be cleared: a box never shows a result of an earlier calculation beside
+// this one's.
+class ResultsOfThisCalculation final : public Controls {
+  public:
+    explicit ResultsOfThisCalculation(Controls& window) : window_(window) {}
+
+    std::string text(Box box) const override { return window_.text(box); }
+    void setText(Box box, const std::string& text) override {
+        written_.at(static_cast<std::size_t>(box)) = true;
+        window_.setText(box, text);
     }
-    return false;
+    bool isSelected(Option option) const override { return window_.isSelected(option); }
+    std::string decimalSeparator() const override { return window_.decimalSeparator(); }
+
+    // Writes kNoResult into every result box this calculation did not write.
+    void clearTheRest() {
+        for (const Box box : kResultBoxes) {
+            if (written_.at(static_cast<std::size_t>(box))) continue;
+            if (window_.text(box) != kNoResult) window_.setText(box, std::string(kNoResult));
+        }
+    }
+
+  private:
+    Controls& window_;
+    std::array<bool, kBoxCount> written_{};
+};
+
+// Whether the geometry boxes of the mode hold whole numbers above 0, so that the area shown is
+// the one the user gave.
+bool GeometryInRange(const FormInputs& inputs) {
+    for (const Box box : {Box::Text3, Box::Text4, Box::Text5}) {
+        if (inputs.used(box) && !inputs[box].inRange()) return false;
+    }
+    return true;
 }
 
-void RunBody(FormState& state, Controls& controls, Given given) {
-    switch (given) {
+void RunBody(FormState& state, const FormInputs& inputs, Controls& controls,
+             CalcError::Stage& stage) {
+    switch (inputs.modes.given) {
         case Given::OutletTemp:
-            return OutletTempBody(state, controls);
+            return OutletTempBody(state, inputs, controls, stage);
         case Given::HeatLoad:
-            return HeatLoadBody(state, controls);
+            return HeatLoadBody(state, inputs, controls, stage);
         case Given::WaterFlow:
-            return WaterFlowBody(state, controls);
+            return WaterFlowBody(state, inputs, controls, stage);
     }
 }
 
 }  // namespace
 
-void Calculate(FormState& state, Controls& controls) {
-    for (const Case& c : kCases) {
-        const bool geometrySelected = controls.isSelected(GuardOption(c.geometry));
-        const bool givenSelected = controls.isSelected(GuardOption(c.given));
-        if (!(geometrySelected && givenSelected)) continue;
-        state.AreaM2 = SurfaceAreaM2(controls, c.geometry);
-        if (InputsValid(controls, c)) RunBody(state, controls, c.given);
+void Calculate(FormState& state, const FormInputs& inputs, Controls& controls) {
+    using Stage = CalcError::Stage;
+    Stage stage = Stage::Area;
+    ResultsOfThisCalculation results(controls);
+    try {
+        // The surface is assigned before the input test, so it follows the geometry even when
+        // the test fails.
+        state.AreaM2 = SurfaceAreaM2(inputs);
+        stage = Stage::InputTest;
+        if (inputs.inputTestPasses()) RunBody(state, inputs, results, stage);
+        stage = Stage::Area;
+        const double areaCm2 = (Checked(state.AreaM2) * 10000).value();
+        if (GeometryInRange(inputs)) WriteRounded(results, Box::Text10, areaCm2, 0);
+    } catch (const CalcError& error) {
+        results.clearTheRest();
+        throw error.at(stage);
     }
-    WriteRounded(controls, Box::Text10, (Checked(state.AreaM2) * 10000).value(), 0);
+    results.clearTheRest();
+}
+
+void Calculate(FormState& state, Controls& controls) {
+    Calculate(state, ReadFormInputs(controls), controls);
 }
 
 }  // namespace dephlegmator

@@ -2,13 +2,23 @@
 
 #include "calc_error.h"
 #include "controls.h"
+#include "form_inputs.h"
 #include "form_state.h"
 
 namespace dephlegmator {
 
-// Runs the whole calculation once over the current inputs: the six guarded cases in order, then
-// the surface area in Text10. A CalcError leaves as an exception; every variable and box written
-// before the failing formula keeps its new value.
+// Runs the whole calculation once over the inputs as the event read them: the case of the
+// selected modes (the surface area, the input test, the body), then the surface area in Text10,
+// which is shown only when the geometry boxes hold whole numbers above 0. Afterwards every result
+// box shows what this calculation wrote or kNoResult, never an earlier result. A CalcError
+// leaves as an exception, marked with the stage it arose in (CalcError::stage()); the variables
+// and boxes written before the failing formula keep their new values, and the other result boxes
+// show kNoResult. Example: Tc 25, Tin 15, area 10000 cm², water flow 0.25 l/min: the outlet
+// temperature rounds to Tc, and the external heat load fails with DivisionByZero at
+// Stage::ExternalLoad.
+void Calculate(FormState& state, const FormInputs& inputs, Controls& controls);
+
+// Reads the inputs from `controls` and calculates.
 void Calculate(FormState& state, Controls& controls);
 
 }  // namespace dephlegmator

@@ -25,6 +25,12 @@ enum class Box {
     Text10
 };
 
+// The input boxes, and the boxes a calculation writes its results into, in Box order.
+inline constexpr std::array<Box, 6> kInputBoxes{Box::Text1, Box::Text2, Box::Text3,
+                                                Box::Text4, Box::Text5, Box::Text6};
+inline constexpr std::array<Box, 7> kResultBoxes{Box::Text7,  Box::Text8,  Box::Text9, Box::Text71,
+                                                 Box::Text81, Box::Text91, Box::Text10};
+
 // The option buttons whose selection the calculation reads.
 enum class Option { Option4, Option5, Option6, Option7, Option8 };
 

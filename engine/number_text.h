@@ -30,6 +30,36 @@ namespace dephlegmator {
 // it costs nothing.
 double ParseNumber(std::string_view text);
 
+// The leading number of a text and where it ends, as std::from_chars reports it.
+struct LeadingNumber {
+    double value = 0;  // ParseNumber(text)
+    // The position in `text` just past the number's last character: blanks within the number
+    // belong to it, blanks after it do not. 0 when the text has no number, or only a radix prefix
+    // without digits. Examples: '40' → 2, ' 1 000 W' → 6, '12,5' → 2, '1.2.3' → 3, '12E' → 2,
+    // '2D2' → 3, '&HFF' → 4, '&H' → 0, 'abc' → 0, '' → 0.
+    std::size_t end = 0;
+};
+// Throws as ParseNumber does.
+LeadingNumber ParseLeadingNumber(std::string_view text);
+
+// How the text the user typed into an input box reads. People write a decimal comma or point
+// whatever their regional settings say, and paste numbers grouped with the no-break spaces of
+// Russian typography, so:
+//   - ',' and '.' are both the decimal point, and so is the regional separator when it is a third
+//     character (e.g. '٫'); only the first of them in the text is: '3,5' → 3.5 under any
+//     settings, while in '1,234.5' the '.' ends the number, which is then not whole;
+//   - U+00A0, U+202F, U+2009 and U+2007 are blanks like a space: '1\u00A0500' → 1500;
+//   - the number syntax is ParseNumber's.
+// `whole`: the number takes all of the text but blanks: '40,5', ' 1E3 ', '&HFF' are whole;
+// '1,5 кВт', '40abc', '12-3', 'abc' are not. `empty`: the text holds only blanks.
+// Throws CalcError (overflow) as ParseNumber does.
+struct TypedNumber {
+    double value = 0;
+    bool empty = true;
+    bool whole = false;
+};
+TypedNumber ReadTypedNumber(std::string_view text, std::string_view regionalSeparator);
+
 // x rounded to n decimal places, exact halves to the even neighbour: (2.5, 0) → 2, (3.5, 0) → 4,
 // (−2.5, 0) → −2, (0.125, 2) → 0.12 (0.125 is exact, so a true tie), (0.375, 2) → 0.38. A value
 // whose scaling by 10^n overflows has no fractional digits left and comes back unchanged. Never

@@ -2,32 +2,26 @@
 // and with it the heat load and the water flow that carries it away.
 #include "box_io.h"
 #include "cases.h"
-#include "checked.h"
+#include "heat_exchanger.h"
 
 namespace dephlegmator {
 
-bool OutletTempInputsValid(const Controls& controls, Geometry geometry) {
-    const bool positive = CommonInputsPositive(controls, geometry);
-    const double tc = ReadInput(controls, Box::Text1);
-    const double tin = ReadInput(controls, Box::Text2);
-    const double tout = ReadInput(controls, Box::Text6);
-    return positive && tc > tout && tin < tout;
-}
+void OutletTempBody(FormState& state, const FormInputs& inputs, Controls& controls,
+                    CalcError::Stage& stage) {
+    const double tc = inputs[Box::Text1].value();
+    const double tin = inputs[Box::Text2].value();
+    const double tout = inputs[Box::Text6].value();
 
-void OutletTempBody(FormState& state, Controls& controls) {
-    const double tc = ReadInput(controls, Box::Text1);
-    const double tin = ReadInput(controls, Box::Text2);
-    const double tout = ReadInput(controls, Box::Text6);
-
-    const Checked ratio = (Checked(tc) - tin) / (Checked(tc) - tout);
-    state.LogMeanDT = ((Checked(tout) - tin) / Ln(ratio)).value();
-
-    const Checked heatLoad = Checked(state.HeatTransferK) * state.AreaM2 * state.LogMeanDT;
+    stage = CalcError::Stage::ExternalLoad;
+    state.LogMeanDT = LogMeanDifference<Checked>(tc, tin, tout).value();
+    const auto heatLoad = HeatLoad<Checked>(state.HeatTransferK, state.AreaM2, state.LogMeanDT);
     WriteRounded(controls, Box::Text7, heatLoad.value(), 0);
 
     // The flow carries the heat load as displayed, in whole watts.
+    stage = CalcError::Stage::ExternalFlow;
     const double shownLoad = ReadInput(controls, Box::Text7);
-    const Checked flow = Checked(shownLoad) * 60 / state.SpecificHeatC / (Checked(tout) - tin);
+    const auto flow =
+        FlowForLoadAndRise<Checked>(shownLoad, state.SpecificHeatC, Checked(tout) - tin);
     WriteRounded(controls, Box::Text8, flow.value(), 2);
 
     WriteNumber(controls, Box::Text9, tout);

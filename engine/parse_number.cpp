@@ -41,13 +41,25 @@ std::string LeadingTextWithoutBlanks(std::string_view text) {
     return out;
 }
 
+// The position in `text` just past its first `length` characters that are not blanks.
+std::size_t EndOfNonBlanks(std::string_view text, std::size_t length) {
+    std::size_t i = 0;
+    for (; length > 0; ++i) {
+        if (!IsBlank(text[i])) --length;
+    }
+    return i;
+}
+
 // '&H' / '&O' integers: a value that fits in 16 bits is a signed 16-bit integer ('&HFFFF' is
-// -1), one that fits in 32 bits a signed 32-bit integer; anything longer overflows.
-double ParseRadix(std::string_view digits, int radix) {
+// -1), one that fits in 32 bits a signed 32-bit integer; anything longer overflows. `length`
+// gets the number of digits read.
+double ParseRadix(std::string_view digits, int radix, std::size_t& length) {
     std::uint64_t value = 0;
+    length = 0;
     for (const char c : digits) {
         const int digit = DigitValue(c);
         if (digit >= radix) break;
+        ++length;
         value = value * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
         if (value > 0xFFFFFFFFu) throw CalcError(CalcError::Kind::Overflow);
     }
@@ -62,6 +74,7 @@ struct DecimalPrefix {
     std::string_view mantissa;  // digits with at most one '.'
     std::string_view exponent;  // [sign] digits, or empty
     bool hasDigit = false;
+    std::size_t length = 0;  // characters of the whole prefix, sign and exponent included
 };
 
 DecimalPrefix ScanDecimal(std::string_view s) {
@@ -80,13 +93,18 @@ DecimalPrefix ScanDecimal(std::string_view s) {
         }
     }
     p.mantissa = s.substr(start, i - start);
-    if (!p.hasDigit || i >= s.size()) return p;
+    if (!p.hasDigit) return p;
+    p.length = i;
+    if (i >= s.size()) return p;
     if (const char e = s[i]; e != 'E' && e != 'e' && e != 'D' && e != 'd') return p;
     std::size_t j = i + 1;
     if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
     const std::size_t digitsStart = j;
     while (j < s.size() && IsDigit(s[j])) ++j;
-    if (j > digitsStart) p.exponent = s.substr(i + 1, j - i - 1);
+    if (j > digitsStart) {
+        p.exponent = s.substr(i + 1, j - i - 1);
+        p.length = j;
+    }
     return p;
 }
 
@@ -110,14 +128,18 @@ bool IsTooLarge(std::string_view mantissa, std::string_view exponent) {
 
 }  // namespace
 
-double ParseNumber(std::string_view text) {
+LeadingNumber ParseLeadingNumber(std::string_view text) {
     const std::string s = LeadingTextWithoutBlanks(text);
     if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h') return ParseRadix(std::string_view(s).substr(2), 16);
-        if (s[1] == 'O' || s[1] == 'o') return ParseRadix(std::string_view(s).substr(2), 8);
+        const int radix = s[1] == 'H' || s[1] == 'h' ? 16 : s[1] == 'O' || s[1] == 'o' ? 8 : 0;
+        if (radix != 0) {
+            std::size_t digits = 0;
+            const double value = ParseRadix(std::string_view(s).substr(2), radix, digits);
+            return {value, digits == 0 ? 0 : EndOfNonBlanks(text, 2 + digits)};
+        }
     }
     const DecimalPrefix p = ScanDecimal(s);
-    if (!p.hasDigit) return 0;
+    if (!p.hasDigit) return {0, 0};
 
     std::string number(p.mantissa);
     if (!p.exponent.empty()) {
@@ -140,7 +162,11 @@ double ParseNumber(std::string_view text) {
         if (IsTooLarge(p.mantissa, p.exponent)) throw CalcError(CalcError::Kind::Overflow);
         value = 0;
     }
-    return p.negative ? -value : value;
+    return {p.negative ? -value : value, EndOfNonBlanks(text, p.length)};
+}
+
+double ParseNumber(std::string_view text) {
+    return ParseLeadingNumber(text).value;
 }
 
 }  // namespace dephlegmator

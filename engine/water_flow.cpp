@@ -1,33 +1,35 @@
 // The water flow is given: the outlet temperature follows from the exponential warming of the
 // water along the surface, and the heat load from the log-mean temperature difference. The
-// autonomous column takes the same surface with the water warming by exactly 10 K.
+// autonomous column takes the same surface with the water warming by exactly kAutonomousRiseK.
 #include "box_io.h"
 #include "cases.h"
-#include "checked.h"
+#include "heat_exchanger.h"
 
 namespace dephlegmator {
 namespace {
 
-void ExternalCooling(FormState& state, Controls& controls, double tc, double tin, double flow) {
-    const Checked exponent =
-        -Checked(state.AreaM2) * state.HeatTransferK * 60 / flow / state.SpecificHeatC;
-    const Checked factor = Exp(exponent);
-    state.WaterOutTemp = (Checked(tc) - (Checked(tc) - tin) * factor).value();
+void ExternalCooling(FormState& state, Controls& controls, CalcError::Stage& stage, double tc,
+                     double tin, double flow) {
+    stage = CalcError::Stage::OutletTemp;
+    const auto exponent =
+        FlowExponent<Checked>(state.AreaM2, state.HeatTransferK, flow, state.SpecificHeatC);
+    state.WaterOutTemp = OutletTempAtExponent<Checked>(tc, tin, exponent).value();
 
-    const Checked ratio = (Checked(tc) - tin) / (Checked(tc) - state.WaterOutTemp);
-    state.LogMeanDT = ((Checked(state.WaterOutTemp) - tin) / Ln(ratio)).value();
+    stage = CalcError::Stage::ExternalLoad;
+    state.LogMeanDT = LogMeanDifference<Checked>(tc, tin, state.WaterOutTemp).value();
 
-    const Checked heatLoad = Checked(state.HeatTransferK) * state.AreaM2 * state.LogMeanDT;
+    const auto heatLoad = HeatLoad<Checked>(state.HeatTransferK, state.AreaM2, state.LogMeanDT);
     WriteRounded(controls, Box::Text7, heatLoad.value(), 0);
     WriteNumber(controls, Box::Text8, flow);
     WriteRounded(controls, Box::Text9, state.WaterOutTemp, 0);
 }
 
-void AutonomousCooling(FormState& state, Controls& controls, double tc, double tin, double flow) {
-    const Checked ratio = (Checked(tc) - tin) / (Checked(tc) - tin - kAutonomousRiseK);
-    state.AutoLogMeanDT = (Checked(kAutonomousRiseK) / Ln(ratio)).value();
+void AutonomousCooling(FormState& state, Controls& controls, CalcError::Stage& stage, double tc,
+                       double tin, double flow) {
+    stage = CalcError::Stage::AutonomousColumn;
+    state.AutoLogMeanDT = RiseLogMeanDifference<Checked>(tc, tin, kAutonomousRiseK).value();
 
-    const Checked heatLoad = Checked(state.HeatTransferK) * state.AreaM2 * state.AutoLogMeanDT;
+    const auto heatLoad = HeatLoad<Checked>(state.HeatTransferK, state.AreaM2, state.AutoLogMeanDT);
     WriteRounded(controls, Box::Text71, heatLoad.value(), 0);
     WriteNumber(controls, Box::Text81, flow);
     WriteNumber(controls, Box::Text91, (Checked(tin) + kAutonomousRiseK).value());
@@ -35,16 +37,13 @@ void AutonomousCooling(FormState& state, Controls& controls, double tc, double t
 
 }  // namespace
 
-bool WaterFlowInputsValid(const Controls& controls, Geometry geometry) {
-    return CommonInputsPositive(controls, geometry);
-}
-
-void WaterFlowBody(FormState& state, Controls& controls) {
-    const double tc = ReadInput(controls, Box::Text1);
-    const double tin = ReadInput(controls, Box::Text2);
-    const double flow = ReadInput(controls, Box::Text6);
-    ExternalCooling(state, controls, tc, tin, flow);
-    AutonomousCooling(state, controls, tc, tin, flow);
+void WaterFlowBody(FormState& state, const FormInputs& inputs, Controls& controls,
+                   CalcError::Stage& stage) {
+    const double tc = inputs[Box::Text1].value();
+    const double tin = inputs[Box::Text2].value();
+    const double flow = inputs[Box::Text6].value();
+    ExternalCooling(state, controls, stage, tc, tin, flow);
+    AutonomousCooling(state, controls, stage, tc, tin, flow);
 }
 
 }  // namespace dephlegmator

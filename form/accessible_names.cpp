@@ -1,5 +1,6 @@
 #include "accessible_names.h"
 
+#include <algorithm>
 #include <array>
 
 namespace dephlegmator {
@@ -45,11 +46,40 @@ constexpr std::array kGivenNames = std::to_array<GivenName>({
     {Option::Option8, "Заданный расход воды, л/мин"},
 });
 
+std::string_view NameOf(std::string_view control) {
+    for (const auto& [named, name] : kNames) {
+        if (named == control) return name;
+    }
+    return {};
+}
+
+constexpr std::string_view kNoResultSaid = ", нет результата";
+
 }  // namespace
 
+// Every result box starts with kNoResult.
 void NameControls(Window& window) {
-    for (const auto& [control, name] : kNames) window.setAccessibleName(control, name);
+    for (const auto& [control, name] : kNames) {
+        const bool result = std::ranges::any_of(
+            kResultBoxes, [control = control](Box box) { return BoxName(box) == control; });
+        if (!result) window.setAccessibleName(control, name);
+    }
+    for (const Box box : kResultBoxes) {
+        window.setAccessibleName(BoxName(box), ResultBoxName(box, true));
+    }
     window.setAccessibleName("Text6", GivenQuantityName(Option::Option6));
+}
+
+std::string ResultBoxName(Box box, bool noResult) {
+    std::string name(NameOf(BoxName(box)));
+    if (noResult) name += kNoResultSaid;
+    return name;
+}
+
+std::string_view InputBoxName(Box box, Given given) {
+    if (box != Box::Text6) return NameOf(BoxName(box));
+    constexpr std::array<Option, 3> kOptions{Option::Option6, Option::Option7, Option::Option8};
+    return GivenQuantityName(kOptions.at(static_cast<std::size_t>(given)));
 }
 
 std::string_view GivenQuantityName(Option given) {
@@ -57,13 +87,6 @@ std::string_view GivenQuantityName(Option given) {
         if (option == given) return name;
     }
     return kGivenNames.front().name;
-}
-
-std::string_view AccessibleName(std::string_view control) {
-    for (const auto& [named, name] : kNames) {
-        if (named == control) return name;
-    }
-    return {};
 }
 
 }  // namespace dephlegmator

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
+#include "form_inputs.h"
 #include "window.h"
 
 namespace dephlegmator {
@@ -10,10 +12,14 @@ namespace dephlegmator {
 // holds and in which unit, so that a screen reader can tell the many alike boxes apart.
 void NameControls(Window& window);
 
+// The accessible name of a result box (Text7 … Text10), with «нет результата» added while it
+// shows kNoResult, so that a screen reader does not spell out the underscores.
+std::string ResultBoxName(Box box, bool noResult);
+
+// The accessible name of an input box (Text1 … Text6) while Text6 holds `given`.
+std::string_view InputBoxName(Box box, Given given);
+
 // The accessible name of Text6 while it holds the given quantity `given` (Option6, 7 or 8).
 std::string_view GivenQuantityName(Option given);
-
-// The name NameControls gives `control`, or "" for a control that has none of its own.
-std::string_view AccessibleName(std::string_view control);
 
 }  // namespace dephlegmator

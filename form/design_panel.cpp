@@ -1,362 +1,124 @@
 #include "design_panel.h"
 
-#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "box_io.h"
-#include "characteristic.h"
+#include "heat_exchanger.h"
 #include "number_text.h"
 
 namespace dephlegmator {
 namespace {
 
-constexpr int kCurvePoints = 121;
-// The curve runs at least to the flow at which the load reaches this share of its limit.
-constexpr double kCurveReach = 0.95;
-constexpr int kTicksWanted = 5;
-
-struct RefluxRatio {
-    std::string_view id;
-    std::string_view label;
-    double ratio;  // 0: full reflux, the whole load condensed
-};
-constexpr std::array<RefluxRatio, 6> kRefluxRatios{{
-    {"RefluxFlow1", "1", 1},
-    {"RefluxFlow2", "2", 2},
-    {"RefluxFlow3", "3", 3},
-    {"RefluxFlow5", "5", 5},
-    {"RefluxFlow10", "10", 10},
-    {"RefluxFlowFull", "полное", 0},
-}};
-
-// The inputs as the calculation read them, or why they give no panel.
-struct Inputs {
-    double tc = 0, tin = 0, given = 0, diameter = 0;
-    std::string problem;
-};
-
-// A box that must read above 0 for the panel, how to ask for it, and where its value goes.
-struct Required {
-    Box box;
-    const char* askFor;    // accusative, after «Введите»
-    double Inputs::*into;  // nullptr: only tested
-};
-
-const char* GivenQuantity(const Controls& window) {
-    if (window.isSelected(Option::Option7)) return "тепловую нагрузку";
-    if (window.isSelected(Option::Option8)) return "расход воды";
-    return "температуру воды на выходе";
-}
-
-Inputs ReadInputs(const Controls& window) {
-    std::vector<Required> required{{Box::Text1, "температуру конденсации", &Inputs::tc},
-                                   {Box::Text2, "температуру воды на входе", &Inputs::tin}};
-    if (window.isSelected(Option::Option5)) {
-        required.push_back({Box::Text5, "площадь поверхности", nullptr});
-    } else {
-        required.push_back({Box::Text3, "высоту", nullptr});
-        required.push_back({Box::Text4, "диаметр", &Inputs::diameter});
-    }
-    required.push_back({Box::Text6, GivenQuantity(window), &Inputs::given});
-    Inputs in;
-    for (const auto& [box, askFor, into] : required) {
-        const double value = ReadInput(window, box);
-        if (!(value > 0)) {
-            in.problem = std::string("Введите ") + askFor + " больше нуля.";
-            return in;
-        }
-        if (into != nullptr) in.*into = value;
-    }
-    if (!(in.tc > in.tin)) {
-        in.problem = "Температура конденсации должна быть выше температуры воды на входе.";
-    } else if (window.isSelected(Option::Option6) && !(in.given > in.tin && in.given < in.tc)) {
-        in.problem =
-            "Температура воды на выходе должна быть между температурой на входе и температурой "
-            "конденсации.";
-    }
-    return in;
-}
-
-// Round steps (1, 2 or 5 × 10^k) that cut [from, to] into about kTicksWanted parts.
-double TickStep(double span) {
-    const double raw = span / kTicksWanted;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    const double leading = raw / magnitude;
-    const double nice = leading < 1.5 ? 1 : leading < 3 ? 2 : leading < 7 ? 5 : 10;
-    return nice * magnitude;
-}
-
-std::vector<ChartTick> Ticks(double from, double to, double step, std::string_view separator) {
-    std::vector<ChartTick> ticks;
-    const auto first = static_cast<long>(std::ceil(from / step));
-    const auto last = static_cast<long>(std::floor(to / step * (1 + 1e-12)));
-    for (long k = first; k <= last; ++k) {
-        const double value = static_cast<double>(k) * step;
-        ticks.push_back({value, FormatNumber(value, separator)});
-    }
-    return ticks;
-}
-
-// An axis from 0 that ends on a round value at or above `top`.
-double AxisTop(double top) {
-    const double step = TickStep(top);
-    return std::ceil(top / step * (1 - 1e-12)) * step;
-}
-
-std::optional<CurvePoint> LastResult(const Controls& window, const Condenser& condenser) {
-    try {
-        const double flow = ReadInput(window, Box::Text8);
-        const double load = ReadInput(window, Box::Text7);
-        if (!(flow > 0 && load > 0)) return std::nullopt;
-        return CurvePoint{flow, load, condenser.outletTempAtFlow(flow)};
-    } catch (const CalcError&) {
-        return std::nullopt;
-    }
-}
-
-ControlCurve BuildCurve(const Condenser& condenser, std::optional<CurvePoint> result,
-                        std::optional<double> heaterPower, std::string_view separator) {
-    ControlCurve curve;
-    curve.maxLoad = condenser.maxLoad();
-    curve.result = result;
-    curve.heaterPower = heaterPower;
-    const double reach = condenser.flowForLoad(kCurveReach * curve.maxLoad);
-    const double lastFlow = std::max(reach, result ? 1.5 * result->flow : 0.0);
-    curve.flowAxisMax = AxisTop(lastFlow);
-    for (int i = 0; i < kCurvePoints; ++i) {
-        const double flow = curve.flowAxisMax * i / (kCurvePoints - 1);
-        curve.points.push_back(
-            {flow, condenser.loadAtFlow(flow), condenser.outletTempAtFlow(flow)});
-    }
-    double topLoad = curve.maxLoad;
-    if (heaterPower) topLoad = std::max(topLoad, *heaterPower);
-    curve.loadAxisMax = AxisTop(topLoad * 1.05);
-    curve.tempAxisMin = condenser.inletTemp;
-    curve.tempAxisMax = condenser.condensationTemp;
-
-    curve.flowTicks = Ticks(0, curve.flowAxisMax, TickStep(curve.flowAxisMax), separator);
-    curve.loadTicks = Ticks(0, curve.loadAxisMax, TickStep(curve.loadAxisMax), separator);
-    curve.tempTicks = Ticks(curve.tempAxisMin, curve.tempAxisMax,
-                            TickStep(curve.tempAxisMax - curve.tempAxisMin), separator);
-
-    curve.description =
-        "График: тепловая нагрузка дефлегматора в ваттах в зависимости от "
-        "расхода воды в литрах в минуту, от 0 до " +
-        FormatNumber(curve.flowAxisMax, separator) +
-        " л/мин, и температура воды на выходе. Предел поверхности " +
-        FormatRounded(curve.maxLoad, 0, separator) + " Вт.";
-    if (result) {
-        curve.description += " Результат расчёта: " + FormatRounded(result->flow, 2, separator) +
-                             " л/мин, " + FormatRounded(result->load, 0, separator) + " Вт.";
-    }
-    if (heaterPower) {
-        curve.description += " Мощность нагрева " + FormatNumber(*heaterPower, separator) + " Вт.";
-    }
-    return curve;
-}
-
-void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, const Inputs& in,
-                      std::string_view separator) {
-    const double power = in.given;
-    for (std::size_t i = 0; i < kRefluxRatios.size(); ++i) {
-        const auto& [id, label, ratio] = kRefluxRatios[i];
-        const double load = ratio > 0 ? power * ratio / (ratio + 1) : power;
-        const double flow = condenser.flowForLoad(load);
-        panel.reflux[i] = {id, label,
-                           std::isfinite(flow) ? FormatRounded(flow, 2, separator) : "не достичь"};
-    }
-    const double at10K =
-        AreaForLoad(power, in.tc, in.tin, kAutonomousRiseK, condenser.heatTransferK) * 10000;
-    const double minimum =
-        MinimumAreaForLoad(power, in.tc, in.tin, condenser.heatTransferK) * 10000;
-    const bool warms10K = std::isfinite(at10K);
-    panel.areaAt10K = warms10K ? FormatRounded(at10K, 0, separator) : std::string(kNoNumber);
-    panel.areaMin = FormatRounded(minimum, 0, separator);
-    if (panel.heightDiameterMode) {
-        const double perCmOfHeight = kAreaFormulaPi * in.diameter;  // cm² of side per cm
-        panel.heightAt10K =
-            warms10K ? FormatRounded(at10K / perCmOfHeight, 1, separator) : std::string(kNoNumber);
-        panel.heightMin = FormatRounded(minimum / perCmOfHeight, 1, separator);
-    }
-}
-
-// «—» for every number, in the window's modes, so that the page shows the rows that mode has.
-DesignPanel Dashes(const Controls& window) {
+// «—» for every number, in the given modes, so that the page shows the rows those modes have.
+DesignPanel Dashes(const Modes& modes) {
     DesignPanel panel;
-    panel.heatLoadMode = window.isSelected(Option::Option7);
-    panel.heightDiameterMode = window.isSelected(Option::Option4);
+    panel.heatLoadMode = modes.given == Given::HeatLoad;
+    panel.heightDiameterMode = modes.geometry == Geometry::HeightDiameter;
     panel.maxLoad = kNoNumber;
     for (std::size_t i = 0; i < kRefluxRatios.size(); ++i) {
-        panel.reflux[i] = {kRefluxRatios[i].id, kRefluxRatios[i].label, std::string(kNoNumber)};
+        panel.reflux.at(i) = {kRefluxRatios.at(i).id, std::string(kNoNumber)};
     }
     panel.areaAt10K = panel.areaMin = panel.heightAt10K = panel.heightMin = kNoNumber;
     return panel;
 }
 
-DesignPanel Unavailable(const Controls& window, std::string reason) {
-    DesignPanel panel = Dashes(window);
-    panel.reason = std::move(reason);
+DesignPanel Unavailable(const Modes& modes, std::string_view reason) {
+    DesignPanel panel = Dashes(modes);
+    panel.reason = reason;
     return panel;
 }
 
-}  // namespace
+// Why the inputs give no panel; empty when they give one. An outlet temperature can only lie
+// between the inlet and condensation temperatures once the one is below the other, so that comes
+// first.
+std::string Problem(const FormInputs& inputs, std::string_view separator) {
+    const std::optional<Box> box = inputs.firstOutOfRange();
+    if (box && inputs[*box].fault != InputFault::OutletNotBetween) {
+        return OutOfRangeReason(*box, inputs, separator);
+    }
+    if (!(inputs[Box::Text1].number > inputs[Box::Text2].number)) {
+        return std::string(kCondensationNotAboveInlet);
+    }
+    if (box) return OutOfRangeReason(*box, inputs, separator);
+    return {};
+}
 
-DesignPanel BuildDesignPanel(const Controls& window, const FormState& state,
-                             bool calculationFailed) {
+std::optional<ShownResult> LastResult(const Controls& results) {
     try {
-        const Inputs in = ReadInputs(window);
-        if (!in.problem.empty()) return Unavailable(window, in.problem);
-        if (calculationFailed) {
-            return Unavailable(window, "Расчёт остановлен ошибкой, поэтому характеристики нет.");
-        }
-        const Condenser condenser{in.tc, in.tin, state.AreaM2, state.HeatTransferK,
-                                  state.SpecificHeatC};
-        if (!condenser.usable()) return Unavailable(window, "Нет данных для характеристики.");
-
-        const std::string separator = window.decimalSeparator();
-        DesignPanel panel = Dashes(window);
-        panel.available = true;
-        panel.maxLoad = FormatRounded(condenser.maxLoad(), 0, separator);
-        const std::optional<double> heater =
-            panel.heatLoadMode ? std::optional<double>(in.given) : std::nullopt;
-        panel.curve = BuildCurve(condenser, LastResult(window, condenser), heater, separator);
-        if (panel.heatLoadMode) FillHeaterSizing(panel, condenser, in, separator);
-        return panel;
+        const double flow = ReadInput(results, Box::Text8);
+        const double load = ReadInput(results, Box::Text7);
+        if (!(flow > 0 && load > 0)) return std::nullopt;
+        return ShownResult{flow, load};
     } catch (const CalcError&) {
-        return Unavailable(window, "Число вне допустимого диапазона.");
+        return std::nullopt;
     }
 }
 
-}  // namespace dephlegmator
-
-namespace dephlegmator {
-namespace {
-
-// A tiny JSON writer: the panel holds only strings, finite numbers, booleans and arrays of them.
-class Json {
-  public:
-    std::string text;
-
-    Json& key(std::string_view name) {
-        comma();
-        quoted(name);
-        text += ':';
-        fresh_ = true;
-        return *this;
-    }
-    Json& string(std::string_view value) {
-        comma();
-        quoted(value);
-        return *this;
-    }
-    Json& number(double value) {
-        comma();
-        text += FormatNumber(value, ".");  // 15 significant digits; its exponent form is JSON's
-        return *this;
-    }
-    Json& boolean(bool value) {
-        comma();
-        text += value ? "true" : "false";
-        return *this;
-    }
-    Json& null() {
-        comma();
-        text += "null";
-        return *this;
-    }
-    Json& open(char bracket) {
-        comma();
-        text += bracket;
-        fresh_ = true;
-        return *this;
-    }
-    Json& close(char bracket) {
-        text += bracket;
-        fresh_ = false;
-        return *this;
-    }
-
-  private:
-    void comma() {
-        if (!fresh_) text += ',';
-        fresh_ = false;
-    }
-    // Control characters never occur in the panel's texts; a blank stands in for any that did.
-    void quoted(std::string_view value) {
-        text += '"';
-        for (const char c : value) {
-            if (c == '"' || c == '\\') text += '\\';
-            text += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
-        }
-        text += '"';
-    }
-    bool fresh_ = true;
-};
-
-void WritePoint(Json& json, const CurvePoint& point) {
-    json.open('[').number(point.flow).number(point.load).number(point.outletTemp).close(']');
+std::vector<std::string> Labels(const Axis& axis, std::string_view separator) {
+    std::vector<std::string> labels;
+    labels.reserve(axis.ticks.size());
+    for (const double tick : axis.ticks) labels.push_back(FormatNumber(tick, separator));
+    return labels;
 }
 
-void WriteTicks(Json& json, std::string_view name, const std::vector<ChartTick>& ticks) {
-    json.key(name).open('[');
-    for (const auto& [value, label] : ticks) {
-        json.open('{').key("value").number(value).key("label").string(label).close('}');
-    }
-    json.close(']');
+ControlCurve Curve(ControlCurveChart chart, std::string_view separator) {
+    ControlCurve curve{std::move(chart), {}, {}, {}, {}};
+    curve.flowLabels = Labels(curve.chart.flow, separator);
+    curve.loadLabels = Labels(curve.chart.load, separator);
+    curve.tempLabels = Labels(curve.chart.outletTemp, separator);
+    curve.description = ChartDescription(curve.chart, separator);
+    return curve;
 }
 
-void WriteCurve(Json& json, const ControlCurve& curve) {
-    json.key("curve").open('{');
-    json.key("points").open('[');
-    for (const CurvePoint& point : curve.points) WritePoint(json, point);
-    json.close(']');
-    json.key("flowAxisMax").number(curve.flowAxisMax);
-    json.key("loadAxisMax").number(curve.loadAxisMax);
-    json.key("tempAxisMin").number(curve.tempAxisMin);
-    json.key("tempAxisMax").number(curve.tempAxisMax);
-    WriteTicks(json, "flowTicks", curve.flowTicks);
-    WriteTicks(json, "loadTicks", curve.loadTicks);
-    WriteTicks(json, "tempTicks", curve.tempTicks);
-    json.key("maxLoad").number(curve.maxLoad);
-    json.key("result");
-    if (curve.result) {
-        WritePoint(json, *curve.result);
-    } else {
-        json.null();
+void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, double power, double diameter,
+                      std::string_view separator) {
+    for (std::size_t i = 0; i < kRefluxRatios.size(); ++i) {
+        const double flow = condenser.flowForLoad(RefluxLoad(power, kRefluxRatios.at(i).ratio));
+        panel.reflux.at(i).flow =
+            std::isfinite(flow) ? FormatRounded(flow, 2, separator) : std::string(kFlowNotReached);
     }
-    json.key("heaterPower");
-    if (curve.heaterPower) {
-        json.number(*curve.heaterPower);
-    } else {
-        json.null();
+    const bool warms10K = condenser.span() > kAutonomousRiseK;
+    const double at10K = AreaCm2FromM2(AreaForLoad(
+        power, condenser.heatTransferK,
+        RiseLogMeanDifference(condenser.condensationTemp, condenser.inletTemp, kAutonomousRiseK)));
+    const double minimum =
+        AreaCm2FromM2(AreaForLoad(power, condenser.heatTransferK, condenser.span()));
+    panel.areaAt10K = warms10K ? FormatRounded(at10K, 0, separator) : std::string(kNoNumber);
+    panel.areaMin = FormatRounded(minimum, 0, separator);
+    if (panel.heightDiameterMode) {
+        panel.heightAt10K = warms10K ? FormatRounded(HeightForArea(at10K, diameter), 1, separator)
+                                     : std::string(kNoNumber);
+        panel.heightMin = FormatRounded(HeightForArea(minimum, diameter), 1, separator);
     }
-    json.key("description").string(curve.description);
-    json.close('}');
 }
 
 }  // namespace
 
-std::string DesignPanelJson(const DesignPanel& panel) {
-    Json json;
-    json.open('{');
-    json.key("available").boolean(panel.available);
-    json.key("reason").string(panel.reason);
-    json.key("MaxLoad").string(panel.maxLoad);
-    if (panel.available) WriteCurve(json, panel.curve);
-    json.key("heatLoadMode").boolean(panel.heatLoadMode);
-    json.key("reflux").open('[');
-    for (const RefluxRow& row : panel.reflux) {
-        json.open('{').key("id").string(row.id).key("ratio").string(row.ratio);
-        json.key("flow").string(row.flow).close('}');
+DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
+                             const FormState& state, bool calculationFailed) {
+    const std::string separator = results.decimalSeparator();
+    const std::string problem = Problem(inputs, separator);
+    if (!problem.empty()) return Unavailable(inputs.modes, problem);
+    if (calculationFailed) return Unavailable(inputs.modes, kCalculationStopped);
+    const Condenser condenser{inputs[Box::Text1].number, inputs[Box::Text2].number, state.AreaM2,
+                              state.HeatTransferK, state.SpecificHeatC};
+    const double maxLoad = condenser.maxLoad();
+    if (!condenser.usable() || !(maxLoad > 0 && std::isfinite(maxLoad))) {
+        return Unavailable(inputs.modes, kNoCharacteristic);
     }
-    json.close(']');
-    json.key("AreaAt10K").string(panel.areaAt10K);
-    json.key("AreaMin").string(panel.areaMin);
-    json.key("heightDiameterMode").boolean(panel.heightDiameterMode);
-    json.key("HeightAt10K").string(panel.heightAt10K);
-    json.key("HeightMin").string(panel.heightMin);
-    json.close('}');
-    return json.text;
+
+    DesignPanel panel = Dashes(inputs.modes);
+    panel.available = true;
+    panel.maxLoad = FormatRounded(maxLoad, 0, separator);
+    const double given = inputs[Box::Text6].number;
+    const std::optional<double> heater =
+        panel.heatLoadMode ? std::optional<double>(given) : std::nullopt;
+    panel.curve = Curve(ControlCurveGeometry(condenser, LastResult(results), heater), separator);
+    if (panel.heatLoadMode) {
+        FillHeaterSizing(panel, condenser, given, inputs[Box::Text4].number, separator);
+    }
+    return panel;
 }
 
 }  // namespace dephlegmator

@@ -1,75 +1,61 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "chart_geometry.h"
 #include "controls.h"
+#include "form_inputs.h"
 #include "form_state.h"
+#include "panel_texts.h"
 
 namespace dephlegmator {
 
-// The design panel beside the window: the control curve of the dephlegmator (condensed load
-// against water flow), the flows that give common reflux ratios at the heater's power, and the
-// surface the heater needs. It is built after each recalculation from the inputs as the
-// calculation read them; every text is written as the window writes numbers, with its regional
-// decimal separator.
-
-struct ChartTick {
-    double value;
-    std::string label;
-};
-
-struct CurvePoint {
-    double flow;        // l/min
-    double load;        // W
-    double outletTemp;  // °C
-};
+// The design panel beside the browser edition's window: the control curve of the dephlegmator
+// (condensed load against water flow), the flows that give common reflux ratios at the heater's
+// power, and the surface the heater needs. It is built after each recalculation from the inputs
+// that recalculation read. Its numbers come from heat_exchanger.h, its chart from
+// chart_geometry.h and its texts from panel_texts.h; every number text is written as the window
+// writes numbers, with its regional decimal separator.
 
 struct ControlCurve {
-    std::vector<CurvePoint> points;  // from flow 0 to flowAxisMax, evenly spaced
-    double flowAxisMax = 0;          // l/min
-    double loadAxisMax = 0;          // W
-    double tempAxisMin = 0;          // °C: the inlet temperature
-    double tempAxisMax = 0;          // °C: the condensation temperature
-    std::vector<ChartTick> flowTicks, loadTicks, tempTicks;
-    double maxLoad = 0;                 // W, drawn dashed: the surface's limit
-    std::optional<CurvePoint> result;   // the window's last result
-    std::optional<double> heaterPower;  // W, heat-load mode only
-    std::string description;            // what the chart shows, for a screen reader
+    ControlCurveChart chart;
+    // The labels of the ticks of chart.flow, chart.load and chart.outletTemp, one per tick.
+    std::vector<std::string> flowLabels, loadLabels, tempLabels;
+    std::string description;  // what the chart shows, for a screen reader
 };
 
-// One row of the reflux table: the flow at which the dephlegmator condenses P × R / (R + 1).
-struct RefluxRow {
-    std::string_view id;     // "RefluxFlow1" … "RefluxFlow10", "RefluxFlowFull"
-    std::string_view ratio;  // "1" … "10", "полное"
-    std::string flow;  // l/min, 2 decimals; «не достичь» beyond the surface's limit
+// The water flow in one row of the reflux table: the flow at which the dephlegmator condenses
+// RefluxLoad(heater's power, the row's ratio).
+struct RefluxFlow {
+    std::string_view id;  // the row's cell, as in kRefluxRatios
+    std::string flow;     // l/min, 2 decimals; «не достичь» beyond the surface's limit
 };
 
 struct DesignPanel {
     bool available = false;  // false: every number shows «—» and `reason` says why
     std::string reason;
     std::string maxLoad;  // W, whole
-    ControlCurve curve;
+    ControlCurve curve;   // only when available
 
     bool heatLoadMode = false;  // the reflux table and the heater's surface apply
-    std::array<RefluxRow, 6> reflux{};
+    std::array<RefluxFlow, kRefluxRatios.size()> reflux{};
     std::string areaAt10K, areaMin;  // cm², whole; «—» where the water cannot warm by 10 K
     bool heightDiameterMode = false;
-    std::string heightAt10K, heightMin;  // cm, 1 decimal, at the current diameter
+    std::string heightAt10K, heightMin;  // cm, 1 decimal, at the typed diameter
 };
 
-// The panel after a recalculation. `calculationFailed`: it stopped with an error, so the panel
-// shows no numbers. Never throws.
-DesignPanel BuildDesignPanel(const Controls& window, const FormState& state,
-                             bool calculationFailed);
-
-// The panel as JSON, for a front end that draws it in a page.
-std::string DesignPanelJson(const DesignPanel& panel);
-
-// The dash shown in place of a number that cannot be given.
-inline constexpr std::string_view kNoNumber = "—";
+// The panel after a recalculation that read `inputs` and, unless `calculationFailed`, wrote its
+// results into `results`: Text7 and Text8 give the result marked on the chart, and numbers are
+// written with results.decimalSeparator(). `state` holds the surface and the constants the
+// calculation used. The panel has no numbers, and says why, when a box the modes read is out of
+// range (its fault, in the order of the boxes), when the condensation temperature is not above
+// the inlet's, or when the calculation failed. Never throws.
+// Example: 88, 20, 80 cm × 5 cm, heat load 2000 → maxLoad "5811", reflux flows "0.24" … "0.5",
+// areaAt10K "468", heightMin "27.5"; with an empty Text3 → reason "Введите высоту больше нуля.".
+DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
+                             const FormState& state, bool calculationFailed);
 
 }  // namespace dephlegmator

@@ -1,17 +1,26 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "calc_error.h"
-#include "controls.h"
+#include "form_inputs.h"
+#include "form_state.h"
 
 namespace dephlegmator {
 
 // The Russian message for a calculation that stopped: the kind of error on the first line, then
-// which result could not be computed, what usually causes it with these inputs, and what to
-// change. `window` is read as the failed calculation left it (options and input boxes).
-// Example: "Ошибка вычисления: деление на ноль.\n\nНе удалось вычислить тепловую нагрузку: ..."
-std::string ErrorMessage(const CalcError& error, const Controls& window);
+// which result could not be computed (the error's stage), what causes it with these inputs, and
+// what to change. `inputs` are the inputs the failed calculation read and `state` the variables
+// as it left them; numbers are written with `separator`. A message says that a result was
+// computed only when its stage had completed. Examples, with the area given in cm²:
+//   water flow 0.25 l/min, area 10000, Tc 25, Tin 15: the outlet temperature rounds to Tc, and
+//     "Ошибка вычисления: деление на ноль.\n\nНе удалось вычислить тепловую нагрузку: при таком
+//     малом расходе вода нагревается до температуры конденсации. Увеличьте расход воды."
+//   heat load 1000 W, area 1E-320: "... Не удалось вычислить средний температурный напор:
+//     поверхность так мала, что в квадратных метрах она округляется до нуля. ..."
+std::string ErrorMessage(const CalcError& error, const FormInputs& inputs, const FormState& state,
+                         std::string_view separator);
 
 // The first line alone, e.g. "Ошибка вычисления: переполнение."
 std::string ErrorKindLine(CalcError::Kind kind);

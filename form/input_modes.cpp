@@ -1,7 +1,12 @@
 #include "input_modes.h"
 
+#include <optional>
+#include <utility>
+
 #include "accessible_names.h"
 #include "calculate.h"
+#include "error_messages.h"
+#include "input_marks.h"
 #include "mode_tables.h"
 #include "number_text.h"
 
@@ -14,8 +19,13 @@ void Apply(Window& window, const std::array<Visibility, 6>& set) {
     for (const auto& [control, shown] : set) window.setVisible(control, shown);
 }
 
-const EnterCycle& CycleFor(const Window& window) {
-    return window.isSelected(Option::Option5) ? kAreaCycle : kHeightDiameterCycle;
+const EnterCycle& CycleFor(Geometry geometry) {
+    return geometry == Geometry::SurfaceArea ? kAreaCycle : kHeightDiameterCycle;
+}
+
+// The step after `step`: the next one, or 0 after the cycle's last.
+std::int16_t StepAfter(const EnterCycle& cycle, std::int16_t step) {
+    return step < cycle.lastStep ? static_cast<std::int16_t>(step + 1) : std::int16_t{0};
 }
 
 // The presets are whole numbers, whose text has no decimal separator; so the window's regional
@@ -26,9 +36,32 @@ std::string PresetText(double condensationTemp) {
 
 }  // namespace
 
+void InputModes::ShowMarks() {
+    const std::string separator = window_.decimalSeparator();
+    for (std::size_t i = 0; i < marks_.size(); ++i) {
+        const Box box = kInputBoxes[i];
+        std::string mark = InputMark(box, lastInputs_, separator);
+        if (mark == marks_[i]) continue;
+        window_.setMark(BoxName(box), mark);
+        marks_[i] = std::move(mark);
+    }
+}
+
+void InputModes::NameResults() {
+    for (std::size_t i = 0; i < kResultBoxes.size(); ++i) {
+        const bool noResult = window_.text(kResultBoxes[i]) == kNoResult;
+        if (noResult == showsNoResult_[i]) continue;
+        window_.setAccessibleName(BoxName(kResultBoxes[i]),
+                                  ResultBoxName(kResultBoxes[i], noResult));
+        showsNoResult_[i] = noResult;
+    }
+}
+
 void InputModes::Form_Load() {
     state_ = LoadedFormState();
     EnterStep = 0;
+    marks_ = {};
+    showsNoResult_.fill(true);
     NameControls(window_);
     window_.setText(Box::Text1, PresetText(kPresetCondensationTemp[0]));
     window_.selectAll("Text1");
@@ -77,8 +110,9 @@ void InputModes::SelectGivenQuantity(Option given) {
     }
     window_.setAccessibleName("Text6", GivenQuantityName(given));
     FocusAndSelect("Text6");
-    EnterStep =
-        window_.isSelected(Option::Option5) ? kStepAfterGivenArea : kStepAfterGivenHeightDiameter;
+    EnterStep = ReadModes(window_).geometry == Geometry::SurfaceArea
+                    ? kStepAfterGivenArea
+                    : kStepAfterGivenHeightDiameter;
 }
 
 void InputModes::Option6_Click() {
@@ -92,16 +126,37 @@ void InputModes::Option8_Click() {
 }
 
 void InputModes::Command1_Click() {
-    const EnterCycle& cycle = CycleFor(window_);
+    const EnterCycle& cycle = CycleFor(ReadModes(window_).geometry);
     Apply(window_, cycle.visibility);
     const std::string_view target = cycle.focusAtStep[static_cast<std::size_t>(EnterStep)];
+    // The step moves on before the focus does, so that a front end reporting this focus move
+    // to BoxFocused sets the same step rather than a second one.
+    EnterStep = StepAfter(cycle, EnterStep);
     if (!target.empty()) FocusAndSelect(target);
-    EnterStep =
-        EnterStep < cycle.lastStep ? static_cast<std::int16_t>(EnterStep + 1) : std::int16_t{0};
+    lastInputs_ = ReadFormInputs(window_);
+    std::optional<CalcError> failure;
     try {
-        Calculate(state_, window_);
+        Calculate(state_, lastInputs_, window_);
     } catch (const CalcError& error) {
-        window_.reportError(error);
+        failure = error;
+    }
+    lastFailed_ = failure.has_value();
+    // The boxes say what they hold before a message, which a toolkit may show modally, appears.
+    ShowMarks();
+    NameResults();
+    if (failure) {
+        window_.reportError(
+            *failure, ErrorMessage(*failure, lastInputs_, state_, window_.decimalSeparator()));
+    }
+}
+
+void InputModes::BoxFocused(std::string_view box) {
+    const EnterCycle& cycle = CycleFor(ReadModes(window_).geometry);
+    for (std::int16_t step = 0; step <= cycle.lastStep; ++step) {
+        if (cycle.focusAtStep[static_cast<std::size_t>(step)] == box) {
+            EnterStep = StepAfter(cycle, step);
+            return;
+        }
     }
 }
 

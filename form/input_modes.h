@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
+#include "form_inputs.h"
 #include "form_state.h"
 #include "window.h"
 
@@ -34,8 +36,19 @@ class InputModes {
     // Moves the focus to the next input of the Enter cycle, then recalculates. A failed
     // calculation goes to Window::reportError; the focus move and the new step stay.
     void Command1_Click();
+    // The user has put the focus into `box` (by mouse, touch or Tab): when the box is in the
+    // Enter cycle of the current geometry, the next Enter goes on to the box after it in that
+    // cycle. Examples, height and diameter: Text4 → the next Enter focuses Text6; Text6 → Text1.
+    // Area: Text2 → Text5. Any other control (an option button, Command1, a result box, a box the
+    // mode hides) changes nothing. For the box a handler has just focused it gives the step that
+    // handler left, so a front end that cannot tell the user's focus from the handlers' may
+    // report both.
+    void BoxFocused(std::string_view box);
 
     const FormState& state() const { return state_; }
+    // The inputs the last recalculate command read, and whether its calculation failed.
+    const FormInputs& lastInputs() const { return lastInputs_; }
+    bool lastCalculationFailed() const { return lastFailed_; }
     // Which input the next recalculate command focuses, 0 to 4.
     std::int16_t enterStep() const { return EnterStep; }
 
@@ -44,10 +57,18 @@ class InputModes {
     void SetPreset(double condensationTemp);
     void SelectGeometry(bool area);
     void SelectGivenQuantity(Option given);
+    // Marks the input boxes the last calculation could not take, and clears the other marks.
+    void ShowMarks();
+    // Tells a screen reader which result boxes show no result.
+    void NameResults();
 
     Window& window_;
     FormState state_;
     std::int16_t EnterStep = 0;
+    FormInputs lastInputs_;
+    bool lastFailed_ = false;
+    std::array<std::string, kInputBoxes.size()> marks_;  // what each input box's mark says
+    std::array<bool, kResultBoxes.size()> showsNoResult_{};
 };
 
 // Which handler a click on a control runs (for an option button: after it has been selected).

@@ -51,7 +51,6 @@ inline constexpr std::array<GivenQuantity, 3> kGivenQuantities{{
 // One Enter cycle: the box each step focuses (empty: none) and the last step before the cycle
 // starts again at 0.
 struct EnterCycle {
-    Option geometry;
     const std::array<Visibility, 6>& visibility;
     std::array<std::string_view, 5> focusAtStep;
     std::int16_t lastStep;
@@ -59,11 +58,10 @@ struct EnterCycle {
 
 // Height and diameter: Text1, Text2, Text3, Text4, Text6, and back to Text1.
 inline constexpr EnterCycle kHeightDiameterCycle{
-    Option::Option4, kHeightDiameterSet, {"Text2", "Text3", "Text4", "Text6", "Text1"}, 4};
+    kHeightDiameterSet, {"Text2", "Text3", "Text4", "Text6", "Text1"}, 4};
 // Surface area: Text1, Text2, Text5, Text6, and back to Text1. Step 4 is reached only from the
 // height/diameter cycle; it moves nothing and starts over.
-inline constexpr EnterCycle kAreaCycle{
-    Option::Option5, kAreaSet, {"Text2", "Text5", "Text6", "Text1", ""}, 3};
+inline constexpr EnterCycle kAreaCycle{kAreaSet, {"Text2", "Text5", "Text6", "Text1", ""}, 3};
 
 // The step an option handler leaves, so the next Enter goes to the box after the one it focused.
 inline constexpr std::int16_t kStepAfterPreset = 0;    // next Enter: Text2

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "calc_error.h"
@@ -17,10 +18,15 @@ class Window : public Controls {
     // Selects the whole text of a box, so that typing replaces it. Does not move the focus.
     virtual void selectAll(std::string_view box) = 0;
     virtual void setVisible(std::string_view control, bool visible) = 0;
+    // Marks an input box as holding what the calculation cannot take, the toolkit's own way, with
+    // `problem` (UTF-8) where the user and a screen reader find it; "" removes the mark. Neither
+    // moves the focus nor opens a dialog.
+    virtual void setMark(std::string_view box, std::string_view problem) = 0;
     // What a screen reader calls the control; UTF-8.
     virtual void setAccessibleName(std::string_view control, std::string_view name) = 0;
-    // A calculation stopped; ErrorMessage() says what to show.
-    virtual void reportError(const CalcError& error) = 0;
+    // A calculation stopped with `error`; `message` is what to show the user (UTF-8), under the
+    // title kErrorTitle.
+    virtual void reportError(const CalcError& error, const std::string& message) = 0;
 };
 
 }  // namespace dephlegmator

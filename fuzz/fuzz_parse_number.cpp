@@ -1,5 +1,6 @@
-// ParseNumber over arbitrary bytes: a finite double or CalcError (overflow), nothing else. Where
-// the text is a plain decimal number that the C library reads whole, both must agree.
+// ParseNumber and the typed reading over arbitrary bytes: a finite double or CalcError (overflow),
+// nothing else, and an end within the text. Where the text is a plain decimal number that the C
+// library reads whole, ParseNumber must agree with it.
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -43,8 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     double parsed = 0;
     bool overflowed = false;
     try {
-        parsed = dephlegmator::ParseNumber(text);
-        if (!std::isfinite(parsed)) std::abort();
+        const dephlegmator::LeadingNumber number = dephlegmator::ParseLeadingNumber(text);
+        parsed = number.value;
+        if (!std::isfinite(parsed) || number.end > text.size()) std::abort();
     } catch (const CalcError& e) {
         if (e.kind() != CalcError::Kind::Overflow) std::abort();
         overflowed = true;
@@ -52,5 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     CheckAgainstStrtod(text, parsed, overflowed);
+    try {
+        const dephlegmator::TypedNumber typed = dephlegmator::ReadTypedNumber(text, "\u066B");
+        if (!std::isfinite(typed.value) || (typed.whole && typed.empty)) std::abort();
+    } catch (const CalcError& e) {
+        if (e.kind() != CalcError::Kind::Overflow) std::abort();
+    }
     return 0;
 }

@@ -173,7 +173,9 @@ TEST(HeatLoadGiven, InputTestFailuresWriteNothingButTheArea) {
                                    : HeightDiameter(k.tc, k.tin, k.geometry, "5", k.load);
             FormState state = LoadedFormState();
             Calculate(state, c);
-            EXPECT_EQ(c.writes(), std::vector<Box>{Box::Text10});
+            // The area shows where the geometry is a surface.
+            const bool surface = std::string(k.geometry) != "0" && k.geometry[0] != '-';
+            EXPECT_EQ(c.writes(), surface ? std::vector<Box>{Box::Text10} : std::vector<Box>{});
         }
     }
 }
@@ -208,6 +210,18 @@ TEST(HeatLoadGiven, ErrorsStopAtTheFailingStep) {
         EXPECT_EQ(c.writes(), k.written);
         ExpectUnchanged(c, {Box::Text8, Box::Text81, Box::Text91, Box::Text71, Box::Text10});
     }
+}
+
+// After a refused load, the load shows beside no flow and no temperature of the earlier one.
+TEST(HeatLoadGiven, ARefusalLeavesNoEarlierResult) {
+    ArrayControls c = HeightDiameter("78", "15", "100", "5", "2000");
+    FormState state = LoadedFormState();
+    Calculate(state, c);
+    ASSERT_EQ(c.text(Box::Text8), "0.53");
+    c.set(Box::Text6, "8000");
+    EXPECT_EQ(CalculateFails(state, c), Kind::HeatLoadBeyondSurface);
+    EXPECT_EQ(c.text(Box::Text7), "8000");
+    ExpectUnchanged(c, {Box::Text8, Box::Text9, Box::Text81, Box::Text91, Box::Text10});
 }
 
 }  // namespace

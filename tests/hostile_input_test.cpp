@@ -153,7 +153,7 @@ TEST(HostileInput, CalculateReadsPastedTextsInTheGivenBox) {
         const char* text7;  // nullptr: Calculate raises overflow and writes nothing
     };
     const Case cases[] = {
-        {"a megabyte of letters after 40", "40" + std::string(kMegabyte, 'x'), "5282"},
+        {"a megabyte of letters after 40", "40" + std::string(kMegabyte, 'x'), "___"},
         {"a megabyte of blanks around 40",
          std::string(kMegabyte / 2, ' ') + "4 0" + std::string(kMegabyte / 2, ' '), "5282"},
         {"a megabyte of letters", std::string(kMegabyte, 'x'), "___"},
@@ -161,7 +161,7 @@ TEST(HostileInput, CalculateReadsPastedTextsInTheGivenBox) {
         {"&H and 10 000 hex digits", "&H" + std::string(10'000, 'F'), nullptr},
         {"1E999999999999", "1E999999999999", nullptr},
         {"1E-999999999999", "1E-999999999999", "___"},
-        {"control bytes and broken UTF-8 after 40", "40\x01\xff\xfe", "5282"},
+        {"control bytes and broken UTF-8 after 40", "40\x01\xff\xfe", "___"},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);

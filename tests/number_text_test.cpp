@@ -2,8 +2,11 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "number_text.h"
 
@@ -105,14 +108,15 @@ TEST(ParseNumber, ValuesTooSmallBecomeZeroOrSubnormal) {
 
 TEST(ParseNumber, IgnoresTheProcessLocale) {
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (!std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
+    const std::string saved = previous != nullptr ? previous : "C";
+    if (std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") == nullptr &&
+        std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
         GTEST_SKIP() << "no locale with a comma decimal point installed";
     }
     EXPECT_EQ(ParseNumber("12.5"), 12.5);
     EXPECT_EQ(ParseNumber("12,5"), 12);
     EXPECT_EQ(FormatNumber(12.5, "."), "12.5");
-    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_NE(std::setlocale(LC_NUMERIC, saved.c_str()), nullptr);
 }
 
 TEST(RoundDecimals, RoundsHalfToEven) {
@@ -167,6 +171,32 @@ TEST(FormatNumber, WritesUpTo15SignificantDigits) {
     for (const auto& c : cases) {
         EXPECT_EQ(FormatNumber(c.x, "."), c.dot) << c.x;
         EXPECT_EQ(FormatNumber(c.x, ","), c.comma) << c.x;
+    }
+}
+
+// FormatNumber writes what printf's "%.15G" writes, which rounds exactly, over a wide sweep of
+// magnitudes and beside the halves of the 15th digit, where a quick path would round wrongly.
+TEST(FormatNumber, AgreesWithPrintfEverywhere) {
+    std::uint64_t state = 5;
+    const auto next = [&state] {  // SplitMix64
+        std::uint64_t z = (state += 0x9E3779B97F4A7C15u);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+        return z ^ (z >> 31);
+    };
+    std::vector<double> numbers;
+    for (int i = 0; i < 20000; ++i) {
+        const double scale = std::pow(10.0, static_cast<int>(next() % 40) - 12);
+        numbers.push_back((1 + static_cast<double>(next() >> 11) * 0x1p-53 * 9) * scale);
+        const auto digits = static_cast<double>(next() % 900000000000000u + 100000000000000u);
+        const double half = (digits + 0.5) * scale / 1e14;
+        numbers.insert(numbers.end(), {half, std::nextafter(half, 0.0), std::nextafter(half, 1e300),
+                                       -half, 1 - 1 / (scale + 1)});
+    }
+    for (const double x : numbers) {
+        char expected[40];
+        std::snprintf(expected, sizeof expected, "%.15G", x);
+        ASSERT_EQ(FormatNumber(x, "."), expected) << std::hexfloat << x;
     }
 }
 

@@ -44,13 +44,13 @@ double AnyFinite(std::mt19937_64& random) {
 // x rounded to 15 significant digits, by the C library.
 double RoundedTo15Digits(double x) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.14e", x);
+    (void)std::snprintf(text, sizeof text, "%.14e", x);
     return std::strtod(text, nullptr);
 }
 
 std::string Fixed(double x, int decimals) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, x);
+    (void)std::snprintf(text, sizeof text, "%.*f", decimals, x);
     return text;
 }
 
@@ -221,7 +221,8 @@ TEST(HeatLoadProperty, OutletIsTheRootOrTheLoadIsRefusedExactlyWhenBeyondTheSurf
         const std::string height = Fixed(std::uniform_real_distribution<>(20, 150)(random), 1);
         const std::string diameter = Fixed(std::uniform_real_distribution<>(2, 6)(random), 1);
         const std::string load = Fixed(std::uniform_real_distribution<>(300, 3550)(random), 1);
-        SCOPED_TRACE(tc + " / " + tin + " / " + height + " x " + diameter + ", " + load + " W");
+        SCOPED_TRACE(::testing::Message() << tc << " / " << tin << " / " << height << " x "
+                                          << diameter << ", " << load << " W");
 
         const std::string separator = std::bernoulli_distribution(0.5)(random) ? "." : ",";
         const auto typed = [&](std::string text) {
@@ -247,7 +248,7 @@ TEST(HeatLoadProperty, OutletIsTheRootOrTheLoadIsRefusedExactlyWhenBeyondTheSurf
             continue;
         }
         ASSERT_LT(state.LogMeanDT, span);
-        const double root = static_cast<double>(
+        const auto root = static_cast<double>(
             RootByBisection(ParseNumber(tc), ParseNumber(tin), state.LogMeanDT));
         ASSERT_NEAR(state.WaterOutTemp, root, 1e-12 * root);
         ++found;

@@ -4,10 +4,11 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <array>
 #include <utility>
 
 #include "control_factory.h"
@@ -21,6 +22,11 @@ namespace {
 void KeepTabStopOnSelected(QAbstractButton* button, bool selected) {
     button->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
 }
+
+// The reasons for which a box gets the focus from the user rather than from a handler, which
+// moves it with Qt::OtherFocusReason.
+constexpr std::array kUsersFocusReasons{Qt::MouseFocusReason, Qt::TabFocusReason,
+                                        Qt::BacktabFocusReason, Qt::ShortcutFocusReason};
 
 // One exclusive group per frame that holds option buttons.
 void GroupOptionButtons(QWidget* window) {
@@ -48,97 +54,50 @@ FormMorvani::FormMorvani(QWidget* parent) : QDialog(parent) {
     BuildControls();
     ConnectHandlers();
     modes_.Form_Load();
-    focus("Text1");  // the first tab stop has the focus when the window opens
+    controls_.focus("Text1");  // the first tab stop has the focus when the window opens
 }
 
 void FormMorvani::BuildControls() {
     for (const auto& row : layout::kControls) {
-        QWidget* parent = row.parent.empty() ? this : widget(row.parent);
-        controls_.emplace(row.name, CreateControl(row, parent));
+        QWidget* parent = row.parent.empty() ? this : controls_.widget(row.parent);
+        controls_.add(row.name, CreateControl(row, parent));
     }
     GroupOptionButtons(this);
     for (std::string_view name : layout::kSelectedAtStart) {
-        qobject_cast<QRadioButton*>(widget(name))->setChecked(true);
+        qobject_cast<QRadioButton*>(controls_.widget(name))->setChecked(true);
     }
     for (std::size_t i = 1; i < layout::kTabOrder.size(); ++i) {
-        setTabOrder(widget(layout::kTabOrder[i - 1]), widget(layout::kTabOrder[i]));
+        setTabOrder(controls_.widget(layout::kTabOrder[i - 1]),
+                    controls_.widget(layout::kTabOrder[i]));
     }
-    qobject_cast<QPushButton*>(widget("Command1"))->setDefault(true);
+    qobject_cast<QPushButton*>(controls_.widget("Command1"))->setDefault(true);
 }
 
 void FormMorvani::ConnectHandlers() {
     for (const auto& [name, run] : kClickHandlers) {
-        auto* button = qobject_cast<QAbstractButton*>(widget(name));
+        auto* button = qobject_cast<QAbstractButton*>(controls_.widget(name));
         connect(button, &QAbstractButton::clicked, this, [this, run = run] { (modes_.*run)(); });
     }
+    for (auto* box : findChildren<QLineEdit*>()) box->installEventFilter(this);
 }
 
-QWidget* FormMorvani::widget(std::string_view name) const {
-    const auto found = controls_.find(name);
-    if (found == controls_.end())
-        qFatal("The window has no control %s", ToQString(name).toUtf8().constData());
-    return found->second;
-}
-
-QLineEdit* FormMorvani::lineEdit(std::string_view name) const {
-    return qobject_cast<QLineEdit*>(widget(name));
+bool FormMorvani::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn &&
+        std::ranges::find(kUsersFocusReasons, static_cast<QFocusEvent*>(event)->reason()) !=
+            kUsersFocusReasons.end()) {
+        modes_.BoxFocused(watched->objectName().toStdString());
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FormMorvani::setErrorReport(ErrorReport report) {
     if (report) {
-        report_ = std::move(report);
+        controls_.setErrorReport(std::move(report));
     } else {
-        report_ = [this](const CalcError& error) {
-            QMessageBox::critical(this, ToQString(kErrorTitle),
-                                  ToQString(ErrorMessage(error, *this)));
-        };
+        controls_.setErrorReport([this](const CalcError&, const std::string& message) {
+            QMessageBox::critical(this, ToQString(kErrorTitle), ToQString(message));
+        });
     }
-}
-
-std::string FormMorvani::text(Box box) const {
-    return lineEdit(BoxName(box))->text().toStdString();
-}
-
-// A text wider than its box shows its beginning: the leading digits are the ones that say what
-// the number is. The whole text, exponent included, is then in the box's tooltip.
-void FormMorvani::setText(Box box, const std::string& text) {
-    QLineEdit* target = lineEdit(BoxName(box));
-    const QString shown = QString::fromStdString(text);
-    target->setText(shown);
-    target->setCursorPosition(0);
-    constexpr int kInnerMargins = 6;  // px a QLineEdit keeps free beside its text
-    const bool fits = target->fontMetrics().horizontalAdvance(shown) <=
-                      target->contentsRect().width() - kInnerMargins;
-    target->setToolTip(fits ? QString() : shown);
-}
-
-bool FormMorvani::isSelected(Option option) const {
-    return qobject_cast<QAbstractButton*>(widget(OptionName(option)))->isChecked();
-}
-
-// The regional settings: the default locale, which is the system locale unless set otherwise.
-std::string FormMorvani::decimalSeparator() const {
-    return QLocale().decimalPoint().toStdString();
-}
-
-void FormMorvani::focus(std::string_view control) {
-    widget(control)->setFocus(Qt::OtherFocusReason);
-}
-
-void FormMorvani::selectAll(std::string_view box) {
-    lineEdit(box)->selectAll();
-}
-
-void FormMorvani::setVisible(std::string_view control, bool visible) {
-    widget(control)->setVisible(visible);
-}
-
-void FormMorvani::setAccessibleName(std::string_view control, std::string_view name) {
-    widget(control)->setAccessibleName(ToQString(name));
-}
-
-void FormMorvani::reportError(const CalcError& error) {
-    report_(error);
 }
 
 // Escape does not close the window; closing it by the title bar still does.

@@ -1,29 +1,21 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
 #include <cstdint>
-#include <functional>
-#include <map>
-#include <string_view>
 
-#include "calc_error.h"
 #include "input_modes.h"
-#include "window.h"
-
-class QLineEdit;
-class QRadioButton;
+#include "widget_window.h"
 
 namespace dephlegmator {
 
 // The calculator's one window in Qt Widgets: it builds its controls from the layout table, lends
 // them to the window's behaviour (InputModes) and forwards clicks and keys to its handlers.
 // Being a dialog gives it the default button: Enter anywhere runs Command1.
-class FormMorvani final : public QDialog, public Window {
+class FormMorvani final : public QDialog {
     Q_OBJECT
 
   public:
-    using ErrorReport = std::function<void(const CalcError&)>;
+    using ErrorReport = WidgetWindow::ErrorReport;
 
     explicit FormMorvani(QWidget* parent = nullptr);
 
@@ -32,35 +24,22 @@ class FormMorvani final : public QDialog, public Window {
 
     const FormState& state() const { return modes_.state(); }
     std::int16_t enterStep() const { return modes_.enterStep(); }
-
-    // Controls
-    std::string text(Box box) const override;
-    void setText(Box box, const std::string& text) override;
-    bool isSelected(Option option) const override;
-    std::string decimalSeparator() const override;
-
-    // Window
-    void focus(std::string_view control) override;
-    void selectAll(std::string_view box) override;
-    void setVisible(std::string_view control, bool visible) override;
-    void setAccessibleName(std::string_view control, std::string_view name) override;
-    void reportError(const CalcError& error) override;
-
-    using QDialog::setAccessibleName;
-    using QDialog::setVisible;
+    // The controls as the behaviour reads and writes them.
+    Window& controls() { return controls_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Tells the behaviour which box the user has put the focus into (InputModes::BoxFocused), by
+    // mouse, touch, Tab or a shortcut; the handlers' own focus moves and the window's activation
+    // do not count.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildControls();
     void ConnectHandlers();
-    QWidget* widget(std::string_view name) const;
-    QLineEdit* lineEdit(std::string_view name) const;
 
-    InputModes modes_{*this};
-    ErrorReport report_;
-    std::map<std::string_view, QWidget*, std::less<>> controls_;
+    WidgetWindow controls_;
+    InputModes modes_{controls_};
 };
 
 }  // namespace dephlegmator

@@ -12,6 +12,7 @@
 #include "calculate.h"
 #include "calculate_cases.h"
 #include "design_panel.h"
+#include "panel_json.h"
 
 namespace {
 
@@ -38,12 +39,13 @@ volatile std::size_t panelBytes = 0;
 double MicrosecondsPerCall(const CalculateCase& c, int calls, Measured measured) {
     ArrayControls controls = FormFor(c);
     dephlegmator::FormState state = dephlegmator::LoadedFormState();
-    if (measured == Measured::DesignPanel) Calculate(state, controls);  // the results it marks
+    const dephlegmator::FormInputs inputs = dephlegmator::ReadFormInputs(controls);
+    if (measured == Measured::DesignPanel) Calculate(state, inputs, controls);  // its results
     std::size_t written = 0;
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < calls; ++i) {
         if (measured == Measured::DesignPanel) {
-            written += DesignPanelJson(BuildDesignPanel(controls, state, false)).size();
+            written += DesignPanelJson(BuildDesignPanel(inputs, controls, state, false)).size();
             continue;
         }
         try {

@@ -7,6 +7,7 @@ namespace dephlegmator {
 namespace {
 
 using Kind = CalcError::Kind;
+using Stage = CalcError::Stage;
 
 struct Case {
     const char* name;
@@ -16,31 +17,84 @@ struct Case {
     const char* area;  // cm², area mode
     const char* value;
     Kind kind;
+    Stage stage;
     const char* says;
 };
 
+// One case for each row of the messages' table, in the table's order: the inputs that reach it,
+// the stage and kind they fail with, and a phrase only that row's text has.
 TEST(ErrorMessages, SayWhatCouldNotBeComputedAndWhy) {
     const Case cases[] = {
-        {"outlet barely above inlet", "Option6", "78", "15", "1000", "15.000000000000002",
-         Kind::DivisionByZero, "температура воды на выходе почти равна температуре воды на входе"},
-        {"load beyond the surface", "Option7", "78", "15", "1000", "5000",
-         Kind::HeatLoadBeyondSurface, "передаёт не больше 4284 Вт, даже при очень большом"},
-        {"condensation not above inlet", "Option7", "20", "20", "1000", "500",
-         Kind::HeatLoadBeyondSurface, "температура конденсации не выше температуры воды на входе"},
-        {"load too small", "Option7", "78", "15", "1000", "0.3", Kind::DivisionByZero,
-         "тепловая нагрузка слишком мала для такой поверхности"},
-        {"condensation equals inlet", "Option8", "20", "20", "500", "1", Kind::InvalidOperation,
-         "температура конденсации равна температуре воды на входе"},
-        {"flow too large to warm the water", "Option8", "78", "15", "1000", "1E17",
-         Kind::InvalidOperation, "вода не успевает нагреться"},
-        {"water reaches condensation", "Option8", "78", "15", "10000", "0.25", Kind::DivisionByZero,
-         "вода нагревается до температуры конденсации"},
-        {"exactly 10 K to spare", "Option8", "25", "15", "500", "1", Kind::DivisionByZero,
-         "всего на 10 °С выше"},
-        {"less than 10 K to spare", "Option8", "20", "15", "500", "1", Kind::InvalidArgument,
-         "меньше чем на 10 °С выше"},
-        {"number beyond range", "Option8", "1E999", "15", "500", "1", Kind::Overflow,
+        // Every mode.
+        {"area beyond range", "Option6", "78", "15", "1E309", "40", Kind::Overflow, Stage::Area,
          "слишком большое значение"},
+        {"number beyond range", "Option8", "1E999", "15", "500", "1", Kind::Overflow,
+         Stage::InputTest, "слишком большое значение"},
+        // Outlet temperature given.
+        {"outlet barely above inlet", "Option6", "78", "15", "1000", "15.000000000000002",
+         Kind::DivisionByZero, Stage::ExternalLoad,
+         "температура воды на выходе почти равна температуре воды на входе"},
+        {"condensation far above the outlet", "Option6", "1E308", "15", "1000", "40",
+         Kind::DivisionByZero, Stage::ExternalLoad,
+         "температура конденсации настолько выше температуры воды на входе"},
+        {"heat load beyond range", "Option6", "78", "15", "1E308", "40", Kind::Overflow,
+         Stage::ExternalLoad, "слишком большое значение"},
+        {"flow beyond range", "Option6", "1E305", "15", "10000", "5E304", Kind::Overflow,
+         Stage::ExternalFlow, "слишком большое значение"},
+        // Heat load given.
+        {"surface rounds to 0 m²", "Option7", "78", "15", "1E-320", "1000", Kind::DivisionByZero,
+         Stage::MeanDifference, "поверхность так мала, что в квадратных метрах она округляется"},
+        {"load too large for a tiny surface", "Option7", "78", "15", "1E-310", "1000",
+         Kind::Overflow, Stage::MeanDifference, "тепловая нагрузка слишком велика для такой"},
+        {"load too small", "Option7", "78", "15", "1000", "0.3", Kind::DivisionByZero,
+         Stage::OutletTemp, "тепловая нагрузка слишком мала для такой поверхности"},
+        {"condensation not above inlet", "Option7", "20", "20", "1000", "500",
+         Kind::HeatLoadBeyondSurface, Stage::OutletTemp,
+         "температура конденсации не выше температуры воды на входе"},
+        {"load beyond the surface", "Option7", "78", "15", "1000", "5000",
+         Kind::HeatLoadBeyondSurface, Stage::OutletTemp,
+         "передаёт не больше 4284 Вт, даже при очень большом"},
+        {"largest load beyond range", "Option7", "15", "1E300", "1E308", "1E306", Kind::Overflow,
+         Stage::OutletTemp, "слишком большое значение"},
+        {"outlet lost beside a huge inlet", "Option7", "10000000000000064", "1E16", "1000", "4351",
+         Kind::DivisionByZero, Stage::ExternalFlow, "температура на выходе получилась равной ей"},
+        {"flow for a huge load beyond range", "Option7", "1E300", "15", "1E300", "1E307",
+         Kind::Overflow, Stage::ExternalFlow, "слишком большое значение"},
+        // Water flow given.
+        {"flow too small for the surface", "Option8", "78", "15", "1000", "1E-310", Kind::Overflow,
+         Stage::OutletTemp, "расход воды слишком мал для такой поверхности"},
+        {"condensation equals inlet", "Option8", "20", "20", "500", "1", Kind::InvalidOperation,
+         Stage::ExternalLoad, "температура конденсации равна температуре воды на входе"},
+        {"condensation below inlet, large flow", "Option8", "10", "15", "1000", "1E17",
+         Kind::InvalidOperation, Stage::ExternalLoad,
+         "температура конденсации ниже температуры воды на входе"},
+        {"condensation below inlet, small flow", "Option8", "10", "15", "1000", "1E-300",
+         Kind::DivisionByZero, Stage::ExternalLoad,
+         "температура конденсации ниже температуры воды на входе"},
+        {"surface rounds to 0 m², water stays at the inlet", "Option8", "78", "15", "1E-320", "1",
+         Kind::InvalidOperation, Stage::ExternalLoad, "округляется до нуля, и вода не нагревается"},
+        {"surface rounds to 0 m², huge condensation", "Option8", "1E17", "15", "1E-320", "1",
+         Kind::DivisionByZero, Stage::ExternalLoad, "округляется до нуля, и вода не нагревается"},
+        {"flow too large to warm the water", "Option8", "78", "15", "1000", "1E17",
+         Kind::InvalidOperation, Stage::ExternalLoad, "вода не успевает нагреться"},
+        {"water reaches condensation", "Option8", "78", "15", "10000", "0.25", Kind::DivisionByZero,
+         Stage::ExternalLoad, "вода нагревается до температуры конденсации"},
+        // Tc − Tin is the autonomous rise, but the external column fails first.
+        {"water reaches condensation 10 K above inlet", "Option8", "25", "15", "10000", "0.25",
+         Kind::DivisionByZero, Stage::ExternalLoad, "вода нагревается до температуры конденсации"},
+        {"warming negligible beside condensation", "Option8", "123456789012345678", "15", "1000",
+         "2.6E16", Kind::DivisionByZero, Stage::ExternalLoad,
+         "нагрев воды ничтожно мал по сравнению с разностью"},
+        {"external heat load beyond range", "Option8", "1E308", "15", "1000", "1", Kind::Overflow,
+         Stage::ExternalLoad, "слишком большое значение"},
+        {"exactly 10 K to spare", "Option8", "25", "15", "500", "1", Kind::DivisionByZero,
+         Stage::AutonomousColumn, "всего на 10 °С выше"},
+        {"10 K negligible beside condensation", "Option8", "1E20", "15", "1000", "1",
+         Kind::DivisionByZero, Stage::AutonomousColumn, "нагрев воды на 10 °С ничтожно мал"},
+        {"less than 10 K to spare", "Option8", "20", "15", "500", "1", Kind::InvalidArgument,
+         Stage::AutonomousColumn, "меньше чем на 10 °С выше"},
+        {"autonomous heat load beyond range", "Option8", "1E15", "15", "1.5E295", "5.4E290",
+         Kind::Overflow, Stage::AutonomousColumn, "слишком большое значение"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -51,9 +105,14 @@ TEST(ErrorMessages, SayWhatCouldNotBeComputedAndWhy) {
         form.Click(c.given);
         form.Enter();
         ASSERT_EQ(form.window.errors, std::vector{c.kind});
+        EXPECT_EQ(form.window.stages, std::vector{c.stage});
         const std::string& message = form.window.messages.front();
         EXPECT_EQ(message.rfind(ErrorKindLine(c.kind), 0), 0u) << message;
         EXPECT_NE(message.find(c.says), std::string::npos) << message;
+        // Only the autonomous column fails after the external one has been computed.
+        if (message.find("рассчитано") != std::string::npos) {
+            EXPECT_EQ(c.stage, Stage::AutonomousColumn) << message;
+        }
     }
 }
 

@@ -123,6 +123,80 @@ TEST(OptionHandlers, FocusTextAndNextStep) {
     }
 }
 
+// The user puts the focus into a box of the cycle (mouse, touch, Tab): the next Enter goes on to
+// the box after it, whatever step the Enters before had reached.
+TEST(BoxFocused, NextEnterGoesOnFromTheFocusedBox) {
+    struct Case {
+        bool area;
+        const char* box;
+        Focus next;  // where the next Enter goes, and the step after it
+    };
+    const Case cases[] = {
+        {false, "Text1", {"Text2", 1}}, {false, "Text2", {"Text3", 2}},
+        {false, "Text3", {"Text4", 3}}, {false, "Text4", {"Text6", 4}},
+        {false, "Text6", {"Text1", 0}}, {true, "Text1", {"Text2", 1}},
+        {true, "Text2", {"Text5", 2}},  {true, "Text5", {"Text6", 3}},
+        {true, "Text6", {"Text1", 0}},
+    };
+    for (const Case& c : cases) {
+        for (const int entersBefore : {0, 2}) {
+            SCOPED_TRACE(std::string(c.area ? "area, " : "height and diameter, ") + c.box +
+                         " after " + std::to_string(entersBefore) + " Enters");
+            FormDriver form;
+            TypeLongTexts(form.window);
+            if (c.area) form.Click("Option5");
+            for (int i = 0; i < entersBefore; ++i) form.Enter();
+            form.window.focused = c.box;
+            form.modes.BoxFocused(c.box);
+            form.Enter();
+            EXPECT_EQ(form.window.focused, c.next.box);
+            EXPECT_EQ(form.window.selected, c.next.box);
+            EXPECT_EQ(form.modes.enterStep(), c.next.step);
+        }
+    }
+}
+
+// Option buttons, the push button, result boxes and the boxes the mode hides are not in the
+// cycle.
+TEST(BoxFocused, ControlsOutsideTheCycleChangeNothing) {
+    struct Case {
+        bool area;
+        const char* control;
+    };
+    const Case cases[] = {
+        {false, "Option1"}, {false, "Option6"}, {false, "Command1"}, {false, "Text7"},
+        {false, "Text5"},   {true, "Text3"},    {true, "Text4"},     {true, "Text10"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control);
+        FormDriver form;
+        if (c.area) form.Click("Option5");
+        form.Enter();
+        const int step = form.modes.enterStep();
+        form.modes.BoxFocused(c.control);
+        EXPECT_EQ(form.modes.enterStep(), step);
+    }
+}
+
+// A front end that cannot tell the handlers' focus moves from the user's reports them all; the
+// cycles and the option handlers then go exactly as without the reports.
+TEST_F(InputModes, HandlersFocusMovesReportedBackChangeNothing) {
+    window.onFocus = [this](std::string_view box) { modes.BoxFocused(box); };
+    Walk({{"Text2", 1}, {"Text3", 2}, {"Text4", 3}, {"Text6", 4}, {"Text1", 0}});
+    Click("Option3");
+    ExpectFocus({"Text1", 0});
+    Click("Option4");
+    ExpectFocus({"Text3", 2});
+    Click("Option7");
+    ExpectFocus({"Text6", 4});
+    Click("Option5");
+    ExpectFocus({"Text5", 2});
+    Walk({{"Text6", 3}, {"Text1", 0}, {"Text2", 1}, {"Text5", 2}});
+    Click("Option8");
+    ExpectFocus({"Text6", 3});
+    Walk({{"Text1", 0}});
+}
+
 TEST_F(InputModes, GeometryModesSwapTheBoxesAndKeepTheirTexts) {
     Click("Option5");
     ExpectShown({"Text5", "Label6"}, {"Text3", "Text4", "Label4", "Label5"});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -26,8 +27,13 @@ class FakeWindow : public Window {
     std::string selected;  // the box whose whole text is selected, if its text has not changed
     std::vector<std::string> focusedWhileHidden;
     std::map<std::string, std::string, std::less<>> accessibleNames;
+    std::map<std::string, std::string, std::less<>> marks;  // the marked boxes and their texts
+    int markChanges = 0;
     std::vector<CalcError::Kind> errors;
+    std::vector<CalcError::Stage> stages;
     std::vector<std::string> messages;
+    // Called on every focus move, as a toolkit that reports the handlers' own focus moves does.
+    std::function<void(std::string_view)> onFocus;
 
     bool visible(std::string_view control) const { return visible_.find(control)->second; }
 
@@ -42,17 +48,27 @@ class FakeWindow : public Window {
     void focus(std::string_view control) override {
         if (!visible(control)) focusedWhileHidden.emplace_back(control);
         focused = control;
+        if (onFocus) onFocus(control);
     }
     void selectAll(std::string_view box) override { selected = box; }
     void setVisible(std::string_view control, bool shown) override {
         visible_.find(control)->second = shown;
     }
+    void setMark(std::string_view box, std::string_view problem) override {
+        ++markChanges;
+        if (problem.empty()) {
+            marks.erase(std::string(box));
+        } else {
+            marks[std::string(box)] = problem;
+        }
+    }
     void setAccessibleName(std::string_view control, std::string_view name) override {
         accessibleNames[std::string(control)] = name;
     }
-    void reportError(const CalcError& error) override {
+    void reportError(const CalcError& error, const std::string& message) override {
         errors.push_back(error.kind());
-        messages.push_back(ErrorMessage(error, *this));
+        stages.push_back(error.stage());
+        messages.push_back(message);
     }
 
   private:

@@ -28,8 +28,8 @@ class CalculationTest : public QObject {
         WindowUnderTest::enter();
         QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Text2"));
         QCOMPARE(ui_->enterStep(), 1);
-        QCOMPARE(ui_->box("Text10")->text(), QStringLiteral("0"));   // empty geometry
-        QCOMPARE(ui_->box("Text7")->text(), QStringLiteral("___"));  // input test failed silently
+        QCOMPARE(ui_->box("Text10")->text(), QStringLiteral("___"));  // empty geometry
+        QCOMPARE(ui_->box("Text7")->text(), QStringLiteral("___"));   // input test failed silently
         QVERIFY(ui_->errors.empty());
     }
 
@@ -57,14 +57,15 @@ class CalculationTest : public QObject {
         QCOMPARE(ui_->box("Text8")->text(), QStringLiteral("3.37"));
     }
 
-    void errorLeavesTheBoxesAsTheCalculationLeftThem() {
+    // The error stops the calculation before any result: no box shows the earlier one.
+    void errorLeavesNoEarlierResult() {
         typeTypicalRequest();
         ui_->box("Text3")->setText("200");
         ui_->box("Text6")->setText(
             "15.000000000000002");  // ln(63 / 62.999…) is 0: division by zero
         WindowUnderTest::enter();
         QCOMPARE(ui_->errors, std::vector{CalcError::Kind::DivisionByZero});
-        QCOMPARE(resultTexts(), (QStringList{"5282", "3.37", "40", "1571"}));
+        QCOMPARE(resultTexts(), (QStringList{"___", "___", "___", "___"}));
         QCOMPARE(ui_->box("Text71")->text(), QStringLiteral("___"));
         QCOMPARE(ui_->window.state().AreaM2, 200 * 3.1415 / 100 * 5 / 100);
         // The focus move and the step of this command stay.
@@ -119,6 +120,48 @@ class CalculationTest : public QObject {
             shown.startsWith(QStringLiteral("Ошибка вычисления: деление на ноль.\n\nНе удалось")),
             qPrintable(shown));
         QVERIFY(window.isVisible());
+    }
+
+    // A box the calculation cannot take is marked with a frame and a tooltip; the Enter cycle
+    // goes on, no message opens, and no result of an earlier calculation stays.
+    void unreadableBoxIsMarkedWithoutMovingTheFocus() {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        typeTypicalRequest();                   // the focus is back in Text1
+        ui_->click(QStringLiteral("Option7"));  // heat load; the focus goes to Text6
+        QLineEdit* given = ui_->box("Text6");
+        given->insert(QString::fromUtf8("1,5 кВт"));  // over the selected text, as typed
+        WindowUnderTest::enter();
+        QCOMPARE(given->toolTip(), QString::fromUtf8("Введите число в ваттах, например 1500."));
+        QCOMPARE(given->accessibleDescription(), given->toolTip());
+        QVERIFY(given->property("marked").toBool());
+        QVERIFY(given->styleSheet().contains(QStringLiteral("border")));
+        QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Text1"));
+        QVERIFY(ui_->errors.empty());
+        QCOMPARE(resultTexts(), (QStringList{"___", "___", "___", "1571"}));
+
+        given->setText(QStringLiteral("1500"));
+        WindowUnderTest::enter();
+        QVERIFY(!given->property("marked").toBool());
+        QVERIFY(given->toolTip().isEmpty());
+        QCOMPARE(resultTexts().first(), QStringLiteral("1500"));
+    }
+
+    // A mode switch and a failed input test leave no result of the earlier calculation.
+    void modeSwitchAndInputTestFailureLeaveNoEarlierResult() {
+        typeTypicalRequest();
+        ui_->click(QStringLiteral("Option7"));
+        ui_->box("Text6")->setText(QStringLiteral("2000"));
+        WindowUnderTest::enter();
+        QCOMPARE(ui_->box("Text81")->text(), QStringLiteral("3.19"));
+        ui_->click(QStringLiteral("Option6"));
+        ui_->box("Text6")->setText(QStringLiteral("40"));
+        WindowUnderTest::enter();
+        QCOMPARE(resultTexts(), (QStringList{"5282", "3.37", "40", "1571"}));
+        QCOMPARE(ui_->box("Text81")->text(), QStringLiteral("___"));
+        ui_->box("Text6")->setText(QStringLiteral("80"));
+        WindowUnderTest::enter();
+        QCOMPARE(resultTexts(), (QStringList{"___", "___", "___", "1571"}));
+        QVERIFY(ui_->box("Text6")->property("marked").toBool());
     }
 
   private:

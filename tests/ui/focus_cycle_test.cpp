@@ -1,5 +1,6 @@
 // Keys and clicks reach the window's handlers: Enter from any control, the push button, the
-// arrow keys in an option group, and typing over the selection a focus move leaves.
+// arrow keys in an option group, typing over the selection a focus move leaves, and Enter going
+// on from the box the user has focused.
 #include <QAbstractButton>
 #include <memory>
 
@@ -79,6 +80,27 @@ class FocusCycleTest : public QObject {
         checkFocus({"Text6", 4});
         WindowUnderTest::type("5000");
         QCOMPARE(ui_->box("Text6")->text(), QStringLiteral("5000"));
+    }
+
+    // A box the user clicks or tabs into is where the next Enter goes on from; a focus given by
+    // the program, as in enterRecalculatesFromAnyControl, is not.
+    void enterGoesOnFromTheBoxTheUserFocused() {
+        ui_->box("Text4")->clear();
+        ui_->click("Text4");
+        WindowUnderTest::type("6");
+        QCOMPARE(ui_->box("Text4")->text(), QStringLiteral("6"));
+        WindowUnderTest::enter();
+        checkFocus({"Text6", 4});
+
+        ui_->click("Text6");
+        WindowUnderTest::enter();
+        checkFocus({"Text1", 0});
+
+        ui_->control("Text3")->setFocus();
+        WindowUnderTest::press(Qt::Key_Tab);
+        QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Text4"));
+        WindowUnderTest::enter();
+        checkFocus({"Text6", 4});
     }
 
   private:

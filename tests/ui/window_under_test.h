@@ -13,7 +13,8 @@ namespace dephlegmator::testing {
 class WindowUnderTest {
   public:
     WindowUnderTest() {
-        window.setErrorReport([this](const CalcError& error) { errors.push_back(error.kind()); });
+        window.setErrorReport(
+            [this](const CalcError& error, const std::string&) { errors.push_back(error.kind()); });
         window.show();
         window.activateWindow();
     }
@@ -29,7 +30,9 @@ class WindowUnderTest {
     QLineEdit* box(const QString& name) const { return control<QLineEdit>(name); }
 
     static QWidget* focused() { return QApplication::focusWidget(); }
-    static QString focusName() { return focused() ? focused()->objectName() : QString(); }
+    static QString focusName() {
+        return focused() != nullptr ? focused()->objectName() : QString();
+    }
 
     // Keys go where the user's keys go: to the control with the focus.
     static void press(Qt::Key key) { QTest::keyClick(focused(), key); }

@@ -8,10 +8,17 @@
 
 const SVG = 'http://www.w3.org/2000/svg';
 
-// The drawing in user units of the chart's viewBox (index.html): the plot between the axes' labels.
-const WIDTH = 400;
-const HEIGHT = 250;
-const PLOT = { left: 58, right: 346, top: 12, bottom: 200 };
+// The drawing in user units of the chart's viewBox, whose size the page generator writes from
+// the chart geometry: the plot between the axes' labels. Set from the element by measure().
+let WIDTH = 0;
+let HEIGHT = 0;
+const PLOT = { left: 58, right: 0, top: 12, bottom: 0 };
+
+function measure(chart) {
+  ({ width: WIDTH, height: HEIGHT } = chart.viewBox.baseVal);
+  PLOT.right = WIDTH - 54;
+  PLOT.bottom = HEIGHT - 50;
+}
 
 const element = (id) => document.getElementById(id);
 
@@ -197,7 +204,10 @@ function through(points, x, y) {
 let drawing = null;
 
 function drawCurve(chart, curve) {
-  drawing ??= makeChart();
+  if (!drawing) {
+    measure(chart);
+    drawing = makeChart();
+  }
   const scale = scales(curve);
   drawAxes(drawing, curve, scale);
   set(drawing.tempCurve, { points: through(curve.points, scale.x, (p) => scale.yTemp(p[2])) });

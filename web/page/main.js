@@ -35,6 +35,11 @@ function wireEvents(calculator) {
     option.addEventListener('change', () => calculator.optionClick(option.id));
   }
 
+  // A box that receives the focus, by mouse, touch or Tab, is where the next Enter goes on from.
+  document.addEventListener('focusin', (event) => {
+    if (event.target.matches('input[type="text"]')) calculator.boxFocused(event.target.id);
+  });
+
   document.getElementById('ErrorOk').addEventListener('click', closeError);
   // A click on the shaded page around the message closes it too.
   dialog.addEventListener('click', (event) => {
@@ -50,7 +55,10 @@ function calculatorOf(module) {
     // The design panel's JSON.
     command1Click: () => module.UTF8ToString(module._calculator_command1_click()),
     // The option buttons are named Option1 to Option8.
-    optionClick: (name) => module._calculator_option_click(Number(name.replace(/^Option/, ''))) !== 0,
+    optionClick: (name) =>
+      module._calculator_option_click(Number(name.replace(/^Option/, ''))) !== 0,
+    // The boxes are named Text1 to Text10, Text71, Text81 and Text91.
+    boxFocused: (name) => module._calculator_box_focused(Number(name.replace(/^Text/, ''))),
   };
 }
 

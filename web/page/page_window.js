@@ -60,6 +60,21 @@ export const pageWindow = {
 
   hide: (control) => setShown(control, false),
 
+  // An input box the calculation cannot take: marked invalid, with the problem in its tooltip and
+  // its accessible description; "" removes the mark.
+  setMark(box, problem) {
+    const input = element(box);
+    if (problem) {
+      input.setAttribute('aria-invalid', 'true');
+      input.setAttribute('aria-description', problem);
+      input.title = problem;
+    } else {
+      input.removeAttribute('aria-invalid');
+      input.removeAttribute('aria-description');
+      input.removeAttribute('title');
+    }
+  },
+
   setAccessibleName(control, name) {
     element(control).setAttribute('aria-label', name);
   },

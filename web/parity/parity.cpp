@@ -1,6 +1,7 @@
 // Prints what the engine shows for a large fixed set of forms, and how it reads and writes a large
 // fixed set of numbers. The native and the WebAssembly builds must print the same text: the
-// number texts exactly, the calculations as the rounded texts of their result boxes.
+// number texts exactly, the calculations as the rounded texts of their result boxes and the
+// design panel of each form as the JSON the page draws.
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
@@ -10,8 +11,10 @@
 
 #include "array_controls.h"
 #include "calculate.h"
+#include "design_panel.h"
 #include "error_messages.h"
 #include "number_text.h"
+#include "panel_json.h"
 
 namespace {
 
@@ -88,8 +91,8 @@ const char* KindName(CalcError::Kind kind) {
     return "?";
 }
 
-// One line per form: the texts of all boxes, Text1 to Text10 in Box order, after the calculation,
-// and "ok" or the error with its message.
+// Two lines per form: the texts of all boxes, Text1 to Text10 in Box order, after the
+// calculation, and "ok" or the error with its message; then the design panel's JSON.
 void PrintForms(Sequence& s, int count) {
     constexpr Option kGiven[] = {Option::Option6, Option::Option7, Option::Option8};
     for (int i = 0; i < count; ++i) {
@@ -109,10 +112,14 @@ void PrintForms(Sequence& s, int count) {
 
         dephlegmator::FormState state = dephlegmator::LoadedFormState();
         std::string outcome = "ok";
+        const dephlegmator::FormInputs inputs = dephlegmator::ReadFormInputs(c);
+        bool failed = false;
         try {
-            Calculate(state, c);
+            Calculate(state, inputs, c);
         } catch (const CalcError& e) {
-            outcome = std::string(KindName(e.kind())) + " " + dephlegmator::ErrorMessage(e, c);
+            failed = true;
+            outcome = std::string(KindName(e.kind())) + " " +
+                      dephlegmator::ErrorMessage(e, inputs, state, c.decimalSeparator());
             for (char& ch : outcome) {
                 if (ch == '\n') ch = '|';
             }
@@ -122,6 +129,9 @@ void PrintForms(Sequence& s, int count) {
             std::printf(" [%s]", c.text(static_cast<Box>(b)).c_str());
         }
         std::printf(" %s\n", outcome.c_str());
+        const std::string panel =
+            dephlegmator::DesignPanelJson(BuildDesignPanel(inputs, c, state, failed));
+        std::printf("panel %d: %s\n", i, panel.c_str());
     }
 }
 

@@ -40,13 +40,16 @@ void BatchedWindow::setVisible(std::string_view control, bool visible) {
     push(visible ? PageOperation::Kind::Show : PageOperation::Kind::Hide, control);
 }
 
+void BatchedWindow::setMark(std::string_view box, std::string_view problem) {
+    push(PageOperation::Kind::SetMark, box, problem);
+}
+
 void BatchedWindow::setAccessibleName(std::string_view control, std::string_view name) {
     push(PageOperation::Kind::SetAccessibleName, control, name);
 }
 
-void BatchedWindow::reportError(const CalcError& error) {
-    errorReported_ = true;
-    push(PageOperation::Kind::ShowError, kErrorTitle, ErrorMessage(error, *this));
+void BatchedWindow::reportError(const CalcError& /*error*/, const std::string& message) {
+    push(PageOperation::Kind::ShowError, kErrorTitle, message);
 }
 
 void BatchedWindow::flush() {
@@ -56,10 +59,6 @@ void BatchedWindow::flush() {
     // Emptied before the page runs, so that nothing is sent twice.
     const std::vector<PageOperation> operations = std::exchange(operations_, {});
     page_.apply(operations);
-}
-
-bool BatchedWindow::takeErrorReported() {
-    return std::exchange(errorReported_, false);
 }
 
 void BatchedWindow::push(PageOperation::Kind kind, std::string_view control,

@@ -13,10 +13,21 @@ namespace dephlegmator {
 
 // What a handler does to the page, in the order it did it.
 struct PageOperation {
-    enum class Kind { SetText, Focus, SelectAll, Show, Hide, SetAccessibleName, ShowError };
+    enum class Kind {
+        SetText,
+        Focus,
+        SelectAll,
+        Show,
+        Hide,
+        SetMark,
+        SetAccessibleName,
+        ShowError
+    };
     Kind kind;
     std::string control;  // ShowError: the title
-    std::string text;     // SetText: the text; SetAccessibleName: the name; ShowError: the message
+    // SetText: the text; SetMark: the problem, "" for none; SetAccessibleName: the name;
+    // ShowError: the message
+    std::string text;
 };
 
 // The page as the window's behaviour reaches it: what it reads, and the operations it receives
@@ -49,14 +60,13 @@ class BatchedWindow final : public Window {
     void focus(std::string_view control) override;
     void selectAll(std::string_view box) override;
     void setVisible(std::string_view control, bool visible) override;
+    void setMark(std::string_view box, std::string_view problem) override;
     void setAccessibleName(std::string_view control, std::string_view name) override;
-    void reportError(const CalcError& error) override;
+    void reportError(const CalcError& error, const std::string& message) override;
 
     // Hands the kept operations to the page, if any, and forgets what was read: the next handler
     // reads the page afresh.
     void flush();
-    // Whether an error has been reported since the last call; clears the mark.
-    bool takeErrorReported();
 
   private:
     void push(PageOperation::Kind kind, std::string_view control, std::string_view text = {});
@@ -66,7 +76,6 @@ class BatchedWindow final : public Window {
     mutable std::array<std::optional<std::string>, kBoxCount> texts_;
     mutable std::array<std::optional<bool>, kOptionCount> options_;
     mutable std::optional<std::string> separator_;
-    bool errorReported_ = false;
 };
 
 }  // namespace dephlegmator

@@ -13,6 +13,7 @@
 #include "batched_window.h"
 #include "design_panel.h"
 #include "input_modes.h"
+#include "panel_json.h"
 
 // The page object's operations. A string the page returns is written into the caller's buffer of
 // `capacity` bytes (and a terminating zero) when it fits; the result is its length in bytes.
@@ -36,7 +37,8 @@ EM_JS(int, page_is_checked, (const char* option, int length), {
 // the page's method in `methods`, in the order of PageOperation::Kind), then the control's and
 // the text's UTF-8 bytes as pointer and length. The page receives them as [method, control, text].
 EM_JS(void, page_apply, (const int* records, int count), {
-  var methods = ['setText', 'focus', 'selectAll', 'show', 'hide', 'setAccessibleName', 'showError'];
+  var methods = ['setText', 'focus', 'selectAll', 'show', 'hide', 'setMark', 'setAccessibleName',
+                 'showError'];
   var operations = new Array(count);
   for (var i = 0; i < count; ++i) {
     var at = (records >> 2) + 5 * i;
@@ -80,7 +82,7 @@ class EmscriptenPage final : public Page {
     }
     std::string decimalSeparator() override { return PageString(page_decimal_separator); }
     void apply(const std::vector<PageOperation>& operations) override {
-        static_assert(static_cast<int>(PageOperation::Kind::ShowError) == 6,
+        static_assert(static_cast<int>(PageOperation::Kind::ShowError) == 7,
                       "page_apply names the page's methods in the order of the kinds");
         std::vector<int> records;
         records.reserve(operations.size() * 5);
@@ -113,10 +115,9 @@ class Calculator {
     // The recalculate command; returns the design panel for the inputs it read, as JSON. The
     // page receives the window's operations before it draws the panel.
     const std::string& command1Click() {
-        window_.takeErrorReported();
         modes_.Command1_Click();
-        const bool failed = window_.takeErrorReported();
-        panelJson_ = DesignPanelJson(BuildDesignPanel(window_, modes_.state(), failed));
+        panelJson_ = DesignPanelJson(BuildDesignPanel(modes_.lastInputs(), window_, modes_.state(),
+                                                      modes_.lastCalculationFailed()));
         window_.flush();
         return panelJson_;
     }
@@ -131,6 +132,13 @@ class Calculator {
             }
         }
         return false;
+    }
+
+    // The user has put the focus into the box named Text<number>. The page reports the handlers'
+    // own focus moves too, while it applies their operations, so this may run inside flush().
+    void boxFocused(int number) {
+        modes_.BoxFocused("Text" + std::to_string(number));
+        window_.flush();
     }
 
   private:
@@ -163,6 +171,12 @@ EMSCRIPTEN_KEEPALIVE const char* calculator_command1_click() {
 // The handler of the option button Option<number>; returns 0 when there is no such button.
 EMSCRIPTEN_KEEPALIVE int calculator_option_click(int number) {
     return dephlegmator::TheCalculator().optionClick(number) ? 1 : 0;
+}
+
+// The box Text<number> has received the focus. The page reports every focus, the handlers' own
+// moves too, which give the step the handler leaves.
+EMSCRIPTEN_KEEPALIVE void calculator_box_focused(int number) {
+    dephlegmator::TheCalculator().boxFocused(number);
 }
 
 }  // extern "C"

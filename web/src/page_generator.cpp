@@ -1,6 +1,8 @@
 // Writes the page's controls from the window's layout table: an HTML fragment with one element per
 // control, nested as the frames contain them, and a style sheet that places and sizes each one
-// (15 twips make one CSS pixel). Usage: page_generator CONTROLS_HTML LAYOUT_CSS
+// (15 twips make one CSS pixel). Writes too the design panel's chart element, its size from the
+// chart geometry, and the rows of its reflux table from the table of reflux ratios.
+// Usage: page_generator CONTROLS_HTML LAYOUT_CSS CHART_HTML REFLUX_HTML
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -8,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "chart_geometry.h"
+#include "panel_texts.h"
 #include "window_layout.h"
 
 namespace {
@@ -165,6 +169,26 @@ void WriteRule(std::ostream& css, const ControlRow& row) {
     }
 }
 
+// The chart's element, named for a screen reader until the first recalculation draws it.
+std::string ChartElement() {
+    std::ostringstream html;
+    html << "  <svg id=\"ControlCurve\" role=\"img\" aria-label=\""
+         << Escape(dephlegmator::kChartBeforeFirstRecalculation) << "\" viewBox=\"0 0 "
+         << dephlegmator::kChartSize.width << ' ' << dephlegmator::kChartSize.height
+         << "\"></svg>\n";
+    return html.str();
+}
+
+// One row per reflux ratio: its heading, and its flow's cell showing «—» until a recalculation.
+std::string RefluxRows() {
+    std::ostringstream html;
+    for (const dephlegmator::RefluxRatio& row : dephlegmator::kRefluxRatios) {
+        html << "        <tr><th scope=\"row\">" << Escape(row.heading) << "</th><td id=\""
+             << row.id << "\">" << dephlegmator::kNoNumber << "</td></tr>\n";
+    }
+    return html.str();
+}
+
 bool WriteFile(const char* path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
@@ -174,8 +198,8 @@ bool WriteFile(const char* path, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: page_generator CONTROLS_HTML LAYOUT_CSS\n";
+    if (argc != 5) {
+        std::cerr << "usage: page_generator CONTROLS_HTML LAYOUT_CSS CHART_HTML REFLUX_HTML\n";
         return 2;
     }
     std::ostringstream html;
@@ -186,8 +210,12 @@ int main(int argc, char** argv) {
     css << "#FormMorvani { width: " << Px(kClientWidth) << "; height: " << Px(kClientHeight)
         << "; }\n";
     for (const ControlRow& row : kControls) WriteRule(css, row);
+    // The chart keeps the proportions of its drawing at any width.
+    css << "#ControlCurve { aspect-ratio: " << dephlegmator::kChartSize.width << " / "
+        << dephlegmator::kChartSize.height << "; }\n";
 
-    if (!WriteFile(argv[1], html.str()) || !WriteFile(argv[2], css.str())) {
+    if (!WriteFile(argv[1], html.str()) || !WriteFile(argv[2], css.str()) ||
+        !WriteFile(argv[3], ChartElement()) || !WriteFile(argv[4], RefluxRows())) {
         std::cerr << "page_generator: cannot write the output\n";
         return 1;
     }

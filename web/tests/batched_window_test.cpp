@@ -68,6 +68,9 @@ class ModelPage final : public Page {
                 case Kind::Hide:
                     shown.setVisible(control, kind == Kind::Show);
                     break;
+                case Kind::SetMark:
+                    shown.setMark(control, text);
+                    break;
                 case Kind::SetAccessibleName:
                     shown.setAccessibleName(control, text);
                     break;
@@ -121,6 +124,7 @@ class BatchedWindowTest : public ::testing::Test {
             EXPECT_EQ(page.shown.visible(row.name), directWindow.visible(row.name)) << row.name;
         }
         EXPECT_EQ(page.shown.accessibleNames, directWindow.accessibleNames);
+        EXPECT_EQ(page.shown.marks, directWindow.marks);
         EXPECT_EQ(page.shown.messages, directWindow.messages);
     }
 
@@ -212,7 +216,7 @@ TEST_F(BatchedWindowTest, ReadsWhatItWroteAndAsksThePageOncePerHandler) {
     Type(Box::Text6, "40");
     page.asked.clear();
     batchedModes.Command1_Click();
-    (void)BuildDesignPanel(batched, batchedModes.state(), false);
+    (void)BuildDesignPanel(batchedModes.lastInputs(), batched, batchedModes.state(), false);
     for (const auto& [control, times] : page.asked) EXPECT_EQ(times, 1) << control;
     EXPECT_EQ(page.asked.count("Text7"), 0u) << "Text7 is written before it is read back";
     batched.flush();

@@ -21,7 +21,11 @@ export async function launchBrowser({ lang = 'en-US' } = {}) {
     executablePath: chromium,
     headless: true,
     userDataDir: profile,
-    env: { ...process.env, LANG: `${lang.replace('-', '_')}.UTF-8`, LANGUAGE: lang.replace('-', '_') },
+    env: {
+      ...process.env,
+      LANG: `${lang.replace('-', '_')}.UTF-8`,
+      LANGUAGE: lang.replace('-', '_'),
+    },
     args: [
       '--headless=new',
       '--no-sandbox',
@@ -89,7 +93,9 @@ export function focusState(page) {
     return {
       id: el.id,
       value: isText ? el.value : undefined,
-      wholeSelected: isText ? el.selectionStart === 0 && el.selectionEnd === el.value.length : undefined,
+      wholeSelected: isText
+        ? el.selectionStart === 0 && el.selectionEnd === el.value.length
+        : undefined,
     };
   });
 }

@@ -74,7 +74,10 @@ it('reloads and calculates without the server, and takes a new version when it i
   // A new version: the worker's version changes, as a change to any file makes it.
   const workerFile = join(copy, 'sw.js');
   const worker = readFileSync(workerFile, 'utf8');
-  writeFileSync(workerFile, worker.replace(/const VERSION = "([0-9a-f]+)"/, 'const VERSION = "$1next"'));
+  writeFileSync(
+    workerFile,
+    worker.replace(/const VERSION = "([0-9a-f]+)"/, 'const VERSION = "$1next"'),
+  );
   server = await serveSite(copy, port);
   await openCalculator(page, url);
   await page.waitForFunction(

@@ -36,9 +36,13 @@ function layoutFaults() {
     for (let j = i + 1; j < controls.length; ++j) {
       const a = controls[i].getBoundingClientRect();
       const b = controls[j].getBoundingClientRect();
-      const overlap = a.left < b.right - 1.5 && b.left < a.right - 1.5 &&
-        a.top < b.bottom - 1.5 && b.top < a.bottom - 1.5;
-      if (overlap) faults.push(`${controls[i].dataset.control} overlaps ${controls[j].dataset.control}`);
+      const overlap =
+        a.left < b.right - 1.5 &&
+        b.left < a.right - 1.5 &&
+        a.top < b.bottom - 1.5 &&
+        b.top < a.bottom - 1.5;
+      if (overlap)
+        faults.push(`${controls[i].dataset.control} overlaps ${controls[j].dataset.control}`);
     }
   }
   const form = document.getElementById('FormMorvani').getBoundingClientRect();
@@ -69,8 +73,11 @@ function panelFaults() {
   const chart = document.getElementById('ControlCurve').getBoundingClientRect();
   for (const text of document.querySelectorAll('#ControlCurve text')) {
     const box = text.getBoundingClientRect();
-    const inside = box.left >= chart.left - 0.5 && box.right <= chart.right + 0.5 &&
-      box.top >= chart.top - 0.5 && box.bottom <= chart.bottom + 0.5;
+    const inside =
+      box.left >= chart.left - 0.5 &&
+      box.right <= chart.right + 0.5 &&
+      box.top >= chart.top - 0.5 &&
+      box.bottom <= chart.bottom + 0.5;
     if (!inside) faults.push(`the chart's «${text.textContent}» is cut off`);
   }
   return faults;
@@ -117,7 +124,14 @@ describe('the page', () => {
 
       const sizes = [
         { name: 'desktop', width: 1024, height: 700 },
-        { name: 'phone', width: 360, height: 740, isMobile: true, hasTouch: true, deviceScaleFactor: 2 },
+        {
+          name: 'phone',
+          width: 360,
+          height: 740,
+          isMobile: true,
+          hasTouch: true,
+          deviceScaleFactor: 2,
+        },
       ];
       for (const { name, ...viewport } of sizes) {
         await page.setViewport(viewport);

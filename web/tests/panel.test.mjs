@@ -117,6 +117,42 @@ describe('the design panel', () => {
     assert.equal(shown.result.cy, shown.heaterY);
   });
 
+  it('has the generated reflux rows and draws within the chart at its proportions', async () => {
+    const rows = () =>
+      [...document.querySelectorAll('table.reflux tbody tr')].map((row) => [
+        row.querySelector('th').textContent,
+        row.querySelector('td').id,
+        row.querySelector('td').textContent,
+      ]);
+    assert.deepEqual(await page.evaluate(rows), [
+      ['1', 'RefluxFlow1', '—'],
+      ['2', 'RefluxFlow2', '—'],
+      ['3', 'RefluxFlow3', '—'],
+      ['5', 'RefluxFlow5', '—'],
+      ['10', 'RefluxFlow10', '—'],
+      ['полная флегма', 'RefluxFlowFull', '—'],
+    ]);
+    await enterExample(page);
+    const chart = await page.$eval('#ControlCurve', (svg) => {
+      const { width, height } = svg.viewBox.baseVal;
+      const drawn = svg.getBBox();
+      const box = svg.getBoundingClientRect();
+      return {
+        width,
+        height,
+        drawn: [drawn.x, drawn.y, drawn.width, drawn.height],
+        ratio: box.width / box.height,
+      };
+    });
+    const [x, y, width, height] = chart.drawn;
+    assert.ok(
+      x >= 0 && y >= 0 && width > chart.width / 2 && height > chart.height / 2,
+      `drawn ${chart.drawn}`,
+    );
+    assert.ok(x + width <= chart.width && y + height <= chart.height, `drawn ${chart.drawn}`);
+    assert.ok(Math.abs(chart.ratio - chart.width / chart.height) < 0.02, `ratio ${chart.ratio}`);
+  });
+
   it('shows the heater tables only for a given heat load and heights only with a diameter', async () => {
     await typeAndEnter(page, ['78', '15', '100', '5', '40']);
     const outlet = await panel(page);
@@ -135,7 +171,7 @@ describe('the design panel', () => {
 
   // Each case starts from the example's full panel, so a stale chart would show.
   const unusable = [
-    { name: 'an empty box', box: 'Text3', text: '', reason: 'Введите высоту больше нуля.' },
+    { name: 'an empty box', box: 'Text3', text: '', reason: 'Введите высоту.' },
     {
       name: 'condensation not above the inlet',
       box: 'Text1',

@@ -1,13 +1,9 @@
-// The window driven by keyboard and mouse as a user would: the start state, the Enter cycles, the
-// tab order, the option buttons, the overview request and a failed calculation.
+// The window driven by keyboard and mouse as a user would: the start state, the Enter cycles and
+// Enter going on from the box the user focused, the tab order, the option buttons, the overview
+// request and a failed calculation.
 import assert from 'node:assert/strict';
 import { beforeEach, describe, it } from 'node:test';
-import {
-  calculatorPerTest,
-  focusState,
-  typeAndEnter,
-  values,
-} from './browser.mjs';
+import { calculatorPerTest, focusState, typeAndEnter, values } from './browser.mjs';
 
 const RESULTS = ['Text7', 'Text8', 'Text9', 'Text71', 'Text81', 'Text91', 'Text10'];
 
@@ -25,7 +21,9 @@ describe('the calculator window', () => {
         title: document.title,
         lang: document.documentElement.lang,
         checked: [...document.querySelectorAll('input[type="radio"]:checked')].map((e) => e.id),
-        hidden: [...document.querySelectorAll('[data-control][hidden]')].map((e) => e.dataset.control),
+        hidden: [...document.querySelectorAll('[data-control][hidden]')].map(
+          (e) => e.dataset.control,
+        ),
         shownBoxes: ['Text1', 'Text2', 'Text3', 'Text4', 'Text6'].filter(shown),
         unnamed: [...document.querySelectorAll('input, button')]
           .filter((e) => e.id !== 'ErrorOk' && !e.getAttribute('aria-label'))
@@ -54,7 +52,10 @@ describe('the calculator window', () => {
       visited.map((f) => f.id),
       ['Text2', 'Text3', 'Text4', 'Text6', 'Text1'],
     );
-    assert.ok(visited.every((f) => f.wholeSelected), 'each box is selected whole on arrival');
+    assert.ok(
+      visited.every((f) => f.wholeSelected),
+      'each box is selected whole on arrival',
+    );
     assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text9', 'Text10']), [
       '5282',
       '3.37',
@@ -86,6 +87,32 @@ describe('the calculator window', () => {
     assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text10']), ['5283', '3.37', '1571']);
   });
 
+  it('goes on with Enter from the box the user clicked or tabbed into', async () => {
+    await page.click('#Text4');
+    await page.keyboard.type('6');
+    await page.keyboard.press('Enter');
+    assert.deepEqual(await values(page, ['Text4']), ['6']);
+    assert.deepEqual(await focusState(page), { id: 'Text6', value: '', wholeSelected: true });
+
+    await page.click('#Text6');
+    await page.keyboard.press('Enter');
+    assert.deepEqual(await focusState(page), { id: 'Text1', value: '78', wholeSelected: true });
+
+    // Tab into Text6 and on to an option button, whose focus changes nothing.
+    await page.click('#Text4');
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Tab');
+    assert.equal((await focusState(page)).id, 'Option1');
+    await page.keyboard.press('Enter');
+    assert.equal((await focusState(page)).id, 'Text1');
+
+    // The area cycle goes from Text2 to the area.
+    await page.click('label[data-control="Option5"]');
+    await page.click('#Text2');
+    await page.keyboard.press('Enter');
+    assert.equal((await focusState(page)).id, 'Text5');
+  });
+
   it('follows the desktop tab order and runs option handlers from the arrow keys', async () => {
     const order = [];
     for (let i = 0; i < 15; ++i) {
@@ -93,8 +120,21 @@ describe('the calculator window', () => {
       order.push((await focusState(page)).id);
     }
     assert.deepEqual(order, [
-      'Command1', 'Text2', 'Text3', 'Text4', 'Text6', 'Option1', 'Option4', 'Option6',
-      'Text7', 'Text8', 'Text9', 'Text10', 'Text81', 'Text91', 'Text71',
+      'Command1',
+      'Text2',
+      'Text3',
+      'Text4',
+      'Text6',
+      'Option1',
+      'Option4',
+      'Option6',
+      'Text7',
+      'Text8',
+      'Text9',
+      'Text10',
+      'Text81',
+      'Text91',
+      'Text71',
     ]);
 
     // Down from the selected geometry button selects the area mode, whose handler takes the
@@ -147,10 +187,42 @@ describe('the calculator window', () => {
     assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), false);
   });
 
+  it('marks a box the calculation cannot take, with what is wrong, until it can', async () => {
+    const mark = (id) =>
+      page.$eval(`#${id}`, (box) => ({
+        invalid: box.getAttribute('aria-invalid'),
+        description: box.getAttribute('aria-description'),
+        tooltip: box.title,
+        frame: getComputedStyle(box).borderTopColor,
+      }));
+    const unmarked = await mark('Text4');
+    await typeAndEnter(page, ['78', '15', '100', '-5', '40']);
+    const marked = await mark('Text4');
+    const problem = 'Введите диаметр больше нуля, например 5.';
+    assert.deepEqual(
+      [marked.invalid, marked.description, marked.tooltip],
+      ['true', problem, problem],
+    );
+    assert.notEqual(marked.frame, unmarked.frame, 'the marked box looks marked');
+    assert.equal((await mark('Text3')).invalid, null, 'only the box in question');
+
+    await page.$eval('#Text4', (box) => {
+      box.value = '5';
+    });
+    await page.click('#Command1');
+    assert.deepEqual(await mark('Text4'), unmarked);
+  });
+
   it('reads a long text put into a box by a script whole', async () => {
     await typeAndEnter(page, ['78', '15', '100', '5', '40']);
     const resultsFor = async (text1) => {
-      await page.$eval('#Text1', (box, text) => { box.value = text; }, text1);
+      await page.$eval(
+        '#Text1',
+        (box, text) => {
+          box.value = text;
+        },
+        text1,
+      );
       await page.click('#Command1');
       return values(page, ['Text7', 'Text8']);
     };

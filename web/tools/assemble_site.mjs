@@ -1,6 +1,7 @@
-// Puts the site together in one folder: the page with its generated controls, the style sheets,
-// the scripts, the module, the fonts, the icons and the manifest, and a service worker that knows
-// every file and a version drawn from their contents, so that any change replaces its cache.
+// Puts the site together in one folder: the page with its generated controls and module preloads,
+// the page's files that web/page/files.json lists, the module, the fonts, the icons, and a service
+// worker that knows every file and a version drawn from their contents, so that any change
+// replaces its cache.
 //
 // node assemble_site.mjs --page DIR --parts DIR --module calculator.js --icon icon.svg --out DIR
 import { createHash } from 'node:crypto';
@@ -24,12 +25,28 @@ mkdirSync(join(out, 'fonts'), { recursive: true });
 
 const copy = (from, to) => copyFileSync(from, join(out, to));
 
-const template = readFileSync(join(args.page, 'index.html'), 'utf8');
-const controls = readFileSync(join(args.parts, 'controls.html'), 'utf8');
-if (!template.includes('<!-- controls -->')) throw new Error('index.html has no controls slot');
-writeFileSync(join(out, 'index.html'), template.replace('<!-- controls -->\n', controls));
+// The page's own files, as web/page/files.json lists them.
+const page = JSON.parse(readFileSync(join(args.page, 'files.json'), 'utf8'));
 
-for (const file of ['style.css', 'main.js', 'page_window.js', 'design_panel.js', 'manifest.webmanifest']) {
+// The entry script's imports, the engine's loader first, are fetched while the page loads.
+const preloads = ['calculator.js', ...page.modules]
+  .map((file) => `<link rel="modulepreload" href="${file}">\n`)
+  .join('');
+// The generated parts: the window's controls, the design panel's chart element and reflux rows.
+const part = (name) => readFileSync(join(args.parts, name), 'utf8');
+let html = readFileSync(join(args.page, page.page), 'utf8');
+for (const [slot, text] of [
+  ['<!-- modulepreload -->\n', preloads],
+  ['<!-- controls -->\n', part('controls.html')],
+  ['<!-- chart -->\n', part('chart.html')],
+  ['<!-- reflux -->\n', part('reflux.html')],
+]) {
+  if (!html.includes(slot)) throw new Error(`${page.page} has no ${slot.trim()} slot`);
+  html = html.replace(slot, text);
+}
+writeFileSync(join(out, page.page), html);
+
+for (const file of [page.entry, ...page.modules, ...page.styles, ...page.other]) {
   copy(join(args.page, file), file);
 }
 copy(join(args.parts, 'layout.css'), 'layout.css');
@@ -53,15 +70,19 @@ const walk = (dir) => {
 walk('');
 files.sort();
 const hash = createHash('sha256');
-for (const file of files) hash.update(file).update('\0').update(readFileSync(join(out, file)));
+for (const file of files)
+  hash
+    .update(file)
+    .update('\0')
+    .update(readFileSync(join(out, file)));
 const version = hash.digest('hex').slice(0, 16);
 
-const worker = readFileSync(join(args.page, 'sw.js'), 'utf8');
+const worker = readFileSync(join(args.page, page.worker), 'utf8');
 if (!worker.includes("'@VERSION@'") || !worker.includes('[/* @FILES@ */]')) {
   throw new Error('sw.js has no version or file list slot');
 }
 writeFileSync(
-  join(out, 'sw.js'),
+  join(out, page.worker),
   worker
     .replace("'@VERSION@'", JSON.stringify(version))
     .replace('[/* @FILES@ */]', JSON.stringify(['./', ...files])),

@@ -23,7 +23,17 @@ const TYPES = {
 export function serveSite(dir, port = 0, host = '127.0.0.1') {
   const root = resolve(dir);
   const server = createServer((request, response) => {
-    const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    // A path that does not decode (a stray %, a cut UTF-8 sequence) or names a NUL is malformed.
+    let path;
+    try {
+      path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    } catch {
+      path = null;
+    }
+    if (path === null || path.includes('\0')) {
+      response.writeHead(400).end();
+      return;
+    }
     let file = normalize(join(root, path));
     if (file !== root && !file.startsWith(root + sep)) {
       response.writeHead(403).end();

@@ -1,11 +1,11 @@
-// The control curve and the heater's surface agree with the window's own calculations.
+// The heat exchanger's plain-double characteristic agrees with the window's own calculations.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "calculate.h"
 #include "case_inputs.h"
-#include "characteristic.h"
+#include "heat_exchanger.h"
 #include "number_text.h"
 
 namespace dephlegmator {
@@ -16,7 +16,7 @@ Condenser ExampleCondenser() {  // 88 °C, 20 °C, 80 cm × 5 cm
             kSpecificHeatCAtLoad};
 }
 
-TEST(Characteristic, CurveAtTheExampleFlows) {
+TEST(HeatExchanger, CurveAtTheExampleFlows) {
     const Condenser condenser = ExampleCondenser();
     EXPECT_EQ(std::nearbyint(condenser.maxLoad()), 5811);
     EXPECT_EQ(std::nearbyint(condenser.loadAtFlow(0.5)), 1991);
@@ -30,7 +30,7 @@ TEST(Characteristic, CurveAtTheExampleFlows) {
 // before rounding, HeatTransferK × AreaM2 × LogMeanDT. (Below about 0.2 l/min here the window's
 // outlet temperature comes within 1e-6 K of Tc and its log-mean difference loses digits to
 // cancellation; the curve does not.)
-TEST(Characteristic, CurveIsTheWaterFlowModesLoad) {
+TEST(HeatExchanger, CurveIsTheWaterFlowModesLoad) {
     for (const char* flow : {"0.3", "1", "2.5", "10"}) {
         SCOPED_TRACE(flow);
         FormState state = LoadedFormState();
@@ -43,7 +43,7 @@ TEST(Characteristic, CurveIsTheWaterFlowModesLoad) {
 }
 
 // The flow for a load inverts the curve to full precision, from a trickle to near the limit.
-TEST(Characteristic, FlowForLoadInvertsTheCurve) {
+TEST(HeatExchanger, FlowForLoadInvertsTheCurve) {
     const Condenser condenser = ExampleCondenser();
     for (const double share : {1e-6, 0.01, 0.3, 0.5, 0.9, 0.999, 0.999999}) {
         SCOPED_TRACE(share);
@@ -55,7 +55,7 @@ TEST(Characteristic, FlowForLoadInvertsTheCurve) {
 
 // The heat-load mode at full reflux: the flow the curve gives for the heater's power carries
 // that power, and agrees with the window's flow as displayed.
-TEST(Characteristic, FullRefluxFlowCarriesTheHeatLoadModesLoad) {
+TEST(HeatExchanger, FullRefluxFlowCarriesTheHeatLoadModesLoad) {
     FormState state = LoadedFormState();
     auto window = testing::HeightDiameterInputs(Option::Option7, "88", "20", "80", "5", "2000");
     Calculate(state, window);
@@ -67,18 +67,33 @@ TEST(Characteristic, FullRefluxFlowCarriesTheHeatLoadModesLoad) {
 
 // The area for a 10 K rise, typed into the area mode with the outlet at Tin + 10, gives back the
 // heater's power within the rounding of the area to whole cm².
-TEST(Characteristic, AreaAt10KGivesBackThePower) {
+TEST(HeatExchanger, AreaAt10KGivesBackThePower) {
     for (const double power : {500.0, 2000.0, 3550.0}) {
         SCOPED_TRACE(power);
-        const double areaCm2 = AreaForLoad(power, 88, 20, 10, kHeatTransferKAtLoad) * 10000;
+        const double areaCm2 =
+            AreaForLoad(power, kHeatTransferKAtLoad, RiseLogMeanDifference(88.0, 20.0, 10.0)) *
+            10000;
         FormState state = LoadedFormState();
         auto window = testing::AreaInputs(Option::Option6, "88", "20",
                                           FormatRounded(areaCm2, 0, ".").c_str(), "30");
         Calculate(state, window);
         EXPECT_NEAR(ParseNumber(window.text(Box::Text7)), power, power / areaCm2 + 0.5);
     }
-    EXPECT_TRUE(std::isnan(AreaForLoad(2000, 30, 20, 10, kHeatTransferKAtLoad)));
-    EXPECT_NEAR(MinimumAreaForLoad(2000, 88, 20, 680) * 10000, 432.5, 0.1);
+    EXPECT_NEAR(AreaForLoad(2000, 680, 88 - 20) * 10000, 432.5, 0.1);  // with unlimited water
+}
+
+// The load the dephlegmator condenses for a reflux ratio: the returning share of the heater's
+// power, all of it at full reflux.
+TEST(HeatExchanger, RefluxLoadIsTheReturningShare) {
+    struct Case {
+        double ratio;
+        double load;
+    };
+    for (const Case& c :
+         {Case{1, 1000}, Case{3, 1500}, Case{10, 20000.0 / 11}, Case{kFullReflux, 2000}}) {
+        SCOPED_TRACE(c.ratio);
+        EXPECT_DOUBLE_EQ(RefluxLoad(2000, c.ratio), c.load);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "heat_exchanger.h"
+
+namespace dephlegmator {
+
+// Where a chart's lines and marks go, in the chart's own units (l/min, W, °C, s, …), for any
+// front end that draws it: its axes with their ranges and round ticks, its curves as sampled
+// points, its levels and marked points. A front end only maps these onto its drawing.
+
+// A chart's size in the page's drawing units (its SVG viewBox), set here alone: the page
+// generator writes it into the page, and the page reads it back from the chart element.
+struct ChartSize {
+    int width;
+    int height;
+};
+inline constexpr ChartSize kChartSize{400, 250};
+
+// An axis: the range it spans and the round values marked on it, ascending, within the range.
+struct Axis {
+    double min = 0;
+    double max = 0;
+    std::vector<double> ticks;
+};
+
+// The round step (1, 2 or 5 × 10^k) that cuts `span` into about five parts; span finite, > 0.
+// Examples: 68 → 10, 6102 → 1000, 0.8 → 0.2, 3 → 0.5.
+double TickStep(double span);
+
+// An axis from 0 to the first multiple of TickStep(top) at or above `top` (finite, > 0), with
+// ticks at the multiples of the step of that end. Examples: 6102 → 0 to 7000, ticks 0, 1000, …,
+// 7000; 0.71 → 0 to 0.8, ticks 0, 0.2, 0.4, 0.6, 0.8.
+Axis AxisFromZero(double top);
+
+// An axis from `min` to `max` exactly (finite, min < max), with ticks at the multiples of
+// TickStep(max − min) between them. Example: 20 to 88 → ticks 20, 30, …, 80.
+Axis AxisBetween(double min, double max);
+
+// The decimal places that resolve a millionth of the axis's span, far finer than any drawing:
+// all a front end needs of a value to place it on the axis. Negative for tens, hundreds, ….
+// Examples: 0 to 7000 → 3; 20 to 88 → 5; 0 to 0.8 → 7; 0 to 5E7 → −1.
+int DrawingDecimals(const Axis& axis);
+
+// `count` (≥ 2) values evenly spaced from 0 to `last`, both ends exact: (1, 5) → 0, 0.25, 0.5,
+// 0.75, 1.
+std::vector<double> EvenSamples(double last, int count);
+
+// The dephlegmator's control curve: the condensed heat load (left axis) and the outlet water
+// temperature (right axis) against the water flow.
+struct CurvePoint {
+    double flow;        // l/min
+    double load;        // W
+    double outletTemp;  // °C
+};
+
+struct ControlCurveChart {
+    Axis flow;                          // l/min, along the bottom, from 0
+    Axis load;                          // W, on the left, from 0
+    Axis outletTemp;                    // °C, on the right, from Tin to Tc
+    std::vector<CurvePoint> points;     // kControlCurvePoints, from flow 0 to flow.max
+    double maxLoad = 0;                 // W: the surface's limit, a level across the chart
+    std::optional<double> heaterPower;  // W: the heater's power, a level across the chart
+    std::optional<CurvePoint> result;   // the window's last result, a marked point
+};
+
+inline constexpr int kControlCurvePoints = 121;
+
+// The window's last result as its result boxes show it.
+struct ShownResult {
+    double flow;  // l/min, Text8
+    double load;  // W, Text7
+};
+
+// The chart of `condenser` (usable, with a maxLoad() finite and above 0). The flow axis reaches at
+// least the flow at which the load comes to 95 % of the limit, and 1.5 × the result's flow; the
+// load axis rises 5 % above the limit and the heater's power; the temperature axis spans Tin to Tc.
+// The result is marked at its own flow and load, with the curve's outlet temperature at that flow.
+// Example: Tc 88, Tin 20, 80 cm × 5 cm, result 0.5 l/min and 2000 W, heater 2000 W → flow 0 to
+// 14 l/min, load 0 to 7000 W, points from (0, 0, 88) to (14, ≈ 5537, ≈ 26.3), the result at
+// (0.5, 2000, ≈ 83.6).
+ControlCurveChart ControlCurveGeometry(const Condenser& condenser,
+                                       std::optional<ShownResult> result,
+                                       std::optional<double> heaterPower);
+
+}  // namespace dephlegmator

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "chart_geometry.h"
+#include "form_inputs.h"
+#include "heat_exchanger.h"
+
+namespace dephlegmator {
+
+// The design panel's Russian texts: why it shows no numbers, what its chart shows to a screen
+// reader, and the rows of its reflux table.
+
+// In place of a number that cannot be given.
+inline constexpr std::string_view kNoNumber = "—";
+// In place of a water flow beyond the surface's limit, which no flow reaches.
+inline constexpr std::string_view kFlowNotReached = "не достичь";
+
+// Why the panel has no numbers when `box`, read by the modes, is out of range: for an empty box
+// «Введите …» with what it holds ("Введите высоту."), otherwise what the box's mark says
+// (InputMark), numbers written with `separator`.
+std::string OutOfRangeReason(Box box, const FormInputs& inputs, std::string_view separator);
+
+inline constexpr std::string_view kCondensationNotAboveInlet =
+    "Температура конденсации должна быть выше температуры воды на входе.";
+inline constexpr std::string_view kCalculationStopped =
+    "Расчёт остановлен ошибкой, поэтому характеристики нет.";
+inline constexpr std::string_view kNoCharacteristic = "Нет данных для характеристики.";
+
+// The chart's name for a screen reader until the first recalculation.
+inline constexpr std::string_view kChartBeforeFirstRecalculation =
+    "График не построен: расчёта ещё не было.";
+
+// What the chart shows, for a screen reader, with numbers in `separator`: "График: тепловая
+// нагрузка дефлегматора … от 0 до 14 л/мин, и температура воды на выходе. Предел поверхности
+// 5811 Вт.", then " Результат расчёта: 0.5 л/мин, 2000 Вт." and " Мощность нагрева 2000 Вт." when
+// the chart has them.
+std::string ChartDescription(const ControlCurveChart& chart, std::string_view separator);
+
+// A row of the reflux table: the id of the cell that shows its water flow, the row's heading
+// and its reflux ratio R. The panel computes the flows of these rows and the page generator
+// writes the table's rows from them.
+struct RefluxRatio {
+    std::string_view id;
+    std::string_view heading;
+    double ratio;
+};
+inline constexpr std::array<RefluxRatio, 6> kRefluxRatios{{
+    {"RefluxFlow1", "1", 1},
+    {"RefluxFlow2", "2", 2},
+    {"RefluxFlow3", "3", 3},
+    {"RefluxFlow5", "5", 5},
+    {"RefluxFlow10", "10", 10},
+    {"RefluxFlowFull", "полная флегма", kFullReflux},
+}};
+
+}  // namespace dephlegmator

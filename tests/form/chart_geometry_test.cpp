@@ -1,0 +1,158 @@
+// The chart's axes, ticks and samples, and the control curve's chart on the heater example.
+#include "chart_geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace dephlegmator {
+namespace {
+
+TEST(ChartGeometry, TickStepIsRound) {
+    struct Case {
+        double span;
+        double step;
+    };
+    // Exact powers of ten, where log10 decides the magnitude, and each side of 1.5, 3 and 7.
+    const Case cases[] = {{68, 10},  {6102, 1000}, {0.8, 0.2}, {3, 0.5},   {5, 1},
+                          {50, 10},  {5e-3, 1e-3}, {5e6, 1e6}, {7.4, 1},   {7.6, 2},
+                          {14.9, 2}, {15.1, 5},    {34.9, 5},  {35.1, 10}, {1e-9, 2e-10}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.span);
+        EXPECT_DOUBLE_EQ(TickStep(c.span), c.step);
+    }
+}
+
+TEST(ChartGeometry, AxisFromZeroEndsOnARoundValue) {
+    struct Case {
+        double top;
+        double max;
+        std::vector<double> ticks;
+    };
+    const Case cases[] = {
+        {6102, 7000, {0, 1000, 2000, 3000, 4000, 5000, 6000, 7000}},
+        {0.71, 0.8, {0, 0.2, 0.4, 0.6, 0.8}},
+        {2000, 2000, {0, 500, 1000, 1500, 2000}},  // a round top stays
+        {14.5, 16, {0, 5, 10, 15}},                // the ticks' step may not reach the end
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.top);
+        const Axis axis = AxisFromZero(c.top);
+        EXPECT_EQ(axis.min, 0);
+        EXPECT_DOUBLE_EQ(axis.max, c.max);
+        ASSERT_EQ(axis.ticks.size(), c.ticks.size());
+        for (std::size_t i = 0; i < c.ticks.size(); ++i)
+            EXPECT_DOUBLE_EQ(axis.ticks[i], c.ticks[i]);
+    }
+}
+
+// Over eleven decades: the axis covers the top with little room to spare, and its ticks start at
+// 0, stay on it and are evenly spaced.
+TEST(ChartGeometry, AxisFromZeroOverManyDecades) {
+    for (double top = 1e-4; top < 1e7; top *= 1.037) {
+        SCOPED_TRACE(top);
+        const Axis axis = AxisFromZero(top);
+        EXPECT_GE(axis.max, top);
+        EXPECT_LT(axis.max, 1.4 * top);
+        ASSERT_GE(axis.ticks.size(), 3u);
+        EXPECT_LE(axis.ticks.size(), 11u);
+        EXPECT_EQ(axis.ticks.front(), 0);
+        EXPECT_LE(axis.ticks.back(), axis.max * (1 + 1e-12));
+        const double step = axis.ticks[1] - axis.ticks[0];
+        for (std::size_t i = 1; i < axis.ticks.size(); ++i) {
+            EXPECT_NEAR(axis.ticks[i] - axis.ticks[i - 1], step, step * 1e-9);
+        }
+    }
+}
+
+// Spans outside the contracts give an axis of at most one tick, never a runaway loop or a
+// conversion out of range.
+TEST(ChartGeometry, DegenerateSpansGiveNoTicks) {
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const double top : {0.0, inf, std::nan("")}) {
+        SCOPED_TRACE(top);
+        EXPECT_LE(AxisFromZero(top).ticks.size(), 1u);
+    }
+    EXPECT_TRUE(AxisBetween(20, inf).ticks.empty());
+    EXPECT_LE(AxisBetween(1e300, 1.5e300).ticks.size(), 11u);  // beyond every integer type
+}
+
+TEST(ChartGeometry, AxisBetweenKeepsItsEnds) {
+    const Axis axis = AxisBetween(20, 88);
+    EXPECT_EQ(axis.min, 20);
+    EXPECT_EQ(axis.max, 88);
+    EXPECT_EQ(axis.ticks, (std::vector<double>{20, 30, 40, 50, 60, 70, 80}));
+    const Axis narrow = AxisBetween(15.3, 15.9);
+    ASSERT_FALSE(narrow.ticks.empty());
+    EXPECT_GE(narrow.ticks.front(), 15.3);
+    EXPECT_LE(narrow.ticks.back(), 15.9);
+}
+
+TEST(ChartGeometry, DrawingDecimalsResolveAMillionthOfTheSpan) {
+    struct Case {
+        double min, max;
+        int decimals;
+    };
+    const Case cases[] = {{0, 7000, 3}, {0, 1000, 3}, {0, 999, 4},
+                          {20, 88, 5},  {0, 0.8, 7},  {0, 5e7, -1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.max);
+        EXPECT_EQ(DrawingDecimals(Axis{c.min, c.max, {}}), c.decimals);
+    }
+}
+
+TEST(ChartGeometry, EvenSamplesEndExactly) {
+    EXPECT_EQ(EvenSamples(1, 5), (std::vector<double>{0, 0.25, 0.5, 0.75, 1}));
+    const std::vector<double> samples = EvenSamples(0.3, kControlCurvePoints);
+    ASSERT_EQ(samples.size(), static_cast<std::size_t>(kControlCurvePoints));
+    EXPECT_EQ(samples.front(), 0);
+    EXPECT_EQ(samples.back(), 0.3);
+}
+
+Condenser ExampleCondenser() {  // 88 °C, 20 °C, 80 cm × 5 cm
+    return {88, 20, LateralAreaM2(80.0, 5.0), kHeatTransferKAtLoad, kSpecificHeatCAtLoad};
+}
+
+// The heater example's curve: from no flow to beyond 95 % of the limit, the load rising and the
+// outlet temperature falling along it, the result on its own flow and load.
+TEST(ChartGeometry, ControlCurveOfTheHeaterExample) {
+    const Condenser condenser = ExampleCondenser();
+    const ControlCurveChart chart = ControlCurveGeometry(condenser, ShownResult{0.5, 2000}, 2000);
+    EXPECT_EQ(chart.flow.max, 14);
+    EXPECT_EQ(chart.load.max, 7000);
+    EXPECT_EQ(chart.outletTemp.min, 20);
+    EXPECT_EQ(chart.outletTemp.max, 88);
+    EXPECT_EQ(chart.maxLoad, condenser.maxLoad());
+    ASSERT_EQ(chart.points.size(), static_cast<std::size_t>(kControlCurvePoints));
+    EXPECT_EQ(chart.points.front().load, 0);
+    EXPECT_EQ(chart.points.front().outletTemp, 88);
+    EXPECT_EQ(chart.points.back().flow, chart.flow.max);
+    EXPECT_GE(chart.points.back().load, 0.95 * chart.maxLoad);
+    for (std::size_t i = 1; i < chart.points.size(); ++i) {
+        EXPECT_GT(chart.points[i].load, chart.points[i - 1].load);
+        EXPECT_LT(chart.points[i].outletTemp, chart.points[i - 1].outletTemp);
+    }
+    ASSERT_TRUE(chart.result);
+    EXPECT_EQ(chart.result->flow, 0.5);
+    EXPECT_EQ(chart.result->load, 2000);
+    EXPECT_EQ(chart.result->outletTemp, condenser.outletTempAtFlow(0.5));
+}
+
+// The axes make room for a result far along the curve and a heater beyond the surface's limit.
+TEST(ChartGeometry, ControlCurveMakesRoomForTheResultAndTheHeater) {
+    const Condenser condenser = ExampleCondenser();
+    const ControlCurveChart chart = ControlCurveGeometry(condenser, ShownResult{10, 5700}, 9000);
+    EXPECT_GE(chart.flow.max, 15);
+    EXPECT_GE(chart.load.max, 9450);
+    EXPECT_EQ(chart.points.back().flow, chart.flow.max);
+
+    const ControlCurveChart bare = ControlCurveGeometry(condenser, std::nullopt, std::nullopt);
+    EXPECT_FALSE(bare.result);
+    EXPECT_FALSE(bare.heaterPower);
+    EXPECT_GE(bare.load.max, 1.05 * condenser.maxLoad());
+}
+
+}  // namespace
+}  // namespace dephlegmator

@@ -1,0 +1,104 @@
+// The site's assembly from web/page/files.json: the list names every module the page imports, and
+// the assembled site has each listed file, a module preload for each import, and every file that
+// the page links to and the worker caches.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { after, before, describe, it } from 'node:test';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const pageDir = resolve(here, '../page');
+const assembler = resolve(here, '../tools/assemble_site.mjs');
+const list = JSON.parse(readFileSync(join(pageDir, 'files.json'), 'utf8'));
+// The engine's loader, which the build makes and the assembler adds.
+const LOADER = 'calculator.js';
+
+// The relative imports of a script, by file name.
+function importsOf(file) {
+  const source = readFileSync(join(pageDir, file), 'utf8');
+  return [...source.matchAll(/^import\b[^;]*?from\s+'\.\/([^']+)'/gms)].map((m) => m[1]);
+}
+
+function filesUnder(dir, prefix = '') {
+  return readdirSync(join(dir, prefix), { withFileTypes: true }).flatMap((entry) =>
+    entry.isDirectory() ? filesUnder(dir, join(prefix, entry.name)) : [join(prefix, entry.name)],
+  );
+}
+
+describe('the list of the page files', () => {
+  it('names as modules exactly what the entry script imports, at any depth', () => {
+    const imported = new Set();
+    const pending = [list.entry];
+    while (pending.length > 0) {
+      for (const file of importsOf(pending.pop())) {
+        if (imported.has(file) || file === LOADER) continue;
+        imported.add(file);
+        pending.push(file);
+      }
+    }
+    assert.deepEqual([...imported].sort(), [...list.modules].sort());
+  });
+});
+
+describe('the assembled site', () => {
+  let top;
+  let site;
+  before(() => {
+    // Stand-ins for the build's parts: the generated controls and layout, the fonts, the icons
+    // and the module.
+    top = mkdtempSync(join(tmpdir(), 'dephlegmator-assemble-'));
+    const parts = join(top, 'parts');
+    mkdirSync(parts);
+    writeFileSync(join(parts, 'controls.html'), '<input id="Text1" data-control="Text1">\n');
+    writeFileSync(join(parts, 'layout.css'), '#Text1 { left: 0; }\n');
+    for (const file of [
+      'dejavusans.woff2',
+      'dejavusans-bold.woff2',
+      'icon-192.png',
+      'icon-512.png',
+    ]) {
+      writeFileSync(join(parts, file), file);
+    }
+    writeFileSync(join(top, 'calculator.js'), 'export default function createCalculator() {}\n');
+    writeFileSync(join(top, 'calculator.wasm'), '\0asm');
+    writeFileSync(join(top, 'icon.svg'), '<svg xmlns="http://www.w3.org/2000/svg"/>');
+    site = join(top, 'site');
+    execFileSync(process.execPath, [
+      assembler,
+      ...['--page', pageDir, '--parts', parts, '--module', join(top, 'calculator.js')],
+      ...['--icon', join(top, 'icon.svg'), '--out', site],
+    ]);
+  });
+  after(() => rmSync(top, { recursive: true, force: true }));
+
+  it('has each listed file as it is in the page folder', () => {
+    for (const file of [list.entry, ...list.modules, ...list.styles, ...list.other]) {
+      assert.deepEqual(readFileSync(join(site, file)), readFileSync(join(pageDir, file)), file);
+    }
+  });
+
+  it('preloads the loader and each module, once, and fills every slot', () => {
+    const html = readFileSync(join(site, list.page), 'utf8');
+    const preloaded = [...html.matchAll(/<link rel="modulepreload" href="([^"]+)">\n/g)];
+    assert.deepEqual(
+      preloaded.map((m) => m[1]),
+      [LOADER, ...list.modules],
+    );
+    assert.doesNotMatch(html, /<!-- (modulepreload|controls) -->/);
+    assert.match(html, /<input id="Text1" data-control="Text1">/);
+  });
+
+  it('has every file that the page links to, and the worker caches every file', () => {
+    const html = readFileSync(join(site, list.page), 'utf8');
+    const linked = [...html.matchAll(/\b(?:href|src)="([^"#]+)"/g)].map((m) => m[1]);
+    const files = filesUnder(site).sort();
+    for (const file of linked) assert.ok(files.includes(file), `${file} is linked but missing`);
+
+    const worker = readFileSync(join(site, list.worker), 'utf8');
+    const cached = JSON.parse(/const FILES = (\[.*\]);/.exec(worker)[1]);
+    assert.deepEqual(cached.sort(), ['./', ...files.filter((file) => file !== list.worker)].sort());
+  });
+});
