@@ -3,18 +3,33 @@
 // and the design panel painted, the script time of an Enter, and Calculate in WebAssembly. Run
 // after the web build:
 //
-//   node bench/web/measure.mjs [runs]      (runs of each page load, 20 by default)
+//   node bench/web/measure.mjs [runs] [--only=size,wasm,load,enter] [--trace[=prefix]]
+//
+// runs: of each page load, 20 by default. --only: the parts to measure, all by default.
+// --trace: also records Chromium performance traces of Enters and breaks their time down (see
+// enter_trace.mjs); with a prefix, the traces are kept as <prefix>-<form>.json for DevTools.
 import { execFileSync } from 'node:child_process';
 import { cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { cpus, loadavg, tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
 import { launchBrowser, serveSite, siteDir } from '../../web/tests/browser.mjs';
+import {
+  LIGHT_CATEGORIES,
+  TRACE_CATEGORIES,
+  enterBreakdown,
+  printBreakdown,
+} from './enter_trace.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const buildDir = resolve(siteDir, '..');
-const runs = Number(process.argv[2] ?? 20);
+const args = process.argv.slice(2);
+const runs = Number(args.find((a) => /^\d+$/.test(a)) ?? 20);
+const option = (name) =>
+  args.find((a) => a === `--${name}` || a.startsWith(`--${name}=`))?.replace(/^[^=]*=?/, '');
+const only = option('only')?.split(',') ?? ['size', 'wasm', 'load', 'enter'];
+const trace = option('trace');
 
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
 const percentile = (xs, p) => [...xs].sort((a, b) => a - b)[Math.ceil((p / 100) * xs.length) - 1];
@@ -116,10 +131,28 @@ const ENTER_FORMS = [
   },
 ];
 
-// Milliseconds from an Enter key press to the end of the frame that painted the new results and
-// the new design panel, and the script time of an Enter alone: the page's handler, the
-// calculation and the panel's drawing, timed around a synthetic key press.
-async function enterToPainted(browser, url, samples, form) {
+const setGiven = (page, text) =>
+  page.evaluate((t) => {
+    document.getElementById('Text6').value = t;
+  }, text);
+
+// Checks that the window and the panel show the results for the given value.
+async function checkShown(page, form, given) {
+  const shown = await page.evaluate(() => ({
+    heatLoad: document.getElementById('Text7').value,
+    flow: document.getElementById('Text8').value,
+    label: document.getElementById('ControlCurve').getAttribute('aria-label'),
+  }));
+  if (shown.heatLoad !== form.heatLoad[given]) {
+    throw new Error(`Text7 shows ${shown.heatLoad}, not ${form.heatLoad[given]}`);
+  }
+  if (!shown.label.includes(`Результат расчёта: ${shown.flow} л/мин, ${shown.heatLoad} Вт.`)) {
+    throw new Error(`the design panel does not show the result: ${shown.label}`);
+  }
+}
+
+// A page at 1024 × 700 (the panel beside the window, in view) with the form filled in.
+async function openForm(browser, url, form) {
   const page = await browser.newPage();
   await page.setViewport({ width: 1024, height: 700 });
   await page.goto(url, { waitUntil: 'load' });
@@ -127,6 +160,16 @@ async function enterToPainted(browser, url, samples, form) {
   if (form.option) await page.click(`label[data-control="${form.option}"]`);
   await page.evaluate((boxes) => {
     for (const [id, text] of boxes) document.getElementById(id).value = text;
+  }, form.boxes);
+  return page;
+}
+
+// Milliseconds from an Enter key press to the end of the frame that painted the new results and
+// the new design panel, and the script time of an Enter alone: the page's handler, the
+// calculation and the panel's drawing, timed around a synthetic key press.
+async function enterToPainted(browser, url, samples, form) {
+  const page = await openForm(browser, url, form);
+  await page.evaluate(() => {
     globalThis.enterTimes = [];
     // Capturing, so it runs before the page's own handler; the time stamp is the key press.
     document.addEventListener(
@@ -142,36 +185,19 @@ async function enterToPainted(browser, url, samples, form) {
       },
       true,
     );
-  }, form.boxes);
-  const setGiven = (text) =>
-    page.evaluate((t) => {
-      document.getElementById('Text6').value = t;
-    }, text);
-  const check = async (given) => {
-    const shown = await page.evaluate(() => ({
-      heatLoad: document.getElementById('Text7').value,
-      flow: document.getElementById('Text8').value,
-      label: document.getElementById('ControlCurve').getAttribute('aria-label'),
-    }));
-    if (shown.heatLoad !== form.heatLoad[given]) {
-      throw new Error(`Text7 shows ${shown.heatLoad}, not ${form.heatLoad[given]}`);
-    }
-    if (!shown.label.includes(`Результат расчёта: ${shown.flow} л/мин, ${shown.heatLoad} Вт.`)) {
-      throw new Error(`the design panel does not show the result: ${shown.label}`);
-    }
-  };
+  });
   for (let i = 0; i < samples; ++i) {
     const given = form.given[i % 2];
-    await setGiven(given);
+    await setGiven(page, given);
     await page.keyboard.press('Enter');
     await page.waitForFunction((n) => globalThis.enterTimes.length === n, {}, i + 1);
-    await check(given);
+    await checkShown(page, form, given);
   }
   const painted = await page.evaluate(() => globalThis.enterTimes);
   const script = [];
   for (let i = 0; i < samples; ++i) {
     const given = form.given[i % 2];
-    await setGiven(given);
+    await setGiven(page, given);
     script.push(
       await page.evaluate(() => {
         const start = performance.now();
@@ -179,57 +205,114 @@ async function enterToPainted(browser, url, samples, form) {
         return performance.now() - start;
       }),
     );
-    await check(given);
+    await checkShown(page, form, given);
   }
   await page.close();
   return { painted, script };
 }
 
-const size = sizes();
-console.log('## Transfer size (gzip -9)');
-for (const row of size.rows) console.log(`${row.file}\t${kb(row.raw)}\t${kb(row.gzip)}`);
+// Performance traces of `presses` Enters each (after a few untraced ones), each Enter followed by
+// two frames: a light one (Blink's timeline only) for the handler's time and its thread (CPU)
+// time, then one with V8's CPU samples for the breakdown, kept in `file` when one is given.
+async function traceEnters(browser, url, presses, form, file) {
+  const page = await openForm(browser, url, form);
+  const press = async (i) => {
+    const given = form.given[i % 2];
+    await setGiven(page, given);
+    await page.keyboard.press('Enter');
+    await page.evaluate(
+      () =>
+        new Promise((done) => {
+          requestAnimationFrame(() => requestAnimationFrame(done));
+        }),
+    );
+    await checkShown(page, form, given);
+  };
+  const record = async (categories) => {
+    await page.tracing.start({ categories });
+    for (let i = 0; i < presses; ++i) await press(i);
+    return page.tracing.stop();
+  };
+  for (let i = 0; i < 6; ++i) await press(i);
+  const light = enterBreakdown(JSON.parse(Buffer.from(await record(LIGHT_CATEGORIES)).toString()));
+  const recorded = await record(TRACE_CATEGORIES);
+  await page.close();
+  if (file) writeFileSync(file, recorded);
+  return { light, detailed: enterBreakdown(JSON.parse(Buffer.from(recorded).toString('utf8'))) };
+}
+
 console.log(
-  `whole site: ${kb(size.total)} (budget 200 KB with the design panel); wasm + its JavaScript: ${kb(size.engine)} (budget 60 KB)`,
+  `load average before: ${loadavg()
+    .map((l) => l.toFixed(2))
+    .join(' ')} (${cpus().length} cores)`,
 );
 
-console.log('\n## Calculate in WebAssembly (node)');
-console.log(
-  execFileSync(process.execPath, [join(buildDir, 'bench/calculate_wasm.js')], {
-    encoding: 'utf8',
-  }).trim(),
-);
+if (only.includes('size')) {
+  const size = sizes();
+  console.log('## Transfer size (gzip -9)');
+  for (const row of size.rows) console.log(`${row.file}\t${kb(row.raw)}\t${kb(row.gzip)}`);
+  console.log(
+    `whole site: ${kb(size.total)} (budget 200 KB with the design panel); wasm + its JavaScript: ${kb(size.engine)} (budget 60 KB)`,
+  );
+}
+
+if (only.includes('wasm')) {
+  console.log('\n## Calculate in WebAssembly (node)');
+  console.log(
+    execFileSync(process.execPath, [join(buildDir, 'bench/calculate_wasm.js')], {
+      encoding: 'utf8',
+    }).trim(),
+  );
+}
 
 const baselineDir = baselineSite();
 const site = await serveSite(siteDir);
 const baseline = await serveSite(baselineDir);
 const browser = await launchBrowser();
 try {
-  const withEngine = [];
-  const without = [];
-  await timeToReady(browser, site.url); // warm-up of the browser itself
-  for (let i = 0; i < runs; ++i) {
-    withEngine.push(await timeToReady(browser, site.url));
-    without.push(await timeToReady(browser, baseline.url));
+  if (only.includes('load')) {
+    const withEngine = [];
+    const without = [];
+    await timeToReady(browser, site.url); // warm-up of the browser itself
+    for (let i = 0; i < runs; ++i) {
+      withEngine.push(await timeToReady(browser, site.url));
+      without.push(await timeToReady(browser, baseline.url));
+    }
+    const ratio = median(withEngine) / median(without);
+    console.log(`\n## Navigation to ready, median of ${runs} (fresh context each)`);
+    console.log(
+      `with the engine: ${ms(median(withEngine))} (95th percentile ${ms(percentile(withEngine, 95))}, min ${ms(Math.min(...withEngine))}, max ${ms(Math.max(...withEngine))})`,
+    );
+    console.log(
+      `without the engine: ${ms(median(without))} (95th percentile ${ms(percentile(without, 95))}, min ${ms(Math.min(...without))}, max ${ms(Math.max(...without))})`,
+    );
+    console.log(`ratio: ${ratio.toFixed(2)} (budget 1.2)`);
   }
-  const ratio = median(withEngine) / median(without);
-  console.log(`\n## Navigation to ready, median of ${runs} (fresh context each)`);
-  console.log(
-    `with the engine: ${ms(median(withEngine))} (min ${ms(Math.min(...withEngine))}, max ${ms(Math.max(...withEngine))})`,
-  );
-  console.log(
-    `without the engine: ${ms(median(without))} (min ${ms(Math.min(...without))}, max ${ms(Math.max(...without))})`,
-  );
-  console.log(`ratio: ${ratio.toFixed(2)} (budget 1.3)`);
 
-  for (const form of ENTER_FORMS) {
-    const { painted, script } = await enterToPainted(browser, site.url, 60, form);
-    console.log(`\n## Enter, ${form.name}: 60 presses`);
-    console.log(
-      `to results and panel painted: median ${ms(median(painted))}, 95th percentile ${ms(percentile(painted, 95))}, max ${ms(Math.max(...painted))} (budget 16 ms)`,
-    );
-    console.log(
-      `script time of the Enter: median ${ms(median(script))}, 95th percentile ${ms(percentile(script, 95))}, max ${ms(Math.max(...script))}`,
-    );
+  if (only.includes('enter')) {
+    for (const form of ENTER_FORMS) {
+      const { painted, script } = await enterToPainted(browser, site.url, 60, form);
+      console.log(`\n## Enter, ${form.name}: 60 presses`);
+      console.log(
+        `to results and panel painted: median ${ms(median(painted))}, 95th percentile ${ms(percentile(painted, 95))}, max ${ms(Math.max(...painted))} (budget: 95th percentile 17 ms)`,
+      );
+      console.log(
+        `script time of the Enter: median ${ms(median(script))}, 95th percentile ${ms(percentile(script, 95))}, max ${ms(Math.max(...script))} (budget: median 1 ms, 95th percentile 2 ms)`,
+      );
+    }
+  }
+
+  if (trace !== undefined) {
+    for (const [index, form] of ENTER_FORMS.entries()) {
+      const file = trace ? `${trace}-${index + 1}.json` : null;
+      console.log(`\n## Trace of Enters, ${form.name}${file ? ` (kept in ${file})` : ''}`);
+      const { light, detailed } = await traceEnters(browser, site.url, 60, form, file);
+      const f = (t) => `${t.toFixed(2)} ms`;
+      console.log(
+        `light trace: handler median ${f(light.script.median)}; its thread (CPU) time median ${f(light.cpu.median)}, 95th percentile ${f(light.cpu.p95)}`,
+      );
+      printBreakdown(detailed);
+    }
   }
 } finally {
   await browser.close();
@@ -237,3 +320,8 @@ try {
   await baseline.close();
   rmSync(baselineDir, { recursive: true, force: true });
 }
+console.log(
+  `\nload average after: ${loadavg()
+    .map((l) => l.toFixed(2))
+    .join(' ')}`,
+);

@@ -1,6 +1,10 @@
 // The design panel beside the window: shows what the module computed after a recalculation. It
 // only places numbers and texts the module wrote; the chart maps the curve's points onto the
 // drawing, nothing more.
+//
+// The chart's elements are made on its first drawing and kept: a recalculation moves them and
+// changes their texts, and only what differs from what is shown is written, so that the browser
+// lays out and paints again only what changed.
 
 const SVG = 'http://www.w3.org/2000/svg';
 
@@ -18,11 +22,23 @@ function measure(chart) {
 
 const element = (id) => document.getElementById(id);
 
-// A new SVG element at the end of `parent`. Only attributes, never a style: the page's policy
-// forbids inline styles, so the look comes from style.css by class.
-function svg(parent, name, attributes, content) {
-  const node = document.createElementNS(SVG, name);
-  for (const [key, value] of Object.entries(attributes)) node.setAttribute(key, String(value));
+// Sets the attributes that differ from the element's. Only attributes, never a style: the page's
+// policy forbids inline styles, so the look comes from style.css by class.
+function set(node, attributes) {
+  for (const key in attributes) {
+    const value = String(attributes[key]);
+    if (node.getAttribute(key) !== value) node.setAttribute(key, value);
+  }
+  return node;
+}
+
+function setText(node, text) {
+  if (node.textContent !== text) node.textContent = text;
+}
+
+// A new SVG element at the end of `parent`.
+function svg(parent, name, attributes = {}, content = undefined) {
+  const node = set(document.createElementNS(SVG, name), attributes);
   if (content !== undefined) node.textContent = content;
   parent.append(node);
   return node;
@@ -42,98 +58,207 @@ function scales(curve) {
   };
 }
 
-const line = (chart, className, x1, y1, x2, y2) =>
-  svg(chart, 'line', { class: className, x1, y1, x2, y2 });
-const text = (chart, className, attributes, content) =>
-  svg(chart, 'text', { class: className, ...attributes }, content);
-
-function drawAxes(chart, curve, { x, y, yTemp }) {
+// The parts of the chart that never change, and the places of those that do, in drawing order:
+// the grid and ticks under the axes, the curves over them, the levels and the result on top.
+function makeChart() {
   const { left, right, top, bottom } = PLOT;
-  svg(chart, 'rect', { class: 'plot', x: left, y: top, width: right - left, height: bottom - top });
-  for (const { value, label } of curve.loadTicks) {
-    line(chart, 'grid', left, y(value), right, y(value));
-    text(chart, 'tick', { x: left - 5, y: y(value) + 4, 'text-anchor': 'end' }, label);
-  }
-  for (const { value, label } of curve.flowTicks) {
-    line(chart, 'grid', x(value), top, x(value), bottom);
-    text(chart, 'tick', { x: x(value), y: bottom + 15, 'text-anchor': 'middle' }, label);
-  }
-  for (const { value, label } of curve.tempTicks) {
-    line(chart, 'axis temp', right, yTemp(value), right + 4, yTemp(value));
-    text(chart, 'tick temp', { x: right + 7, y: yTemp(value) + 4 }, label);
-  }
-  svg(chart, 'path', { class: 'axis', d: `M${left} ${top}V${bottom}H${right}` });
-  svg(chart, 'path', { class: 'axis temp', d: `M${right} ${top}V${bottom}` });
+  const root = document.createElementNS(SVG, 'g');
+  svg(root, 'rect', { class: 'plot', x: left, y: top, width: right - left, height: bottom - top });
+  const ticks = { load: svg(root, 'g'), flow: svg(root, 'g'), temp: svg(root, 'g') };
+  svg(root, 'path', { class: 'axis', d: `M${left} ${top}V${bottom}H${right}` });
+  svg(root, 'path', { class: 'axis temp', d: `M${right} ${top}V${bottom}` });
 
   // The vertical titles turn about their middle: the load's reads upwards, the temperature's
   // downwards, each clear of its tick labels.
   const middle = (top + bottom) / 2;
   const centred = { 'text-anchor': 'middle' };
-  text(chart, 'title', { ...centred, x: (left + right) / 2, y: HEIGHT - 14 }, 'Расход воды, л/мин');
-  text(
-    chart,
-    'title',
-    { ...centred, transform: `translate(14 ${middle}) rotate(-90)` },
+  svg(
+    root,
+    'text',
+    { class: 'title', ...centred, x: (left + right) / 2, y: HEIGHT - 14 },
+    'Расход воды, л/мин',
+  );
+  svg(
+    root,
+    'text',
+    { class: 'title', ...centred, transform: `translate(14 ${middle}) rotate(-90)` },
     'Тепловая нагрузка, Вт',
   );
   const downwards = `translate(${WIDTH - 16} ${middle}) rotate(90)`;
-  text(chart, 'title temp', { ...centred, transform: downwards }, 'Т воды на выходе, °С');
+  svg(
+    root,
+    'text',
+    { class: 'title temp', ...centred, transform: downwards },
+    'Т воды на выходе, °С',
+  );
+
+  const tempCurve = svg(root, 'polyline', { class: 'curve temp' });
+  const loadCurve = svg(root, 'polyline', { class: 'curve load' });
+  const limit = level(svg(root, 'g'), 'limit', 'предел поверхности');
+  const heaterPlace = svg(root, 'g');
+  const heater = level(document.createElementNS(SVG, 'g'), 'heater', 'мощность нагрева');
+  const resultPlace = svg(root, 'g');
+  const result = {
+    temp: svg(resultPlace, 'circle', { class: 'result temp', r: 3.5 }),
+    load: svg(resultPlace, 'circle', { class: 'result load', r: 4.5 }),
+  };
+  return {
+    root,
+    ticks,
+    pools: { load: [], flow: [], temp: [] },
+    tempCurve,
+    loadCurve,
+    limit,
+    heaterPlace,
+    heater,
+    resultPlace,
+    result: [result.temp, result.load],
+  };
 }
 
-// A horizontal line across the plot at a load, with its caption above it at the right end.
-function drawLevel(chart, className, load, caption, y) {
-  const at = y(load);
-  line(chart, className, PLOT.left, at, PLOT.right, at);
-  text(
-    chart,
-    `caption ${className}`,
-    { x: PLOT.right - 4, y: at - 4, 'text-anchor': 'end' },
-    caption,
+// A horizontal line across the plot, with its caption above it at the right end.
+function level(parent, className, caption) {
+  return {
+    line: svg(parent, 'line', { class: className, x1: PLOT.left, x2: PLOT.right }),
+    caption: svg(
+      parent,
+      'text',
+      { class: `caption ${className}`, x: PLOT.right - 4, 'text-anchor': 'end' },
+      caption,
+    ),
+  };
+}
+
+function placeLevel({ line, caption }, at) {
+  set(line, { y1: at, y2: at });
+  set(caption, { y: at - 4 });
+}
+
+// Shows `wanted` nodes of `pool` in `place`, in the pool's order, and takes the rest out.
+function show(place, pool, wanted) {
+  for (let i = 0; i < pool.length; ++i) {
+    const attached = pool[i][0].parentNode === place;
+    if (i < wanted && !attached) place.append(...pool[i]);
+    if (i >= wanted && attached) for (const node of pool[i]) node.remove();
+  }
+}
+
+// A tick of an axis: its line and its label, made when an axis first needs that many.
+function drawTicks(drawing, axis, ticks, make, place) {
+  const pool = drawing.pools[axis];
+  while (pool.length < ticks.length) pool.push(make());
+  ticks.forEach((tick, i) => place(pool[i], tick));
+  show(drawing.ticks[axis], pool, ticks.length);
+}
+
+function drawAxes(drawing, curve, { x, y, yTemp }) {
+  const { left, right, top, bottom } = PLOT;
+  const make = (lineClass, textClass, anchor) => () => [
+    set(document.createElementNS(SVG, 'line'), { class: lineClass }),
+    set(document.createElementNS(SVG, 'text'), { class: textClass, ...anchor }),
+  ];
+  drawTicks(
+    drawing,
+    'load',
+    curve.loadTicks,
+    make('grid', 'tick', { 'text-anchor': 'end' }),
+    ([gridLine, label], { value, label: text }) => {
+      set(gridLine, { x1: left, y1: y(value), x2: right, y2: y(value) });
+      set(label, { x: left - 5, y: y(value) + 4 });
+      setText(label, text);
+    },
+  );
+  drawTicks(
+    drawing,
+    'flow',
+    curve.flowTicks,
+    make('grid', 'tick', { 'text-anchor': 'middle' }),
+    ([gridLine, label], { value, label: text }) => {
+      set(gridLine, { x1: x(value), y1: top, x2: x(value), y2: bottom });
+      set(label, { x: x(value), y: bottom + 15 });
+      setText(label, text);
+    },
+  );
+  drawTicks(
+    drawing,
+    'temp',
+    curve.tempTicks,
+    make('axis temp', 'tick temp', {}),
+    ([mark, label], { value, label: text }) => {
+      set(mark, { x1: right, y1: yTemp(value), x2: right + 4, y2: yTemp(value) });
+      set(label, { x: right + 7, y: yTemp(value) + 4 });
+      setText(label, text);
+    },
   );
 }
 
-function drawCurve(chart, curve) {
-  const scale = scales(curve);
-  drawAxes(chart, curve, scale);
-  const through = (y) => curve.points.map((point) => `${scale.x(point[0])},${y(point)}`).join(' ');
-  svg(chart, 'polyline', { class: 'curve temp', points: through((p) => scale.yTemp(p[2])) });
-  svg(chart, 'polyline', { class: 'curve load', points: through((p) => scale.y(p[1])) });
-  drawLevel(chart, 'limit', curve.maxLoad, 'предел поверхности', scale.y);
-  if (curve.heaterPower !== null) {
-    drawLevel(chart, 'heater', curve.heaterPower, 'мощность нагрева', scale.y);
+// The points of a polyline through the curve, written in one string.
+function through(points, x, y) {
+  let text = '';
+  for (let i = 0; i < points.length; ++i) {
+    text += `${i === 0 ? '' : ' '}${x(points[i][0])},${y(points[i])}`;
   }
+  return text;
+}
+
+let drawing = null;
+
+function drawCurve(chart, curve) {
+  if (!drawing) {
+    measure(chart);
+    drawing = makeChart();
+  }
+  const scale = scales(curve);
+  drawAxes(drawing, curve, scale);
+  set(drawing.tempCurve, { points: through(curve.points, scale.x, (p) => scale.yTemp(p[2])) });
+  set(drawing.loadCurve, { points: through(curve.points, scale.x, (p) => scale.y(p[1])) });
+  placeLevel(drawing.limit, scale.y(curve.maxLoad));
+  const heater = curve.heaterPower !== null;
+  if (heater) placeLevel(drawing.heater, scale.y(curve.heaterPower));
+  show(drawing.heaterPlace, [[drawing.heater.line, drawing.heater.caption]], heater ? 1 : 0);
   if (curve.result) {
     const [flow, load, outletTemp] = curve.result;
     const cx = scale.x(flow);
-    svg(chart, 'circle', { class: 'result temp', cx, cy: scale.yTemp(outletTemp), r: 3.5 });
-    svg(chart, 'circle', { class: 'result load', cx, cy: scale.y(load), r: 4.5 });
+    set(drawing.result[0], { cx, cy: scale.yTemp(outletTemp) });
+    set(drawing.result[1], { cx, cy: scale.y(load) });
   }
+  show(drawing.resultPlace, [drawing.result], curve.result ? 1 : 0);
+  if (drawing.root.parentNode !== chart) chart.append(drawing.root);
 }
+
+let heightCells = null;
 
 // Shows the panel the module built after a recalculation (its JSON text).
 export function showDesignPanel(json) {
   const panel = JSON.parse(json);
   const chart = element('ControlCurve');
-  measure(chart);
-  chart.replaceChildren();
   if (panel.available) {
     drawCurve(chart, panel.curve);
-    chart.setAttribute('aria-label', panel.curve.description);
+    set(chart, { 'aria-label': panel.curve.description });
   } else {
-    chart.setAttribute('aria-label', `График не построен. ${panel.reason}`);
+    // The chart is left empty; its elements are kept for the next drawing.
+    if (chart.firstChild) chart.replaceChildren();
+    set(chart, { 'aria-label': `График не построен. ${panel.reason}` });
   }
-  element('DesignPanel').classList.toggle('unavailable', !panel.available);
-  element('DesignPanelReason').textContent = panel.reason;
-  element('DesignPanelReason').hidden = panel.available;
+  const container = element('DesignPanel');
+  if (container.classList.contains('unavailable') === panel.available) {
+    container.classList.toggle('unavailable', !panel.available);
+  }
+  const reason = element('DesignPanelReason');
+  setText(reason, panel.reason);
+  if (reason.hidden !== panel.available) reason.hidden = panel.available;
 
-  element('MaxLoad').textContent = panel.MaxLoad;
-  for (const row of panel.reflux) element(row.id).textContent = row.flow;
+  setText(element('MaxLoad'), panel.MaxLoad);
+  for (const row of panel.reflux) setText(element(row.id), row.flow);
   for (const id of ['AreaAt10K', 'AreaMin', 'HeightAt10K', 'HeightMin']) {
-    element(id).textContent = panel[id];
+    setText(element(id), panel[id]);
   }
-  element('HeaterSizing').hidden = !panel.heatLoadMode;
-  element('HeaterHint').hidden = panel.heatLoadMode;
-  for (const cell of document.querySelectorAll('#HeaterSizing .height')) {
-    cell.hidden = !panel.heightDiameterMode;
+  const sizing = element('HeaterSizing');
+  if (sizing.hidden === panel.heatLoadMode) sizing.hidden = !panel.heatLoadMode;
+  const hint = element('HeaterHint');
+  if (hint.hidden !== panel.heatLoadMode) hint.hidden = panel.heatLoadMode;
+  heightCells ??= [...document.querySelectorAll('#HeaterSizing .height')];
+  for (const cell of heightCells) {
+    if (cell.hidden === panel.heightDiameterMode) cell.hidden = !panel.heightDiameterMode;
   }
 }

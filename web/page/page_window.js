@@ -1,20 +1,52 @@
 // The page's side of the window: what the shared behaviour does to a control, done to the element
 // that bears the control's name. Every method takes the control name as its first argument.
 
-const element = (name) => document.getElementById(name);
+// The page's elements stay for its lifetime, so each is looked up once.
+const elements = new Map();
+const shownParts = new Map();
+const element = (name) => {
+  let found = elements.get(name);
+  if (!found) elements.set(name, (found = document.getElementById(name)));
+  return found;
+};
 // The element that is shown or hidden: an option button's label, else the control itself.
-const shownPart = (name) => document.querySelector(`[data-control="${name}"]`);
+const shownPart = (name) => {
+  let found = shownParts.get(name);
+  if (!found) shownParts.set(name, (found = document.querySelector(`[data-control="${name}"]`)));
+  return found;
+};
+
+// Shows or hides a control. Setting `hidden` to what it already is would still make the browser
+// recalculate the page's style before the next focus.
+function setShown(control, shown) {
+  const part = shownPart(control);
+  if (part.hidden === shown) part.hidden = !shown;
+}
+
+// Boxes written while not being edited, whose view goes back to the start of their text once the
+// page has been laid out for the next frame.
+const toScrollBack = new Set();
+
+function scrollBack() {
+  for (const input of toScrollBack) {
+    if (document.activeElement !== input) input.scrollLeft = 0;
+  }
+  toScrollBack.clear();
+}
 
 export const pageWindow = {
   text: (box) => element(box).value,
 
-  // A box that is not being edited shows the beginning of a long text, not its end.
+  // A box that is not being edited shows the beginning of a long text, not its end. Its scroll
+  // position is set in the next animation frame, where the page is laid out anyway: set here, it
+  // would lay the page out again after every write.
   setText(box, text) {
     const input = element(box);
     input.value = text;
     if (document.activeElement !== input) {
       input.setSelectionRange(0, 0);
-      input.scrollLeft = 0;
+      if (toScrollBack.size === 0) requestAnimationFrame(scrollBack);
+      toScrollBack.add(input);
     }
   },
 
@@ -24,8 +56,23 @@ export const pageWindow = {
 
   selectAll: (box) => element(box).select(),
 
-  setVisible(control, visible) {
-    shownPart(control).hidden = !visible;
+  show: (control) => setShown(control, true),
+
+  hide: (control) => setShown(control, false),
+
+  // An input box the calculation cannot take: marked invalid, with the problem in its tooltip and
+  // its accessible description; "" removes the mark.
+  setMark(box, problem) {
+    const input = element(box);
+    if (problem) {
+      input.setAttribute('aria-invalid', 'true');
+      input.setAttribute('aria-description', problem);
+      input.title = problem;
+    } else {
+      input.removeAttribute('aria-invalid');
+      input.removeAttribute('aria-description');
+      input.removeAttribute('title');
+    }
   },
 
   setAccessibleName(control, name) {
@@ -37,6 +84,11 @@ export const pageWindow = {
     element('ErrorMessage').textContent = message;
     const dialog = element('ErrorDialog');
     if (!dialog.open) dialog.showModal();
+  },
+
+  // A handler's operations, [method, control, text] each, in the order it did them.
+  apply(operations) {
+    for (const [method, control, text] of operations) this[method](control, text);
   },
 
   // The user's language decides it; worked out on first use, since that is slow.

@@ -1,15 +1,17 @@
-// The window's behaviour for the page: a Window whose controls are the page's elements, reached
+// The window's behaviour for the page: a window whose controls are the page's elements, reached
 // through the page object the page puts on the module (Module.page), and the handlers the page
-// calls on its events, exported as plain C functions. Strings cross as UTF-8 bytes and a length.
+// calls on its events, exported as plain C functions. A handler's operations reach the page in one
+// call at its end (BatchedWindow). Strings cross as UTF-8 bytes and a length.
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 
-#include <optional>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "batched_window.h"
 #include "design_panel.h"
-#include "error_messages.h"
 #include "input_modes.h"
 #include "panel_json.h"
 
@@ -28,32 +30,22 @@ EM_JS(int, page_decimal_separator, (char* out, int capacity), {
   if (length <= capacity) stringToUTF8(text, out, capacity + 1);
   return length;
 });
-EM_JS(void, page_set_text, (const char* box, int box_length, const char* text, int length), {
-  Module.page.setText(UTF8ToString(box, box_length), UTF8ToString(text, length));
-});
 EM_JS(int, page_is_checked, (const char* option, int length), {
   return Module.page.isChecked(UTF8ToString(option, length)) ? 1 : 0;
 });
-EM_JS(void, page_focus, (const char* control, int length), {
-  Module.page.focus(UTF8ToString(control, length));
-});
-EM_JS(void, page_select_all, (const char* box, int length), {
-  Module.page.selectAll(UTF8ToString(box, length));
-});
-EM_JS(void, page_set_visible, (const char* control, int length, int visible), {
-  Module.page.setVisible(UTF8ToString(control, length), visible !== 0);
-});
-EM_JS(void, page_set_mark, (const char* box, int box_length, const char* problem,
-                            int problem_length), {
-  Module.page.setMark(UTF8ToString(box, box_length), UTF8ToString(problem, problem_length));
-});
-EM_JS(void, page_set_accessible_name, (const char* control, int length, const char* name,
-                                       int name_length), {
-  Module.page.setAccessibleName(UTF8ToString(control, length), UTF8ToString(name, name_length));
-});
-EM_JS(void, page_show_error, (const char* title, int title_length, const char* message,
-                              int message_length), {
-  Module.page.showError(UTF8ToString(title, title_length), UTF8ToString(message, message_length));
+// The operations of a handler, in order: `count` records of five ints each, the kind (the index of
+// the page's method in `methods`, in the order of PageOperation::Kind), then the control's and
+// the text's UTF-8 bytes as pointer and length. The page receives them as [method, control, text].
+EM_JS(void, page_apply, (const int* records, int count), {
+  var methods = ['setText', 'focus', 'selectAll', 'show', 'hide', 'setMark', 'setAccessibleName',
+                 'showError'];
+  var operations = new Array(count);
+  for (var i = 0; i < count; ++i) {
+    var at = (records >> 2) + 5 * i;
+    operations[i] = [methods[HEAP32[at]], UTF8ToString(HEAP32[at + 1], HEAP32[at + 2]),
+                     UTF8ToString(HEAP32[at + 3], HEAP32[at + 4])];
+  }
+  Module.page.apply(operations);
 });
 // clang-format on
 
@@ -77,62 +69,56 @@ std::string PageString(Read read) {
     return text;
 }
 
-// Forwards every control operation to the page object's method of the same purpose; controls are
-// the page's elements with the control names as ids.
-class PageWindow final : public Window {
+// The page object's operations; controls are the page's elements with the control names as ids.
+class EmscriptenPage final : public Page {
   public:
-    std::string text(Box box) const override {
-        const std::string_view name = BoxName(box);
-        return PageString([name](char* out, int capacity) {
-            return page_text(name.data(), Length(name), out, capacity);
+    std::string text(std::string_view box) override {
+        return PageString([box](char* out, int capacity) {
+            return page_text(box.data(), Length(box), out, capacity);
         });
     }
-    void setText(Box box, const std::string& text) override {
-        const std::string_view name = BoxName(box);
-        page_set_text(name.data(), Length(name), text.data(), Length(text));
+    bool isChecked(std::string_view option) override {
+        return page_is_checked(option.data(), Length(option)) != 0;
     }
-    bool isSelected(Option option) const override {
-        const std::string_view name = OptionName(option);
-        return page_is_checked(name.data(), Length(name)) != 0;
-    }
-    // Asked of the page once, when a number is first read or written: a browser sets up its
-    // number formats on first use, which is better not done while the page loads.
-    std::string decimalSeparator() const override {
-        if (!separator_) separator_ = PageString(page_decimal_separator);
-        return *separator_;
-    }
-
-    void focus(std::string_view control) override { page_focus(control.data(), Length(control)); }
-    void selectAll(std::string_view box) override { page_select_all(box.data(), Length(box)); }
-    void setVisible(std::string_view control, bool visible) override {
-        page_set_visible(control.data(), Length(control), visible ? 1 : 0);
-    }
-    void setMark(std::string_view box, std::string_view problem) override {
-        page_set_mark(box.data(), Length(box), problem.data(), Length(problem));
-    }
-    void setAccessibleName(std::string_view control, std::string_view name) override {
-        page_set_accessible_name(control.data(), Length(control), name.data(), Length(name));
-    }
-    void reportError(const CalcError& /*error*/, const std::string& message) override {
-        const std::string_view title = kErrorTitle;
-        page_show_error(title.data(), Length(title), message.data(), Length(message));
+    std::string decimalSeparator() override { return PageString(page_decimal_separator); }
+    void apply(const std::vector<PageOperation>& operations) override {
+        static_assert(static_cast<int>(PageOperation::Kind::ShowError) == 7,
+                      "page_apply names the page's methods in the order of the kinds");
+        std::vector<int> records;
+        records.reserve(operations.size() * 5);
+        for (const PageOperation& operation : operations) {
+            records.push_back(static_cast<int>(operation.kind));
+            records.push_back(Address(operation.control));
+            records.push_back(Length(operation.control));
+            records.push_back(Address(operation.text));
+            records.push_back(Length(operation.text));
+        }
+        page_apply(records.data(), static_cast<int>(operations.size()));
     }
 
   private:
-    mutable std::optional<std::string> separator_;
+    // A pointer into the module's memory as the page's code sees it: a 32-bit offset.
+    static int Address(const std::string& text) {
+        return static_cast<int>(reinterpret_cast<std::uintptr_t>(text.data()));
+    }
 };
 
 // What the page holds: its window and the handlers acting on it.
 class Calculator {
   public:
-    Calculator() : modes_(window_) {}
+    Calculator() : window_(page_), modes_(window_) {}
 
-    void formLoad() { modes_.Form_Load(); }
-    // The recalculate command; returns the design panel for the inputs it read, as JSON.
+    void formLoad() {
+        modes_.Form_Load();
+        window_.flush();
+    }
+    // The recalculate command; returns the design panel for the inputs it read, as JSON. The
+    // page receives the window's operations before it draws the panel.
     const std::string& command1Click() {
         modes_.Command1_Click();
         panelJson_ = DesignPanelJson(BuildDesignPanel(modes_.lastInputs(), window_, modes_.state(),
                                                       modes_.lastCalculationFailed()));
+        window_.flush();
         return panelJson_;
     }
     // The handler of the option button named Option<number>; false when there is none.
@@ -141,17 +127,23 @@ class Calculator {
         for (const auto& [name, run] : kClickHandlers) {
             if (name == option) {
                 (modes_.*run)();
+                window_.flush();
                 return true;
             }
         }
         return false;
     }
 
-    // The user has put the focus into the box named Text<number>.
-    void boxFocused(int number) { modes_.BoxFocused("Text" + std::to_string(number)); }
+    // The user has put the focus into the box named Text<number>. The page reports the handlers'
+    // own focus moves too, while it applies their operations, so this may run inside flush().
+    void boxFocused(int number) {
+        modes_.BoxFocused("Text" + std::to_string(number));
+        window_.flush();
+    }
 
   private:
-    PageWindow window_;
+    EmscriptenPage page_;
+    BatchedWindow window_;
     InputModes modes_;
     std::string panelJson_;
 };

@@ -2,7 +2,7 @@
 // reason where there is nothing to show, and no change until the recalculate command.
 import assert from 'node:assert/strict';
 import { beforeEach, describe, it } from 'node:test';
-import { calculatorPerTest, typeAndEnter } from './browser.mjs';
+import { calculatorPerTest, newPage, openCalculator, typeAndEnter } from './browser.mjs';
 
 const REFLUX = [
   'RefluxFlow1',
@@ -41,6 +41,18 @@ function readPanel(ids) {
 }
 
 const panel = (page) => page.evaluate(readPanel, NUMBERS);
+
+// What the chart draws, in drawing order: each shape and text with its attributes and text; the
+// groups that only order them are left out.
+function chartDrawing() {
+  return [...document.querySelectorAll('#ControlCurve *')]
+    .filter((e) => e.tagName !== 'g')
+    .map((e) => [
+      e.tagName,
+      ...[...e.attributes].map((a) => `${a.name}=${a.value}`).sort(),
+      e.textContent,
+    ]);
+}
 
 // «СС» 88, inlet 20, height 80, diameter 5, the heat load `load`, Enter.
 async function enterExample(page, load = '2000') {
@@ -125,10 +137,18 @@ describe('the design panel', () => {
       const { width, height } = svg.viewBox.baseVal;
       const drawn = svg.getBBox();
       const box = svg.getBoundingClientRect();
-      return { width, height, drawn: [drawn.x, drawn.y, drawn.width, drawn.height], ratio: box.width / box.height };
+      return {
+        width,
+        height,
+        drawn: [drawn.x, drawn.y, drawn.width, drawn.height],
+        ratio: box.width / box.height,
+      };
     });
     const [x, y, width, height] = chart.drawn;
-    assert.ok(x >= 0 && y >= 0 && width > chart.width / 2 && height > chart.height / 2, `drawn ${chart.drawn}`);
+    assert.ok(
+      x >= 0 && y >= 0 && width > chart.width / 2 && height > chart.height / 2,
+      `drawn ${chart.drawn}`,
+    );
     assert.ok(x + width <= chart.width && y + height <= chart.height, `drawn ${chart.drawn}`);
     assert.ok(Math.abs(chart.ratio - chart.width / chart.height) < 0.02, `ratio ${chart.ratio}`);
   });
@@ -185,6 +205,64 @@ describe('the design panel', () => {
       assert.equal(shown.label, `График не построен. ${reason}`);
     });
   }
+
+  // The chart's elements are kept from one recalculation to the next: after others, with more or
+  // fewer ticks, the heater's line and no chart at all, it must draw what a fresh page draws.
+  it('draws the same chart after other recalculations as on a fresh page', async () => {
+    // A form filled in whole and recalculated, whatever the page showed before.
+    const recalculate = async (p, given, texts) => {
+      await p.click(`label[data-control="${given}"]`);
+      await p.evaluate((boxes) => {
+        for (const [id, text] of Object.entries(boxes)) document.getElementById(id).value = text;
+      }, texts);
+      await p.click('#Command1');
+    };
+    const heater = (p) =>
+      recalculate(p, 'Option7', {
+        Text1: '88',
+        Text2: '20',
+        Text3: '80',
+        Text4: '5',
+        Text6: '2000',
+      });
+    const outlet = (p) =>
+      recalculate(p, 'Option6', {
+        Text1: '150',
+        Text2: '15',
+        Text3: '100',
+        Text4: '5',
+        Text6: '149',
+      });
+
+    await heater(page);
+    await outlet(page);
+    const outletAfterHeater = await page.evaluate(chartDrawing);
+    await retype(page, 'Text3', '');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.$eval('#ControlCurve', (c) => c.childElementCount), 0);
+    await heater(page);
+    const heaterAgain = await page.evaluate(chartDrawing);
+
+    // The same charts, each drawn first on a fresh page.
+    const fresh = await newPage(calculator.browser, { width: 1024, height: 700 });
+    try {
+      await openCalculator(fresh, calculator.server.url);
+      await heater(fresh);
+      const heaterFirst = await fresh.evaluate(chartDrawing);
+      await openCalculator(fresh, calculator.server.url);
+      await outlet(fresh);
+      const outletFirst = await fresh.evaluate(chartDrawing);
+      assert.notEqual(
+        outletFirst.length,
+        heaterFirst.length,
+        'the charts differ in their elements',
+      );
+      assert.deepEqual(outletAfterHeater, outletFirst);
+      assert.deepEqual(heaterAgain, heaterFirst);
+    } finally {
+      await fresh.close();
+    }
+  });
 
   it('keeps its numbers while the user types, until Enter', async () => {
     await enterExample(page);

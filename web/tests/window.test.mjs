@@ -187,6 +187,32 @@ describe('the calculator window', () => {
     assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), false);
   });
 
+  it('marks a box the calculation cannot take, with what is wrong, until it can', async () => {
+    const mark = (id) =>
+      page.$eval(`#${id}`, (box) => ({
+        invalid: box.getAttribute('aria-invalid'),
+        description: box.getAttribute('aria-description'),
+        tooltip: box.title,
+        frame: getComputedStyle(box).borderTopColor,
+      }));
+    const unmarked = await mark('Text4');
+    await typeAndEnter(page, ['78', '15', '100', '-5', '40']);
+    const marked = await mark('Text4');
+    const problem = 'Введите диаметр больше нуля, например 5.';
+    assert.deepEqual(
+      [marked.invalid, marked.description, marked.tooltip],
+      ['true', problem, problem],
+    );
+    assert.notEqual(marked.frame, unmarked.frame, 'the marked box looks marked');
+    assert.equal((await mark('Text3')).invalid, null, 'only the box in question');
+
+    await page.$eval('#Text4', (box) => {
+      box.value = '5';
+    });
+    await page.click('#Command1');
+    assert.deepEqual(await mark('Text4'), unmarked);
+  });
+
   it('reads a long text put into a box by a script whole', async () => {
     await typeAndEnter(page, ['78', '15', '100', '5', '40']);
     const resultsFor = async (text1) => {

@@ -1,0 +1,69 @@
+#include "batched_window.h"
+
+#include <utility>
+
+#include "error_messages.h"
+
+namespace dephlegmator {
+
+std::string BatchedWindow::text(Box box) const {
+    auto& known = texts_[static_cast<std::size_t>(box)];
+    if (!known) known = page_.text(BoxName(box));
+    return *known;
+}
+
+void BatchedWindow::setText(Box box, const std::string& text) {
+    texts_[static_cast<std::size_t>(box)] = text;
+    push(PageOperation::Kind::SetText, BoxName(box), text);
+}
+
+bool BatchedWindow::isSelected(Option option) const {
+    auto& known = options_[static_cast<std::size_t>(option)];
+    if (!known) known = page_.isChecked(OptionName(option));
+    return *known;
+}
+
+std::string BatchedWindow::decimalSeparator() const {
+    if (!separator_) separator_ = page_.decimalSeparator();
+    return *separator_;
+}
+
+void BatchedWindow::focus(std::string_view control) {
+    push(PageOperation::Kind::Focus, control);
+}
+
+void BatchedWindow::selectAll(std::string_view box) {
+    push(PageOperation::Kind::SelectAll, box);
+}
+
+void BatchedWindow::setVisible(std::string_view control, bool visible) {
+    push(visible ? PageOperation::Kind::Show : PageOperation::Kind::Hide, control);
+}
+
+void BatchedWindow::setMark(std::string_view box, std::string_view problem) {
+    push(PageOperation::Kind::SetMark, box, problem);
+}
+
+void BatchedWindow::setAccessibleName(std::string_view control, std::string_view name) {
+    push(PageOperation::Kind::SetAccessibleName, control, name);
+}
+
+void BatchedWindow::reportError(const CalcError& /*error*/, const std::string& message) {
+    push(PageOperation::Kind::ShowError, kErrorTitle, message);
+}
+
+void BatchedWindow::flush() {
+    texts_ = {};
+    options_ = {};
+    if (operations_.empty()) return;
+    // Emptied before the page runs, so that nothing is sent twice.
+    const std::vector<PageOperation> operations = std::exchange(operations_, {});
+    page_.apply(operations);
+}
+
+void BatchedWindow::push(PageOperation::Kind kind, std::string_view control,
+                         std::string_view text) {
+    operations_.push_back({kind, std::string(control), std::string(text)});
+}
+
+}  // namespace dephlegmator
