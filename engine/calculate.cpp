@@ -54,8 +54,8 @@ class ResultsOfThisCalculation final : public Controls {
 // the one the user gave.
 bool GeometryInRange(const FormInputs& inputs) {
     constexpr std::array<Box, 3> kGeometryBoxes{Box::Text3, Box::Text4, Box::Text5};
-    return std::ranges::all_of(
-        kGeometryBoxes, [&inputs](Box box) { return !inputs.used(box) || inputs[box].inRange(); });
+    return std::all_of(kGeometryBoxes.begin(), kGeometryBoxes.end(),
+                       [&inputs](Box box) { return !inputs.used(box) || inputs[box].inRange(); });
 }
 
 void RunBody(FormState& state, const FormInputs& inputs, Controls& controls,

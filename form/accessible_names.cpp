@@ -60,8 +60,9 @@ constexpr std::string_view kNoResultSaid = ", нет результата";
 // Every result box starts with kNoResult.
 void NameControls(Window& window) {
     for (const auto& [control, name] : kNames) {
-        const bool result = std::ranges::any_of(
-            kResultBoxes, [control = control](Box box) { return BoxName(box) == control; });
+        const bool result =
+            std::any_of(kResultBoxes.begin(), kResultBoxes.end(),
+                        [control = control](Box box) { return BoxName(box) == control; });
         if (!result) window.setAccessibleName(control, name);
     }
     for (const Box box : kResultBoxes) {
