@@ -16,6 +16,20 @@ const shownPart = (name) => {
   return found;
 };
 
+// The hidden element that holds what is wrong with a box, made on the box's first mark.
+function problemOf(input) {
+  const id = `${input.id}Problem`;
+  let description = element(id);
+  if (!description) {
+    description = document.createElement('span');
+    description.id = id;
+    description.className = 'visually-hidden';
+    element('FormMorvani').append(description);
+    elements.set(id, description);
+  }
+  return description;
+}
+
 // Shows or hides a control. Setting `hidden` to what it already is would still make the browser
 // recalculate the page's style before the next focus.
 function setShown(control, shown) {
@@ -61,18 +75,25 @@ export const pageWindow = {
   hide: (control) => setShown(control, false),
 
   // An input box the calculation cannot take: marked invalid, with the problem in its tooltip and
-  // its accessible description; "" removes the mark.
+  // in the element that describes it to a screen reader; "" removes the mark.
   setMark(box, problem) {
     const input = element(box);
+    const description = problemOf(input);
+    description.textContent = problem;
     if (problem) {
       input.setAttribute('aria-invalid', 'true');
-      input.setAttribute('aria-description', problem);
+      input.setAttribute('aria-describedby', description.id);
       input.title = problem;
     } else {
       input.removeAttribute('aria-invalid');
-      input.removeAttribute('aria-description');
+      input.removeAttribute('aria-describedby');
       input.removeAttribute('title');
     }
+  },
+
+  // What a recalculation came to, for the live region.
+  announce(_, sentence) {
+    element('Outcome').textContent = sentence;
   },
 
   setAccessibleName(control, name) {

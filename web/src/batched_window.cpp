@@ -52,6 +52,10 @@ void BatchedWindow::reportError(const CalcError& /*error*/, const std::string& m
     push(PageOperation::Kind::ShowError, kErrorTitle, message);
 }
 
+void BatchedWindow::announce(std::string_view sentence) {
+    push(PageOperation::Kind::Announce, {}, sentence);
+}
+
 void BatchedWindow::flush() {
     texts_ = {};
     options_ = {};

@@ -21,12 +21,13 @@ struct PageOperation {
         Hide,
         SetMark,
         SetAccessibleName,
-        ShowError
+        ShowError,
+        Announce
     };
     Kind kind;
     std::string control;  // ShowError: the title
     // SetText: the text; SetMark: the problem, "" for none; SetAccessibleName: the name;
-    // ShowError: the message
+    // ShowError: the message; Announce: what the live region says (control empty)
     std::string text;
 };
 
@@ -63,6 +64,9 @@ class BatchedWindow final : public Window {
     void setMark(std::string_view box, std::string_view problem) override;
     void setAccessibleName(std::string_view control, std::string_view name) override;
     void reportError(const CalcError& error, const std::string& message) override;
+
+    // Has the page's live region say `sentence`, in order with the other operations.
+    void announce(std::string_view sentence);
 
     // Hands the kept operations to the page, if any, and forgets what was read: the next handler
     // reads the page afresh.

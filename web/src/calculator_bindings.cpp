@@ -13,6 +13,7 @@
 #include "batched_window.h"
 #include "design_panel.h"
 #include "input_modes.h"
+#include "outcome.h"
 #include "panel_json.h"
 
 // The page object's operations. A string the page returns is written into the caller's buffer of
@@ -38,7 +39,7 @@ EM_JS(int, page_is_checked, (const char* option, int length), {
 // the text's UTF-8 bytes as pointer and length. The page receives them as [method, control, text].
 EM_JS(void, page_apply, (const int* records, int count), {
   var methods = ['setText', 'focus', 'selectAll', 'show', 'hide', 'setMark', 'setAccessibleName',
-                 'showError'];
+                 'showError', 'announce'];
   var operations = new Array(count);
   for (var i = 0; i < count; ++i) {
     var at = (records >> 2) + 5 * i;
@@ -82,7 +83,7 @@ class EmscriptenPage final : public Page {
     }
     std::string decimalSeparator() override { return PageString(page_decimal_separator); }
     void apply(const std::vector<PageOperation>& operations) override {
-        static_assert(static_cast<int>(PageOperation::Kind::ShowError) == 7,
+        static_assert(static_cast<int>(PageOperation::Kind::Announce) == 8,
                       "page_apply names the page's methods in the order of the kinds");
         std::vector<int> records;
         records.reserve(operations.size() * 5);
@@ -113,11 +114,14 @@ class Calculator {
         window_.flush();
     }
     // The recalculate command; returns the design panel for the inputs it read, as JSON. The
-    // page receives the window's operations before it draws the panel.
+    // page receives the window's operations, and what the live region says of the outcome,
+    // before it draws the panel.
     const std::string& command1Click() {
         modes_.Command1_Click();
-        panelJson_ = DesignPanelJson(BuildDesignPanel(modes_.lastInputs(), window_, modes_.state(),
-                                                      modes_.lastCalculationFailed()));
+        const bool failed = modes_.lastCalculationFailed();
+        window_.announce(OutcomeSentence(modes_.lastInputs(), window_, failed));
+        panelJson_ =
+            DesignPanelJson(BuildDesignPanel(modes_.lastInputs(), window_, modes_.state(), failed));
         window_.flush();
         return panelJson_;
     }

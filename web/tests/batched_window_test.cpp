@@ -33,6 +33,7 @@ class ModelPage final : public Page {
   public:
     FakeWindow shown;
     std::vector<std::string> errorTitles;
+    std::vector<std::string> announced;
     std::vector<std::vector<PageOperation>> batches;
     std::map<std::string, int, std::less<>> asked;
 
@@ -77,6 +78,9 @@ class ModelPage final : public Page {
                 case Kind::ShowError:
                     errorTitles.push_back(control);
                     shown.messages.push_back(text);
+                    break;
+                case Kind::Announce:
+                    announced.push_back(text);
                     break;
             }
         }

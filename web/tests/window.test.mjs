@@ -191,9 +191,10 @@ describe('the calculator window', () => {
     const mark = (id) =>
       page.$eval(`#${id}`, (box) => ({
         invalid: box.getAttribute('aria-invalid'),
-        description: box.getAttribute('aria-description'),
+        description: box.ariaDescribedByElements?.map((e) => e.textContent).join(' ') ?? null,
         tooltip: box.title,
         frame: getComputedStyle(box).borderTopColor,
+        frameStyle: getComputedStyle(box).borderTopStyle,
       }));
     const unmarked = await mark('Text4');
     await typeAndEnter(page, ['78', '15', '100', '-5', '40']);
@@ -204,6 +205,7 @@ describe('the calculator window', () => {
       ['true', problem, problem],
     );
     assert.notEqual(marked.frame, unmarked.frame, 'the marked box looks marked');
+    assert.notEqual(marked.frameStyle, unmarked.frameStyle, 'and not by its colour alone');
     assert.equal((await mark('Text3')).invalid, null, 'only the box in question');
 
     await page.$eval('#Text4', (box) => {

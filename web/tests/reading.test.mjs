@@ -1,0 +1,156 @@
+// Inputs read as the user meant them, or marked; every result box current; what the live region
+// says; and a megabyte pasted into a box.
+import assert from 'node:assert/strict';
+import { after, before, describe, it } from 'node:test';
+import {
+  launchBrowser,
+  newPage,
+  openCalculator,
+  serveSite,
+  siteDir,
+  typeAndEnter,
+  values,
+} from './browser.mjs';
+
+const EXTERNAL = ['Text7', 'Text8', 'Text9'];
+const AUTONOMOUS = ['Text71', 'Text81', 'Text91'];
+
+// Puts a text into a box as a paste would, without the typing limit.
+function putText(page, id, text) {
+  return page.$eval(
+    `#${id}`,
+    (box, value) => {
+      box.value = value;
+    },
+    text,
+  );
+}
+
+async function recalculate(page) {
+  await page.click('#Command1');
+}
+
+const outcome = (page) => page.$eval('#Outcome', (e) => e.textContent);
+
+for (const lang of ['en-US', 'ru-RU']) {
+  describe(`reading under ${lang}`, () => {
+    let server;
+    let browser;
+    let page;
+    before(async () => {
+      server = await serveSite(siteDir);
+      browser = await launchBrowser({ lang });
+    });
+    after(async () => {
+      await browser?.close();
+      await server?.close();
+    });
+    const fresh = async () => {
+      await page?.close();
+      page = await newPage(browser, { lang });
+      await openCalculator(page, server.url);
+      await typeAndEnter(page, ['78', '15', '100', '5', '40']);
+    };
+
+    it('takes a comma and a point alike, and Russian-grouped thousands whole', async () => {
+      await fresh();
+      const resultsOf = async (given, text) => {
+        await page.click(`label[data-control="${given}"]`);
+        await putText(page, 'Text6', text);
+        await recalculate(page);
+        return values(page, [...EXTERNAL, 'Text10']);
+      };
+      assert.deepEqual(await resultsOf('Option8', '3,5'), await resultsOf('Option8', '3.5'));
+      assert.deepEqual(await resultsOf('Option6', '40,5'), await resultsOf('Option6', '40.5'));
+      const grouped = await resultsOf('Option7', '1\u00a0500');
+      assert.deepEqual(grouped, await resultsOf('Option7', '1500'));
+      assert.match(grouped[0], /^1500$/);
+    });
+
+    it('marks a text that is not a number and leaves no result beside it, without a message', async () => {
+      await fresh();
+      await page.click('label[data-control="Option7"]');
+      await putText(page, 'Text6', '1,5 кВт');
+      await recalculate(page);
+      const text6 = await page.$eval('#Text6', (box) => ({
+        invalid: box.getAttribute('aria-invalid'),
+        description: box.ariaDescribedByElements.map((e) => e.textContent).join(' '),
+      }));
+      assert.equal(text6.invalid, 'true');
+      assert.equal(text6.description, 'Введите число в ваттах, например 1500.');
+      assert.deepEqual(await values(page, [...EXTERNAL, ...AUTONOMOUS]), Array(6).fill('___'));
+      assert.equal((await values(page, ['Text10']))[0], '1571');
+      assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), false);
+      assert.equal(await outcome(page), 'Нет результата. Введите число в ваттах, например 1500.');
+      assert.match(
+        await page.$eval('#Text7', (e) => e.getAttribute('aria-label')),
+        /нет результата$/,
+      );
+    });
+
+    it('shows no earlier result after a failed input test, an error or a mode switch', async () => {
+      await fresh();
+      assert.match(await outcome(page), /^Результаты: тепловая нагрузка 5282 Вт/);
+      await putText(page, 'Text6', '80');
+      await recalculate(page);
+      assert.deepEqual(await values(page, EXTERNAL), Array(3).fill('___'));
+      assert.match(
+        await page.$eval('#Text6', (box) => box.title),
+        /ниже температуры конденсации \(78 °С\)/,
+      );
+
+      await page.click('label[data-control="Option7"]');
+      await putText(page, 'Text6', '2000');
+      await recalculate(page);
+      assert.notEqual((await values(page, ['Text81']))[0], '___');
+      await putText(page, 'Text6', '8000');
+      await recalculate(page);
+      assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), true);
+      await page.click('#ErrorOk');
+      assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text9']), ['8000', '___', '___']);
+
+      await putText(page, 'Text6', '2000');
+      await recalculate(page);
+      await page.click('label[data-control="Option6"]');
+      await putText(page, 'Text6', '40');
+      await recalculate(page);
+      assert.deepEqual(await values(page, AUTONOMOUS), Array(3).fill('___'));
+    });
+  });
+}
+
+describe('a megabyte pasted into a box', () => {
+  let server;
+  let browser;
+  before(async () => {
+    server = await serveSite(siteDir);
+    browser = await launchBrowser();
+  });
+  after(async () => {
+    await browser?.close();
+    await server?.close();
+  });
+
+  it('is read once per recalculation: results painted within 50 ms', async () => {
+    const page = await newPage(browser);
+    await openCalculator(page, server.url);
+    await typeAndEnter(page, ['78', '15', '100', '5', '40']);
+    await putText(page, 'Text6', `40${' '.repeat(1 << 20)}`);
+    const times = [];
+    for (let i = 0; i < 5; i++) {
+      times.push(
+        await page.evaluate(
+          () =>
+            new Promise((resolve) => {
+              const start = performance.now();
+              document.getElementById('Command1').click();
+              requestAnimationFrame(() => setTimeout(() => resolve(performance.now() - start)));
+            }),
+        ),
+      );
+    }
+    assert.deepEqual(await values(page, ['Text7', 'Text9']), ['5282', '40']);
+    times.sort((a, b) => a - b);
+    assert.ok(times[2] < 50, `median ${times[2].toFixed(1)} ms of ${times.map(Math.round)}`);
+  });
+});
