@@ -26,12 +26,23 @@ std::size_t UnicodeBlankAt(std::string_view rest) {
     return 0;
 }
 
-// The text in ParseNumber's terms: Unicode blanks as spaces, the first separator as '.'.
+// The text in ParseNumber's terms: Unicode blanks as spaces, the first separator as '.'. Only a
+// separator or a byte of a multi-byte character needs a closer look; a pasted megabyte of
+// anything else is copied as it stands.
 std::string Normalised(std::string_view text, std::string_view regionalSeparator) {
     std::string out;
     out.reserve(text.size());
     bool pointSeen = false;
+    const char regionalStart = regionalSeparator.empty() ? ',' : regionalSeparator.front();
     for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        const bool plain =
+            c != ',' && c != '.' && c != regionalStart && static_cast<unsigned char>(c) < 0x80;
+        if (plain) {
+            out += c;
+            ++i;
+            continue;
+        }
         const std::string_view rest = text.substr(i);
         if (const std::size_t blank = UnicodeBlankAt(rest); blank > 0) {
             out += ' ';
@@ -43,7 +54,8 @@ std::string Normalised(std::string_view text, std::string_view regionalSeparator
             pointSeen = true;
             i += separator;
         } else {
-            out += text[i++];
+            out += c;
+            ++i;
         }
     }
     return out;
