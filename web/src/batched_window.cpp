@@ -60,7 +60,8 @@ void BatchedWindow::flush() {
     texts_ = {};
     options_ = {};
     if (operations_.empty()) return;
-    // Emptied before the page runs, so that nothing is sent twice.
+    // Emptied before the page runs: the page may call a handler back while it applies them (the
+    // focus report), whose own flush must send nothing twice.
     const std::vector<PageOperation> operations = std::exchange(operations_, {});
     page_.apply(operations);
 }

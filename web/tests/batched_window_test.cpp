@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -28,10 +29,28 @@ Box BoxNamed(std::string_view name) {
     return Box::Text1;
 }
 
-// A page that shows what it is told on a FakeWindow and counts what it is asked.
+bool IsBox(std::string_view control) {
+    return control.substr(0, 4) == "Text";
+}
+
+// A window that acts at once and, as the page does, reports each box that receives the focus, the
+// handlers' own moves too, while the handler runs.
+class ReportingWindow final : public FakeWindow {
+  public:
+    std::function<void(std::string_view)> reportFocus;
+
+    void focus(std::string_view control) override {
+        FakeWindow::focus(control);
+        if (reportFocus && IsBox(control)) reportFocus(control);
+    }
+};
+
+// A page that shows what it is told on a FakeWindow, counts what it is asked, and reports each
+// box that receives the focus while it applies a handler's operations, as the page does.
 class ModelPage final : public Page {
   public:
     FakeWindow shown;
+    std::function<void(std::string_view)> reportFocus;
     std::vector<std::string> errorTitles;
     std::vector<std::string> announced;
     std::vector<std::vector<PageOperation>> batches;
@@ -61,6 +80,7 @@ class ModelPage final : public Page {
                     break;
                 case Kind::Focus:
                     shown.focus(control);
+                    if (reportFocus && IsBox(control)) reportFocus(control);
                     break;
                 case Kind::SelectAll:
                     shown.selectAll(control);
@@ -91,6 +111,12 @@ class ModelPage final : public Page {
 class BatchedWindowTest : public ::testing::Test {
   protected:
     BatchedWindowTest() {
+        directWindow.reportFocus = [this](std::string_view box) { direct.BoxFocused(box); };
+        // As the page's focus report runs: the handler, then the window's flush.
+        page.reportFocus = [this](std::string_view box) {
+            batchedModes.BoxFocused(box);
+            batched.flush();
+        };
         direct.Form_Load();
         batchedModes.Form_Load();
         batched.flush();
@@ -99,6 +125,12 @@ class BatchedWindowTest : public ::testing::Test {
     void Type(Box box, const std::string& text) {
         directWindow.boxes.set(box, text);
         page.shown.boxes.set(box, text);
+    }
+    // The user puts the focus into a box, by mouse or Tab.
+    void Focus(std::string_view box) {
+        directWindow.focus(box);
+        page.shown.focus(box);
+        page.reportFocus(box);
     }
     void Click(std::string_view control) {
         if (control == "Option4" || control == "Option5") {
@@ -130,9 +162,10 @@ class BatchedWindowTest : public ::testing::Test {
         EXPECT_EQ(page.shown.accessibleNames, directWindow.accessibleNames);
         EXPECT_EQ(page.shown.marks, directWindow.marks);
         EXPECT_EQ(page.shown.messages, directWindow.messages);
+        EXPECT_EQ(batchedModes.enterStep(), direct.enterStep());
     }
 
-    FakeWindow directWindow;
+    ReportingWindow directWindow;
     InputModes direct{directWindow};
     ModelPage page;
     BatchedWindow batched{page};
@@ -157,6 +190,11 @@ TEST_F(BatchedWindowTest, LeavesThePageAsAWindowActingAtOnceWould) {
         ExpectSamePage();
     }
     Type(Box::Text6, "41");
+    Click("Command1");
+    ExpectSamePage();
+    // Enter goes on from the box the user put the focus into.
+    Focus("Text3");
+    ExpectSamePage();
     Click("Command1");
     ExpectSamePage();
     // The modes, presets and a calculation that fails after the heat load has been written.
