@@ -49,6 +49,10 @@ class InputModes {
     // The inputs the last recalculate command read, and whether its calculation failed.
     const FormInputs& lastInputs() const { return lastInputs_; }
     bool lastCalculationFailed() const { return lastFailed_; }
+    // What the mark on each input box says since the last recalculate command (InputMark), in
+    // kInputBoxes order; "" for a box without a mark.
+    using Marks = std::array<std::string, kInputBoxes.size()>;
+    const Marks& marks() const { return marks_; }
     // Which input the next recalculate command focuses, 0 to 4.
     std::int16_t enterStep() const { return EnterStep; }
 
@@ -67,7 +71,7 @@ class InputModes {
     std::int16_t EnterStep = 0;
     FormInputs lastInputs_;
     bool lastFailed_ = false;
-    std::array<std::string, kInputBoxes.size()> marks_;  // what each input box's mark says
+    Marks marks_;
     std::array<bool, kResultBoxes.size()> showsNoResult_{};
 };
 

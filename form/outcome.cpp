@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "accessible_names.h"
-#include "input_marks.h"
 
 namespace dephlegmator {
 namespace {
@@ -36,11 +35,11 @@ std::string Results(const Controls& results) {
 
 }  // namespace
 
-std::string OutcomeSentence(const FormInputs& inputs, const Controls& results, bool failed) {
+std::string OutcomeSentence(const FormInputs& inputs,
+                            const std::array<std::string, kInputBoxes.size()>& marks,
+                            const Controls& results, bool failed) {
     if (failed) return "Расчёт остановлен ошибкой.";
-    const std::string separator = results.decimalSeparator();
-    for (const Box box : kInputBoxes) {
-        const std::string mark = InputMark(box, inputs, separator);
+    for (const std::string& mark : marks) {
         if (!mark.empty()) return "Нет результата. " + mark;
     }
     for (const Box box : kInputBoxes) {

@@ -130,7 +130,7 @@ TEST(Outcome, ResultsOrWhyThereAreNone) {
         form.window.boxes.separator(",");
         TypeHeightDiameter(form, "78", "15", "100", c.diameter, c.text6);
         form.Enter();
-        EXPECT_EQ(OutcomeSentence(form.modes.lastInputs(), form.window,
+        EXPECT_EQ(OutcomeSentence(form.modes.lastInputs(), form.modes.marks(), form.window,
                                   form.modes.lastCalculationFailed()),
                   c.says);
     }

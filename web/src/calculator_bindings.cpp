@@ -119,7 +119,7 @@ class Calculator {
     const std::string& command1Click() {
         modes_.Command1_Click();
         const bool failed = modes_.lastCalculationFailed();
-        window_.announce(OutcomeSentence(modes_.lastInputs(), window_, failed));
+        window_.announce(OutcomeSentence(modes_.lastInputs(), modes_.marks(), window_, failed));
         panelJson_ =
             DesignPanelJson(BuildDesignPanel(modes_.lastInputs(), window_, modes_.state(), failed));
         window_.flush();
