@@ -11,17 +11,6 @@
 namespace dephlegmator {
 namespace {
 
-// The lateral surface of a cylinder (π taken as 3.1415) in m², or the typed area converted from
-// cm² to m², from the geometry inputs as they stand.
-double SurfaceAreaM2(const FormInputs& inputs) {
-    if (inputs.modes.geometry == Geometry::HeightDiameter) {
-        const double height = inputs[Box::Text3].value();
-        const double diameter = inputs[Box::Text4].value();
-        return LateralAreaM2<Checked>(height, diameter).value();
-    }
-    return AreaM2FromCm2<Checked>(inputs[Box::Text5].value()).value();
-}
-
 // The window's boxes, remembering which result boxes a calculation wrote, so that afterwards
 // every other one can be cleared: a box never shows a result of an earlier calculation beside
 // this one's.
@@ -71,6 +60,15 @@ void RunBody(FormState& state, const FormInputs& inputs, Controls& controls,
 }
 
 }  // namespace
+
+double SurfaceAreaM2(const FormInputs& inputs) {
+    if (inputs.modes.geometry == Geometry::HeightDiameter) {
+        const double height = inputs[Box::Text3].value();
+        const double diameter = inputs[Box::Text4].value();
+        return LateralAreaM2<Checked>(height, diameter).value();
+    }
+    return AreaM2FromCm2<Checked>(inputs[Box::Text5].value()).value();
+}
 
 void Calculate(FormState& state, const FormInputs& inputs, Controls& controls) {
     using Stage = CalcError::Stage;

@@ -7,6 +7,12 @@
 
 namespace dephlegmator {
 
+// The surface the geometry boxes give, in m²: the lateral surface of a cylinder (π taken as
+// 3.1415) from Text3 and Text4, or the area typed in cm² in Text5, as the modes say. Throws
+// CalcError where the calculation would: an unreadable box, an overflow. Example: 100 cm × 5 cm
+// → 0.157075.
+double SurfaceAreaM2(const FormInputs& inputs);
+
 // Runs the whole calculation once over the inputs as the event read them: the case of the
 // selected modes (the surface area, the input test, the body), then the surface area in Text10,
 // which is shown only when the geometry boxes hold whole numbers above 0. Afterwards every result

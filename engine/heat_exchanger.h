@@ -109,6 +109,14 @@ T FlowForLoadAndRise(T load, T specificHeatC, T rise) {
     return load * 60 / specificHeatC / rise;
 }
 
+// The heat-transfer coefficient a steady run shows, from the heat balance and the log-mean
+// difference: flow × c / 60 / A × ln((Tc − Tin) / (Tc − Tout)). The heater's power drops out.
+// Requires Tin < Tout < Tc. Example: 1 l/min, 3760, 0.157075 m², 78, 15, 50 → 323.53…
+template <class T>
+T HeatTransferFromRun(T flow, T specificHeatC, T areaM2, T tc, T tin, T tout) {
+    return flow * specificHeatC / 60 / areaM2 * Ln((tc - tin) / (tc - tout));
+}
+
 // Every Newton iteration here settles in well under this many steps; the cap only guarantees an
 // end.
 inline constexpr int kMaxNewtonSteps = 200;

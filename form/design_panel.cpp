@@ -96,13 +96,15 @@ void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, double pow
 }  // namespace
 
 DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
-                             const FormState& state, bool calculationFailed) {
+                             const FormState& state, bool calculationFailed,
+                             const PanelCoefficients& coefficients) {
     const std::string separator = results.decimalSeparator();
     const std::string problem = Problem(inputs, separator);
     if (!problem.empty()) return Unavailable(inputs.modes, problem);
     if (calculationFailed) return Unavailable(inputs.modes, kCalculationStopped);
+    if (!coefficients.problem.empty()) return Unavailable(inputs.modes, coefficients.problem);
     const Condenser condenser{inputs[Box::Text1].number, inputs[Box::Text2].number, state.AreaM2,
-                              state.HeatTransferK, state.SpecificHeatC};
+                              coefficients.heatTransferK, coefficients.specificHeatC};
     const double maxLoad = condenser.maxLoad();
     if (!condenser.usable() || !(maxLoad > 0 && std::isfinite(maxLoad))) {
         return Unavailable(inputs.modes, kNoCharacteristic);

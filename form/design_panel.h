@@ -47,15 +47,27 @@ struct DesignPanel {
     std::string heightAt10K, heightMin;  // cm, 1 decimal, at the typed diameter
 };
 
+// The coefficients the panel computes with, which the user may set apart from the window's; by
+// default the window's own. `problem` says why there are none the panel can use ("" when there
+// are).
+struct PanelCoefficients {
+    double heatTransferK = kHeatTransferKAtLoad;  // U, W/(m²·K)
+    double specificHeatC = kSpecificHeatCAtLoad;  // c, J/(l·K)
+    std::string problem;
+};
+
 // The panel after a recalculation that read `inputs` and, unless `calculationFailed`, wrote its
 // results into `results`: Text7 and Text8 give the result marked on the chart, and numbers are
-// written with results.decimalSeparator(). `state` holds the surface and the constants the
-// calculation used. The panel has no numbers, and says why, when a box the modes read is out of
-// range (its fault, in the order of the boxes), when the condensation temperature is not above
-// the inlet's, or when the calculation failed. Never throws.
+// written with results.decimalSeparator(). `state` holds the surface the calculation used;
+// `coefficients` the U and c of every number of the panel. The panel has no numbers, and says
+// why, when a box the modes read is out of range (its fault, in the order of the boxes), when the
+// condensation temperature is not above the inlet's, when the calculation failed, or when the
+// coefficients have a problem. Never throws.
 // Example: 88, 20, 80 cm × 5 cm, heat load 2000 → maxLoad "5811", reflux flows "0.24" … "0.5",
-// areaAt10K "468", heightMin "27.5"; with an empty Text3 → reason "Введите высоту больше нуля.".
+// areaAt10K "468", heightMin "27.5"; with an empty Text3 → reason "Введите высоту больше нуля.";
+// with U 1000 and c 4180 → maxLoad "8545".
 DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
-                             const FormState& state, bool calculationFailed);
+                             const FormState& state, bool calculationFailed,
+                             const PanelCoefficients& coefficients = {});
 
 }  // namespace dephlegmator

@@ -52,6 +52,26 @@ TEST(DesignPanel, HeaterExample) {
               "5811 Вт. Результат расчёта: 0.5 л/мин, 2000 Вт. Мощность нагрева 2000 Вт.");
 }
 
+// The panel's own U and c replace the window's in every number, and a problem with them leaves
+// the panel without numbers.
+TEST(DesignPanel, TakesThePanelsCoefficients) {
+    FormDriver form;
+    TypeExample(form, "2000");
+    form.Enter();
+    const auto build = [&form](const PanelCoefficients& coefficients) {
+        return BuildDesignPanel(form.modes.lastInputs(), form.window, form.modes.state(),
+                                form.modes.lastCalculationFailed(), coefficients);
+    };
+    const DesignPanel panel = build({1000, 4180, {}});
+    ASSERT_TRUE(panel.available) << panel.reason;
+    EXPECT_EQ(panel.maxLoad, "8545");
+    EXPECT_EQ(panel.areaMin, "294");  // 2000 / (1000 × 68) m²
+    const DesignPanel refused = build({1000, 4180, "Введите U."});
+    EXPECT_FALSE(refused.available);
+    EXPECT_EQ(refused.reason, "Введите U.");
+    EXPECT_EQ(refused.maxLoad, "—");
+}
+
 TEST(DesignPanel, NumbersUseTheRegionalSeparator) {
     FormDriver form;
     form.window.boxes.separator(",");

@@ -1,0 +1,215 @@
+#include "panel_settings.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc_error.h"
+#include "calculate.h"
+#include "heat_exchanger.h"
+#include "number_text.h"
+#include "panel_texts.h"
+
+namespace dephlegmator {
+namespace {
+
+constexpr std::string_view kUProblem = "Введите коэффициент теплопередачи U — число больше нуля.";
+constexpr std::string_view kCProblem = "Введите теплоёмкость воды c — число больше нуля.";
+
+// The calibration boxes in the order they are checked, with what each needs.
+struct CalibrationBox {
+    std::string_view id;
+    std::string_view problem;
+};
+constexpr std::array<CalibrationBox, 3> kCalibrationBoxes{{
+    {kCalibFlow, "Введите расход воды при замере, л/мин — число больше нуля."},
+    {kCalibTin, "Введите температуру воды на входе при замере, °С — число больше нуля."},
+    {kCalibTout, "Введите температуру воды на выходе при замере, °С — число больше нуля."},
+}};
+constexpr std::string_view kWindowNeeded =
+    "Температура конденсации и поверхность берутся из окна. ";
+constexpr std::string_view kNoCoefficient =
+    "Из этих замеров коэффициент не получается: проверьте числа.";
+
+// Whole numbers are written alike under every separator, so writing them never asks for it.
+std::string Whole(double x) {
+    return FormatNumber(x, ".");
+}
+
+const DeviceType* FindDevice(std::string_view id) {
+    const auto* found = std::find_if(kDeviceTypes.begin(), kDeviceTypes.end(),
+                                     [id](const DeviceType& device) { return device.id == id; });
+    return found == kDeviceTypes.end() ? nullptr : found;
+}
+
+const DeviceType& Own() {
+    return *FindDevice(kOwnDevice);
+}
+
+std::string RangeText(const DeviceType& device) {
+    if (device.lowU == 0) return {};
+    return "обычно " + Whole(device.lowU) + "–" + Whole(device.highU) + " Вт/(м²·К)";
+}
+
+}  // namespace
+
+std::optional<double> ReadPositive(std::string_view text, std::string_view separator) {
+    try {
+        const TypedNumber typed = ReadTypedNumber(text, separator);
+        if (typed.empty || !typed.whole || !std::isfinite(typed.value) || !(typed.value > 0)) {
+            return std::nullopt;
+        }
+        return typed.value;
+    } catch (const CalcError&) {  // beyond the range of doubles
+        return std::nullopt;
+    }
+}
+
+const std::string& DephlegmatorSettings::separator() {
+    if (!separator_) separator_ = controls_.decimalSeparator();
+    return *separator_;
+}
+
+std::optional<double> DephlegmatorSettings::ReadBox(std::string_view id, std::string_view problem) {
+    const std::string text = controls_.value(id);
+    std::optional<double> number = text.empty() ? std::nullopt : ReadPositive(text, separator());
+    controls_.setMark(id, number ? std::string_view() : problem);
+    return number;
+}
+
+void DephlegmatorSettings::ShowDevice(const DeviceType& device) {
+    controls_.setValue(kDeviceType, device.id);
+    controls_.setContent(kDeviceRange, RangeText(device));
+}
+
+void DephlegmatorSettings::ReadCoefficients() {
+    const std::optional<double> u = ReadBox(kPanelU, kUProblem);
+    const std::optional<double> c = ReadBox(kPanelC, kCProblem);
+    if (u) coefficients_.heatTransferK = *u;
+    if (c) coefficients_.specificHeatC = *c;
+    coefficients_.problem = !u ? kUProblem : !c ? kCProblem : std::string_view();
+}
+
+void DephlegmatorSettings::Restore() {
+    const auto restore = [this](std::string_view id, std::string_view fallback) {
+        const std::string stored = controls_.value(id);
+        const std::optional<double> number =
+            stored.empty() ? std::nullopt : ReadPositive(stored, separator());
+        controls_.setValue(id, number ? FormatNumber(*number, separator()) : fallback);
+        controls_.setMark(id, {});
+        return number;
+    };
+    const double u = restore(kPanelU, Whole(kHeatTransferKAtLoad)).value_or(kHeatTransferKAtLoad);
+    const double c = restore(kPanelC, Whole(kSpecificHeatCAtLoad)).value_or(kSpecificHeatCAtLoad);
+    for (const CalibrationBox& box : kCalibrationBoxes) restore(box.id, {});
+    coefficients_ = {u, c, {}};
+
+    const DeviceType* device = FindDevice(controls_.value(kDeviceType));
+    if (!device || (device->typicalU != 0 && device->typicalU != u)) {
+        device = u == kHeatTransferKAtLoad ? &kDeviceTypes.front() : &Own();
+    }
+    ShowDevice(*device);
+    controls_.setContent(kCalibU, kNoNumber);
+    controls_.setContent(kCalibMessage, {});
+}
+
+void DephlegmatorSettings::Reset() {
+    controls_.setValue(kPanelU, Whole(kHeatTransferKAtLoad));
+    controls_.setValue(kPanelC, Whole(kSpecificHeatCAtLoad));
+    controls_.setMark(kPanelU, {});
+    controls_.setMark(kPanelC, {});
+    for (const CalibrationBox& box : kCalibrationBoxes) {
+        controls_.setValue(box.id, {});
+        controls_.setMark(box.id, {});
+    }
+    ShowDevice(kDeviceTypes.front());
+    controls_.setContent(kCalibU, kNoNumber);
+    controls_.setContent(kCalibMessage, {});
+    coefficients_ = {};
+}
+
+void DephlegmatorSettings::DeviceTypeChanged() {
+    const DeviceType* device = FindDevice(controls_.value(kDeviceType));
+    if (!device) device = &Own();
+    if (device->typicalU != 0) controls_.setValue(kPanelU, Whole(device->typicalU));
+    ShowDevice(*device);
+    ReadCoefficients();
+}
+
+void DephlegmatorSettings::HeatTransferTyped() {
+    ReadCoefficients();
+    const DeviceType* device = FindDevice(controls_.value(kDeviceType));
+    const std::optional<double> u = ReadPositive(controls_.value(kPanelU), separator());
+    if (!device || !u || device->typicalU != *u) ShowDevice(Own());
+}
+
+void DephlegmatorSettings::SpecificHeatTyped() {
+    ReadCoefficients();
+}
+
+void DephlegmatorSettings::Refuse(std::string_view box, std::string_view reason) {
+    if (!box.empty()) controls_.setMark(box, reason);
+    controls_.setContent(kCalibU, kNoNumber);
+    controls_.setContent(kCalibMessage, reason);
+}
+
+bool DephlegmatorSettings::Calibrate(const FormInputs& window) {
+    std::array<double, kCalibrationBoxes.size()> run{};
+    std::string_view firstProblem;
+    std::string_view firstBox;
+    for (std::size_t i = 0; i < run.size(); ++i) {
+        const CalibrationBox& box = kCalibrationBoxes.at(i);
+        const std::optional<double> number = ReadBox(box.id, box.problem);
+        if (number) run.at(i) = *number;
+        if (!number && firstBox.empty()) {
+            firstBox = box.id;
+            firstProblem = box.problem;
+        }
+    }
+    if (!firstBox.empty()) {
+        Refuse(firstBox, firstProblem);
+        return false;
+    }
+    for (const Box box : {Box::Text1, Box::Text3, Box::Text4, Box::Text5}) {
+        if (window.used(box) && !window[box].inRange()) {
+            Refuse({}, std::string(kWindowNeeded) + OutOfRangeReason(box, window, separator()));
+            return false;
+        }
+    }
+    const auto [flow, tin, tout] = run;
+    const double tc = window[Box::Text1].number;
+    if (!(tin < tout && tout < tc)) {
+        Refuse(kCalibTout, "Температура на выходе должна быть выше температуры на входе (" +
+                               FormatNumber(tin, separator()) +
+                               ") и ниже температуры конденсации в окне (" +
+                               FormatNumber(tc, separator()) + ").");
+        return false;
+    }
+    double u = 0;
+    try {
+        u = HeatTransferFromRun(flow, coefficients_.specificHeatC, SurfaceAreaM2(window), tc, tin,
+                                tout);
+    } catch (const CalcError&) {
+        u = NAN;
+    }
+    const double shown = RoundDecimals(u, 0);
+    if (!std::isfinite(shown) || !(shown >= 1)) {
+        Refuse({}, kNoCoefficient);
+        return false;
+    }
+
+    const std::string text = Whole(shown);
+    controls_.setContent(kCalibU, text);
+    controls_.setValue(kPanelU, text);
+    ShowDevice(Own());
+    ReadCoefficients();
+    const bool usual = shown >= kUsualLowU && shown <= kUsualHighU;
+    controls_.setContent(
+        kCalibMessage, usual ? "U = " + text + " Вт/(м²·К): панель считает с ним."
+                             : "U = " + text + " Вт/(м²·К) вне обычных " + Whole(kUsualLowU) + "–" +
+                                   Whole(kUsualHighU) +
+                                   ": так бывает при ошибке замера. Проверьте расход и "
+                                   "температуры. Значение принято.");
+    return true;
+}
+
+}  // namespace dephlegmator

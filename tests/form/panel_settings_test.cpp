@@ -1,0 +1,260 @@
+// The section «Ваш дефлегматор»: the panel's U and c, the device types, the calibration from a
+// measured run and the stored values it starts from.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "array_controls.h"
+#include "number_text.h"
+#include "panel_settings.h"
+
+namespace dephlegmator {
+namespace {
+
+// The section's elements as plain maps; a value set to what the page cannot show is kept as set.
+class FakePanel final : public PanelControls {
+  public:
+    std::string value(std::string_view id) const override { return Find(values, id); }
+    void setValue(std::string_view id, std::string_view text) override {
+        values[std::string(id)] = text;
+    }
+    void setContent(std::string_view id, std::string_view text) override {
+        contents[std::string(id)] = text;
+    }
+    void setMark(std::string_view id, std::string_view problem) override {
+        marks[std::string(id)] = problem;
+    }
+    std::string decimalSeparator() const override {
+        ++separatorAsked;
+        return separator;
+    }
+
+    std::string mark(std::string_view id) const { return Find(marks, id); }
+    std::string content(std::string_view id) const { return Find(contents, id); }
+
+    std::map<std::string, std::string, std::less<>> values, contents, marks;
+    std::string separator = ",";
+    mutable int separatorAsked = 0;
+
+  private:
+    static std::string Find(const std::map<std::string, std::string, std::less<>>& map,
+                            std::string_view id) {
+        const auto found = map.find(id);
+        return found == map.end() ? std::string() : found->second;
+    }
+};
+
+// 78 °C over 100 cm × 5 cm (0.157075 m²), as the window holds it.
+FormInputs ExampleWindow() {
+    testing::ArrayControls window;
+    window.set(Box::Text1, "78").set(Box::Text2, "15").set(Box::Text3, "100");
+    window.set(Box::Text4, "5").set(Box::Text6, "40");
+    return ReadFormInputs(window);
+}
+
+struct Section {
+    FakePanel page;
+    DephlegmatorSettings settings{page};
+
+    Section() { settings.Restore(); }
+    bool Calibrate(const char* flow, const char* tin, const char* tout,
+                   const FormInputs& window = ExampleWindow()) {
+        page.values["CalibFlow"] = flow;
+        page.values["CalibTin"] = tin;
+        page.values["CalibTout"] = tout;
+        return settings.Calibrate(window);
+    }
+};
+
+TEST(PanelSettings, StartsAsTheWindowWithoutAskingTheSeparator) {
+    Section section;
+    EXPECT_EQ(section.page.value("PanelU"), "680");
+    EXPECT_EQ(section.page.value("PanelC"), "3760");
+    EXPECT_EQ(section.page.value("DeviceType"), "window");
+    EXPECT_EQ(section.page.content("CalibU"), "—");
+    EXPECT_EQ(section.page.separatorAsked, 0);
+    EXPECT_EQ(section.settings.coefficients().heatTransferK, 680);
+    EXPECT_EQ(section.settings.coefficients().specificHeatC, 3760);
+    EXPECT_EQ(section.settings.coefficients().problem, "");
+}
+
+// What was stored on this device is kept when it reads as a positive number, rewritten with the
+// regional separator; anything else gives way to the default.
+TEST(PanelSettings, RestoresWhatReadsAndIgnoresTheRest) {
+    struct Case {
+        const char *storedU, *storedC, *storedDevice, *storedFlow;
+        const char *u, *c, *device, *flow;
+    };
+    const Case cases[] = {
+        {"500", "4180", "shell", "1.5", "500", "4180", "shell", "1,5"},
+        {"abc", "-5", "shell", "0", "680", "3760", "window", ""},
+        {"1E400", "", "", "1,5 л", "680", "3760", "window", ""},
+        {"350", "4 180", "jacket", " 2 ", "350", "4180", "jacket", "2"},
+        {"500", "3760", "jacket", "", "500", "3760", "own", ""},  // not the jacket's U
+        {"420", "3760", "nonsense", "", "420", "3760", "own", ""},
+        {"680", "3760", "own", "", "680", "3760", "own", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.storedU) + " " + c.storedDevice);
+        FakePanel page;
+        page.values = {{"PanelU", c.storedU},
+                       {"PanelC", c.storedC},
+                       {"DeviceType", c.storedDevice},
+                       {"CalibFlow", c.storedFlow}};
+        DephlegmatorSettings settings(page);
+        settings.Restore();
+        EXPECT_EQ(page.value("PanelU"), c.u);
+        EXPECT_EQ(page.value("PanelC"), c.c);
+        EXPECT_EQ(page.value("DeviceType"), c.device);
+        EXPECT_EQ(page.value("CalibFlow"), c.flow);
+        EXPECT_EQ(settings.coefficients().problem, "");
+        EXPECT_EQ(FormatNumber(settings.coefficients().heatTransferK, ","), c.u);
+    }
+}
+
+TEST(PanelSettings, DeviceTypeSetsItsUAndTypingSwitchesToOwn) {
+    Section section;
+    section.page.values["DeviceType"] = "jacket";
+    section.settings.DeviceTypeChanged();
+    EXPECT_EQ(section.page.value("PanelU"), "350");
+    EXPECT_EQ(section.page.content("DeviceRange"), "обычно 300–450 Вт/(м²·К)");
+    EXPECT_EQ(section.settings.coefficients().heatTransferK, 350);
+
+    section.page.values["PanelU"] = "350";  // the type's own value typed again keeps the type
+    section.settings.HeatTransferTyped();
+    EXPECT_EQ(section.page.value("DeviceType"), "jacket");
+
+    section.page.values["PanelU"] = "420,5";
+    section.settings.HeatTransferTyped();
+    EXPECT_EQ(section.page.value("DeviceType"), "own");
+    EXPECT_EQ(section.page.content("DeviceRange"), "");
+    EXPECT_EQ(section.settings.coefficients().heatTransferK, 420.5);
+
+    section.page.values["DeviceType"] = "own";  // «свой» keeps the U there is
+    section.settings.DeviceTypeChanged();
+    EXPECT_EQ(section.page.value("PanelU"), "420,5");
+}
+
+// A U or c that is not a positive number is marked, and the panel gets the reason instead of
+// numbers computed with the value before it.
+TEST(PanelSettings, MarksAnUnusableCoefficient) {
+    Section section;
+    for (const char* typed : {"", "0", "-680", "абв", "680 Вт"}) {
+        SCOPED_TRACE(typed);
+        section.page.values["PanelU"] = typed;
+        section.settings.HeatTransferTyped();
+        EXPECT_NE(section.page.mark("PanelU"), "");
+        EXPECT_EQ(section.settings.coefficients().problem, section.page.mark("PanelU"));
+    }
+    section.page.values["PanelU"] = "700";
+    section.settings.HeatTransferTyped();
+    section.page.values["PanelC"] = "0";
+    section.settings.SpecificHeatTyped();
+    EXPECT_EQ(section.page.mark("PanelU"), "");
+    EXPECT_EQ(section.settings.coefficients().problem, section.page.mark("PanelC"));
+    section.page.values["PanelC"] = "4180";
+    section.settings.SpecificHeatTyped();
+    EXPECT_EQ(section.settings.coefficients().problem, "");
+    EXPECT_EQ(section.settings.coefficients().specificHeatC, 4180);
+}
+
+TEST(PanelSettings, CalibratesTheExampleRun) {
+    Section section;
+    ASSERT_TRUE(section.Calibrate("1", "15", "50"));  // 3760 / 60 / 0.157075 × ln(63 / 28)
+    EXPECT_EQ(section.page.content("CalibU"), "324");
+    EXPECT_EQ(section.page.value("PanelU"), "324");
+    EXPECT_EQ(section.page.value("DeviceType"), "own");
+    EXPECT_EQ(section.settings.coefficients().heatTransferK, 324);  // the number shown
+    EXPECT_EQ(section.page.content("CalibMessage"), "U = 324 Вт/(м²·К): панель считает с ним.");
+
+    section.page.values["PanelC"] = "4180";  // the formula takes the panel's c
+    section.settings.SpecificHeatTyped();
+    ASSERT_TRUE(section.Calibrate("1", "15", "50"));
+    EXPECT_EQ(section.page.content("CalibU"), "360");
+}
+
+// A run that gives no coefficient is refused with its reason, the box at fault marked, and the
+// panel's U left as it was.
+TEST(PanelSettings, RefusesARunThatGivesNoCoefficient) {
+    testing::ArrayControls noHeight;
+    noHeight.set(Box::Text1, "78").set(Box::Text2, "15").set(Box::Text4, "5");
+    testing::ArrayControls noTc;
+    noTc.set(Box::Text2, "15").set(Box::Text3, "100").set(Box::Text4, "5");
+    struct Case {
+        const char *flow, *tin, *tout;
+        FormInputs window;
+        const char* markedBox;  // "" where the fault is the window's or the result's
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"", "15", "50", ExampleWindow(), "CalibFlow",
+         "Введите расход воды при замере, л/мин — число больше нуля."},
+        {"1", "abc", "50", ExampleWindow(), "CalibTin",
+         "Введите температуру воды на входе при замере, °С — число больше нуля."},
+        {"1", "15", "-50", ExampleWindow(), "CalibTout",
+         "Введите температуру воды на выходе при замере, °С — число больше нуля."},
+        {"1", "50", "15", ExampleWindow(), "CalibTout",
+         "Температура на выходе должна быть выше температуры на входе (50) и ниже температуры "
+         "конденсации в окне (78)."},
+        {"1", "15", "78", ExampleWindow(), "CalibTout",
+         "Температура на выходе должна быть выше температуры на входе (15) и ниже температуры "
+         "конденсации в окне (78)."},
+        {"1", "15", "50", ReadFormInputs(noHeight), "",
+         "Температура конденсации и поверхность берутся из окна. Введите высоту."},
+        {"1", "15", "50", ReadFormInputs(noTc), "",
+         "Температура конденсации и поверхность берутся из окна. Введите температуру "
+         "конденсации."},
+        {"1E-300", "15", "50", ExampleWindow(), "",
+         "Из этих замеров коэффициент не получается: проверьте числа."},
+        {"1E305", "15", "50", ExampleWindow(), "",
+         "Из этих замеров коэффициент не получается: проверьте числа."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.flow) + " " + c.tin + " " + c.tout);
+        Section section;
+        section.page.values["DeviceType"] = "coil";
+        section.settings.DeviceTypeChanged();
+        EXPECT_FALSE(section.Calibrate(c.flow, c.tin, c.tout, c.window));
+        EXPECT_EQ(section.page.content("CalibMessage"), c.reason);
+        EXPECT_EQ(section.page.content("CalibU"), "—");
+        if (*c.markedBox != '\0') {
+            EXPECT_EQ(section.page.mark(c.markedBox), c.reason);
+        }
+        EXPECT_EQ(section.page.value("PanelU"), "1000");
+        EXPECT_EQ(section.page.value("DeviceType"), "coil");
+        EXPECT_EQ(section.settings.coefficients().heatTransferK, 1000);
+    }
+}
+
+TEST(PanelSettings, WarnsOfAnUnusualCoefficientButTakesIt) {
+    Section section;
+    ASSERT_TRUE(section.Calibrate("20", "15", "50"));  // 20 × 323.5
+    EXPECT_EQ(section.page.content("CalibU"), "6471");
+    EXPECT_EQ(section.page.value("PanelU"), "6471");
+    EXPECT_EQ(section.page.content("CalibMessage"),
+              "U = 6471 Вт/(м²·К) вне обычных 100–3000: так бывает при ошибке замера. Проверьте "
+              "расход и температуры. Значение принято.");
+    ASSERT_TRUE(section.Calibrate("0,2", "15", "50"));
+    EXPECT_EQ(section.page.content("CalibU"), "65");
+    EXPECT_NE(section.page.content("CalibMessage").find("вне обычных"), std::string::npos);
+}
+
+TEST(PanelSettings, ResetReturnsTheDefaults) {
+    Section section;
+    section.page.values["PanelC"] = "x";
+    section.settings.SpecificHeatTyped();
+    section.Calibrate("1", "15", "50");
+    section.settings.Reset();
+    EXPECT_EQ(section.page.value("PanelU"), "680");
+    EXPECT_EQ(section.page.value("PanelC"), "3760");
+    EXPECT_EQ(section.page.value("DeviceType"), "window");
+    EXPECT_EQ(section.page.value("CalibFlow"), "");
+    EXPECT_EQ(section.page.mark("PanelC"), "");
+    EXPECT_EQ(section.page.content("CalibU"), "—");
+    EXPECT_EQ(section.settings.coefficients().problem, "");
+    EXPECT_EQ(section.settings.coefficients().heatTransferK, 680);
+}
+
+}  // namespace
+}  // namespace dephlegmator
