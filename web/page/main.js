@@ -4,6 +4,7 @@
 import createCalculator from './calculator.js';
 import { showDesignPanel } from './design_panel.js';
 import { pageWindow } from './page_window.js';
+import { restoreSettings, wireSettings } from './panel_settings.js';
 
 // Compiles the module from the preloaded calculator.wasm while the page finishes loading.
 const calculatorLoading = createCalculator();
@@ -14,18 +15,27 @@ function closeError() {
   if (dialog.open) dialog.close();
 }
 
-function wireEvents(calculator) {
+function wireEvents(calculator, module) {
+  const enterInSettings = wireSettings(module);
+
   // The recalculate command, then the design panel for the inputs it read: the panel changes
   // only here, never while the user types.
   const recalculate = () => showDesignPanel(calculator.command1Click());
 
   // Enter anywhere runs the recalculate command, as a window's default button does; while the
-  // message is shown, Enter closes it instead.
+  // message is shown, Enter closes it instead. In the panel's settings it belongs to them, and a
+  // button there is pressed as usual.
   document.addEventListener('keydown', (event) => {
     if (event.key !== 'Enter' || event.isComposing || event.altKey || event.ctrlKey) return;
-    event.preventDefault();
-    if (dialog.open) closeError();
-    else recalculate();
+    if (dialog.open) {
+      event.preventDefault();
+      closeError();
+    } else if (event.target.closest?.('#YourDephlegmator')) {
+      if (enterInSettings(event.target)) event.preventDefault();
+    } else {
+      event.preventDefault();
+      recalculate();
+    }
   });
   document.getElementById('Command1').addEventListener('click', recalculate);
 
@@ -73,8 +83,9 @@ async function start() {
   const module = await calculatorLoading;
   await documentParsed();
   const calculator = calculatorOf(module);
+  restoreSettings();
   calculator.formLoad();
-  wireEvents(calculator);
+  wireEvents(calculator, module);
   document.getElementById('Text1').focus();
   await document.fonts.ready;
   performance.mark('calculator-ready');

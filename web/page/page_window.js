@@ -57,7 +57,7 @@ export const pageWindow = {
   setText(box, text) {
     const input = element(box);
     input.value = text;
-    if (document.activeElement !== input) {
+    if (document.activeElement !== input && input.type === 'text') {
       input.setSelectionRange(0, 0);
       if (toScrollBack.size === 0) requestAnimationFrame(scrollBack);
       toScrollBack.add(input);
@@ -89,6 +89,12 @@ export const pageWindow = {
       input.removeAttribute('aria-describedby');
       input.removeAttribute('title');
     }
+  },
+
+  // The text an output element shows.
+  setContent(control, text) {
+    const output = element(control);
+    if (output.textContent !== text) output.textContent = text;
   },
 
   // What a recalculation came to, for the live region.

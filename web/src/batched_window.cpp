@@ -56,9 +56,25 @@ void BatchedWindow::announce(std::string_view sentence) {
     push(PageOperation::Kind::Announce, {}, sentence);
 }
 
+std::string BatchedWindow::valueOf(std::string_view id) const {
+    auto known = values_.find(id);
+    if (known == values_.end()) known = values_.emplace(id, page_.text(id)).first;
+    return known->second;
+}
+
+void BatchedWindow::setValueOf(std::string_view id, std::string_view text) {
+    values_.insert_or_assign(std::string(id), std::string(text));
+    push(PageOperation::Kind::SetText, id, text);
+}
+
+void BatchedWindow::setContent(std::string_view id, std::string_view text) {
+    push(PageOperation::Kind::SetContent, id, text);
+}
+
 void BatchedWindow::flush() {
     texts_ = {};
     options_ = {};
+    values_.clear();
     if (operations_.empty()) return;
     // Emptied before the page runs: the page may call a handler back while it applies them (the
     // focus report), whose own flush must send nothing twice.

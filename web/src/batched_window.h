@@ -2,11 +2,14 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "panel_settings.h"
 #include "window.h"
 
 namespace dephlegmator {
@@ -22,12 +25,14 @@ struct PageOperation {
         SetMark,
         SetAccessibleName,
         ShowError,
-        Announce
+        Announce,
+        SetContent
     };
     Kind kind;
     std::string control;  // ShowError: the title
     // SetText: the text; SetMark: the problem, "" for none; SetAccessibleName: the name;
-    // ShowError: the message; Announce: what the live region says (control empty)
+    // ShowError: the message; Announce: what the live region says (control empty); SetContent:
+    // the text an output element shows
     std::string text;
 };
 
@@ -68,6 +73,12 @@ class BatchedWindow final : public Window {
     // Has the page's live region say `sentence`, in order with the other operations.
     void announce(std::string_view sentence);
 
+    // The design panel's elements beyond the window's controls, by id, read and written as the
+    // boxes are: an element written reads as written until the operations reach the page.
+    std::string valueOf(std::string_view id) const;
+    void setValueOf(std::string_view id, std::string_view text);
+    void setContent(std::string_view id, std::string_view text);
+
     // Hands the kept operations to the page, if any, and forgets what was read: the next handler
     // reads the page afresh.
     void flush();
@@ -80,6 +91,28 @@ class BatchedWindow final : public Window {
     mutable std::array<std::optional<std::string>, kBoxCount> texts_;
     mutable std::array<std::optional<bool>, kOptionCount> options_;
     mutable std::optional<std::string> separator_;
+    mutable std::map<std::string, std::string, std::less<>> values_;
+};
+
+// The design panel's section of settings over the same page and batch as the window.
+class BatchedPanel final : public PanelControls {
+  public:
+    explicit BatchedPanel(BatchedWindow& window) : window_(window) {}
+
+    std::string value(std::string_view id) const override { return window_.valueOf(id); }
+    void setValue(std::string_view id, std::string_view text) override {
+        window_.setValueOf(id, text);
+    }
+    void setContent(std::string_view id, std::string_view text) override {
+        window_.setContent(id, text);
+    }
+    void setMark(std::string_view id, std::string_view problem) override {
+        window_.setMark(id, problem);
+    }
+    std::string decimalSeparator() const override { return window_.decimalSeparator(); }
+
+  private:
+    BatchedWindow& window_;
 };
 
 }  // namespace dephlegmator

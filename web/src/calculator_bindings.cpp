@@ -15,6 +15,7 @@
 #include "input_modes.h"
 #include "outcome.h"
 #include "panel_json.h"
+#include "panel_settings.h"
 
 // The page object's operations. A string the page returns is written into the caller's buffer of
 // `capacity` bytes (and a terminating zero) when it fits; the result is its length in bytes.
@@ -39,7 +40,7 @@ EM_JS(int, page_is_checked, (const char* option, int length), {
 // the text's UTF-8 bytes as pointer and length. The page receives them as [method, control, text].
 EM_JS(void, page_apply, (const int* records, int count), {
   var methods = ['setText', 'focus', 'selectAll', 'show', 'hide', 'setMark', 'setAccessibleName',
-                 'showError', 'announce'];
+                 'showError', 'announce', 'setContent'];
   var operations = new Array(count);
   for (var i = 0; i < count; ++i) {
     var at = (records >> 2) + 5 * i;
@@ -83,7 +84,7 @@ class EmscriptenPage final : public Page {
     }
     std::string decimalSeparator() override { return PageString(page_decimal_separator); }
     void apply(const std::vector<PageOperation>& operations) override {
-        static_assert(static_cast<int>(PageOperation::Kind::Announce) == 8,
+        static_assert(static_cast<int>(PageOperation::Kind::SetContent) == 9,
                       "page_apply names the page's methods in the order of the kinds");
         std::vector<int> records;
         records.reserve(operations.size() * 5);
@@ -104,13 +105,14 @@ class EmscriptenPage final : public Page {
     }
 };
 
-// What the page holds: its window and the handlers acting on it.
+// What the page holds: its window, the design panel's settings, and the handlers acting on them.
 class Calculator {
   public:
-    Calculator() : window_(page_), modes_(window_) {}
+    Calculator() : window_(page_), modes_(window_), panel_(window_), settings_(panel_) {}
 
     void formLoad() {
         modes_.Form_Load();
+        settings_.Restore();
         window_.flush();
     }
     // The recalculate command; returns the design panel for the inputs it read, as JSON. The
@@ -118,12 +120,10 @@ class Calculator {
     // before it draws the panel.
     const std::string& command1Click() {
         modes_.Command1_Click();
-        const bool failed = modes_.lastCalculationFailed();
-        window_.announce(OutcomeSentence(modes_.lastInputs(), modes_.marks(), window_, failed));
-        panelJson_ =
-            DesignPanelJson(BuildDesignPanel(modes_.lastInputs(), window_, modes_.state(), failed));
-        window_.flush();
-        return panelJson_;
+        recalculated_ = true;
+        window_.announce(OutcomeSentence(modes_.lastInputs(), modes_.marks(), window_,
+                                         modes_.lastCalculationFailed()));
+        return panelAfter([] {});
     }
     // The handler of the option button named Option<number>; false when there is none.
     bool optionClick(int number) {
@@ -145,10 +145,31 @@ class Calculator {
         window_.flush();
     }
 
+    // A handler of the panel's settings; returns the panel built again with the coefficients
+    // it leaves, for the last recalculation's inputs, or "" before the first recalculation.
+    template <typename Handler>
+    const std::string& panelAfter(Handler handler) {
+        handler();
+        panelJson_.clear();
+        if (recalculated_) {
+            panelJson_ = DesignPanelJson(
+                BuildDesignPanel(modes_.lastInputs(), window_, modes_.state(),
+                                 modes_.lastCalculationFailed(), settings_.coefficients()));
+        }
+        window_.flush();
+        return panelJson_;
+    }
+    DephlegmatorSettings& settings() { return settings_; }
+    // The window's inputs as they stand, which calibration takes Tc and the surface from.
+    FormInputs windowInputs() const { return ReadFormInputs(window_); }
+
   private:
     EmscriptenPage page_;
     BatchedWindow window_;
     InputModes modes_;
+    BatchedPanel panel_;
+    DephlegmatorSettings settings_;
+    bool recalculated_ = false;
     std::string panelJson_;
 };
 
@@ -156,6 +177,13 @@ class Calculator {
 Calculator& TheCalculator() {
     static Calculator calculator;
     return calculator;
+}
+
+// Runs a handler of the panel's settings; the panel's JSON as for calculator_panel_*.
+template <typename Handler>
+const char* PanelHandler(Handler handler) {
+    Calculator& calculator = TheCalculator();
+    return calculator.panelAfter([&] { handler(calculator); }).c_str();
 }
 
 }  // namespace
@@ -181,6 +209,30 @@ EMSCRIPTEN_KEEPALIVE int calculator_option_click(int number) {
 // moves too, which give the step the handler leaves.
 EMSCRIPTEN_KEEPALIVE void calculator_box_focused(int number) {
     dephlegmator::TheCalculator().boxFocused(number);
+}
+
+// The handlers of the design panel's settings. Each returns the panel built again with the
+// coefficients it leaves (zero-terminated UTF-8 JSON, valid until the next call), or "" before
+// the first recalculation, when there is no panel to build.
+using dephlegmator::Calculator;
+using dephlegmator::PanelHandler;
+
+EMSCRIPTEN_KEEPALIVE const char* calculator_device_type_changed() {
+    return PanelHandler([](Calculator& c) { c.settings().DeviceTypeChanged(); });
+}
+EMSCRIPTEN_KEEPALIVE const char* calculator_heat_transfer_typed() {
+    return PanelHandler([](Calculator& c) { c.settings().HeatTransferTyped(); });
+}
+EMSCRIPTEN_KEEPALIVE const char* calculator_specific_heat_typed() {
+    return PanelHandler([](Calculator& c) { c.settings().SpecificHeatTyped(); });
+}
+// «Рассчитать U», from the calibration boxes and the window's inputs as they stand.
+EMSCRIPTEN_KEEPALIVE const char* calculator_calibrate() {
+    return PanelHandler([](Calculator& c) { c.settings().Calibrate(c.windowInputs()); });
+}
+// «Сбросить».
+EMSCRIPTEN_KEEPALIVE const char* calculator_panel_reset() {
+    return PanelHandler([](Calculator& c) { c.settings().Reset(); });
 }
 
 }  // extern "C"

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "chart_geometry.h"
+#include "panel_settings.h"
 #include "panel_texts.h"
 #include "window_layout.h"
 
@@ -189,6 +190,16 @@ std::string RefluxRows() {
     return html.str();
 }
 
+// The choices of the device type, the window's first.
+std::string DeviceOptions() {
+    std::ostringstream html;
+    for (const dephlegmator::DeviceType& device : dephlegmator::kDeviceTypes) {
+        html << "      <option value=\"" << device.id << "\">" << Escape(device.caption)
+             << "</option>\n";
+    }
+    return html.str();
+}
+
 bool WriteFile(const char* path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
@@ -198,8 +209,9 @@ bool WriteFile(const char* path, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::cerr << "usage: page_generator CONTROLS_HTML LAYOUT_CSS CHART_HTML REFLUX_HTML\n";
+    if (argc != 6) {
+        std::cerr << "usage: page_generator CONTROLS_HTML LAYOUT_CSS CHART_HTML REFLUX_HTML "
+                     "DEVICES_HTML\n";
         return 2;
     }
     std::ostringstream html;
@@ -215,7 +227,8 @@ int main(int argc, char** argv) {
         << dephlegmator::kChartSize.height << "; }\n";
 
     if (!WriteFile(argv[1], html.str()) || !WriteFile(argv[2], css.str()) ||
-        !WriteFile(argv[3], ChartElement()) || !WriteFile(argv[4], RefluxRows())) {
+        !WriteFile(argv[3], ChartElement()) || !WriteFile(argv[4], RefluxRows()) ||
+        !WriteFile(argv[5], DeviceOptions())) {
         std::cerr << "page_generator: cannot write the output\n";
         return 1;
     }

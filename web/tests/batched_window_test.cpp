@@ -14,6 +14,7 @@
 #include "design_panel.h"
 #include "fake_window.h"
 #include "input_modes.h"
+#include "panel_settings.h"
 #include "window_layout.h"
 
 namespace dephlegmator {
@@ -55,10 +56,11 @@ class ModelPage final : public Page {
     std::vector<std::string> announced;
     std::vector<std::vector<PageOperation>> batches;
     std::map<std::string, int, std::less<>> asked;
+    std::map<std::string, std::string, std::less<>> panel;  // the design panel's elements
 
     std::string text(std::string_view box) override {
         ++asked[std::string(box)];
-        return shown.text(BoxNamed(box));
+        return IsBox(box) ? shown.text(BoxNamed(box)) : panel[std::string(box)];
     }
     bool isChecked(std::string_view option) override {
         ++asked[std::string(option)];
@@ -76,7 +78,11 @@ class ModelPage final : public Page {
         for (const auto& [kind, control, text] : operations) {
             switch (kind) {
                 case Kind::SetText:
-                    shown.setText(BoxNamed(control), text);
+                    if (IsBox(control)) {
+                        shown.setText(BoxNamed(control), text);
+                    } else {
+                        panel[control] = text;
+                    }
                     break;
                 case Kind::Focus:
                     shown.focus(control);
@@ -101,6 +107,9 @@ class ModelPage final : public Page {
                     break;
                 case Kind::Announce:
                     announced.push_back(text);
+                    break;
+                case Kind::SetContent:
+                    panel[control] = text;
                     break;
             }
         }
@@ -270,6 +279,22 @@ TEST_F(BatchedWindowTest, ReadsWhatItWroteAndAsksThePageOncePerHandler) {
     batched.flush();
     EXPECT_EQ(page.asked["Text6"], 1);
     EXPECT_EQ(page.shown.text(Box::Text7), "5218");
+}
+
+// The panel's settings read what a handler wrote before it reaches the page: a device type's U
+// is the U the panel is built with in the same handler.
+TEST_F(BatchedWindowTest, PanelSettingsReadWhatTheHandlerWrote) {
+    BatchedPanel panel(batched);
+    DephlegmatorSettings settings(panel);
+    settings.Restore();
+    batched.flush();
+    page.panel["DeviceType"] = "coil";
+    settings.DeviceTypeChanged();
+    EXPECT_EQ(settings.coefficients().heatTransferK, 1000);
+    EXPECT_EQ(page.panel["PanelU"], "680") << "not yet on the page";
+    batched.flush();
+    EXPECT_EQ(page.panel["PanelU"], "1000");
+    EXPECT_EQ(page.panel["DeviceRange"], "обычно 800–1250 Вт/(м²·К)");
 }
 
 }  // namespace

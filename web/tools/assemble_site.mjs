@@ -32,7 +32,8 @@ const page = JSON.parse(readFileSync(join(args.page, 'files.json'), 'utf8'));
 const preloads = ['calculator.js', ...page.modules]
   .map((file) => `<link rel="modulepreload" href="${file}">\n`)
   .join('');
-// The generated parts: the window's controls, the design panel's chart element and reflux rows.
+// The generated parts: the window's controls, the design panel's chart element, reflux rows and
+// device types.
 const part = (name) => readFileSync(join(args.parts, name), 'utf8');
 let html = readFileSync(join(args.page, page.page), 'utf8');
 for (const [slot, text] of [
@@ -40,6 +41,7 @@ for (const [slot, text] of [
   ['<!-- controls -->\n', part('controls.html')],
   ['<!-- chart -->\n', part('chart.html')],
   ['<!-- reflux -->\n', part('reflux.html')],
+  ['<!-- devices -->\n', part('devices.html')],
 ]) {
   if (!html.includes(slot)) throw new Error(`${page.page} has no ${slot.trim()} slot`);
   html = html.replace(slot, text);
