@@ -116,7 +116,12 @@ DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
     const double given = inputs[Box::Text6].number;
     const std::optional<double> heater =
         panel.heatLoadMode ? std::optional<double>(given) : std::nullopt;
-    panel.curve = Curve(ControlCurveGeometry(condenser, LastResult(results), heater), separator);
+    // The window's result lies on the curve only when the panel computes with the window's own
+    // U and c; on another curve it would mark a point that curve does not pass through.
+    const bool windowsCurve = coefficients.heatTransferK == state.HeatTransferK &&
+                              coefficients.specificHeatC == state.SpecificHeatC;
+    const std::optional<ShownResult> result = windowsCurve ? LastResult(results) : std::nullopt;
+    panel.curve = Curve(ControlCurveGeometry(condenser, result, heater), separator);
     if (panel.heatLoadMode) {
         FillHeaterSizing(panel, condenser, given, inputs[Box::Text4].number, separator);
     }

@@ -57,7 +57,8 @@ struct PanelCoefficients {
 };
 
 // The panel after a recalculation that read `inputs` and, unless `calculationFailed`, wrote its
-// results into `results`: Text7 and Text8 give the result marked on the chart, and numbers are
+// results into `results`: Text7 and Text8 give the result marked on the chart (when the panel has
+// the window's U and c, whose curve it lies on), and numbers are
 // written with results.decimalSeparator(). `state` holds the surface the calculation used;
 // `coefficients` the U and c of every number of the panel. The panel has no numbers, and says
 // why, when a box the modes read is out of range (its fault, in the order of the boxes), when the

@@ -66,6 +66,8 @@ TEST(DesignPanel, TakesThePanelsCoefficients) {
     ASSERT_TRUE(panel.available) << panel.reason;
     EXPECT_EQ(panel.maxLoad, "8545");
     EXPECT_EQ(panel.areaMin, "294");  // 2000 / (1000 × 68) m²
+    EXPECT_FALSE(panel.curve.chart.result) << "the window's result is not on this curve";
+    EXPECT_TRUE(build({}).curve.chart.result);
     const DesignPanel refused = build({1000, 4180, "Введите U."});
     EXPECT_FALSE(refused.available);
     EXPECT_EQ(refused.reason, "Введите U.");
