@@ -11,11 +11,18 @@ double Condenser::maxLoad() const {
     return MaxLoad(heatTransferK, areaM2, span());
 }
 
-double Condenser::loadAtFlow(double flow) const {
+double Condenser::loadPerKelvin(double flow) const {
     if (!(flow > 0)) return 0;
-    const double capacityRate = flow * specificHeatC / 60;  // W/K
     const double exponent = FlowExponent(areaM2, heatTransferK, flow, specificHeatC);
-    return -capacityRate * span() * std::expm1(exponent);
+    return -CapacityRate(flow, specificHeatC) * std::expm1(exponent);
+}
+
+double Condenser::loadAtFlow(double flow) const {
+    return loadPerKelvin(flow) * span();
+}
+
+double Condenser::inletTempForLoad(double flow, double load) const {
+    return condensationTemp - load / loadPerKelvin(flow);
 }
 
 double Condenser::outletTempAtFlow(double flow) const {
@@ -38,6 +45,11 @@ double AreaForLoad(double load, double heatTransferK, double logMeanDT) {
 
 double HeightForArea(double areaCm2, double diameterCm) {
     return areaCm2 / (kAreaFormulaPi * diameterCm);
+}
+
+double TankHoldSeconds(double limitTemp, double startTemp, double volumeL, double specificHeatC,
+                       double heaterPower) {
+    return (limitTemp - startTemp) * volumeL * specificHeatC / heaterPower;
 }
 
 double RefluxLoad(double heaterPower, double refluxRatio) {

@@ -55,6 +55,12 @@ T AreaCm2FromM2(T areaM2) {
     return areaM2 * 10000;
 }
 
+// The water's heat capacity rate C in W/K at a flow in l/min: flow × c / 60.
+template <class T>
+T CapacityRate(T flow, T specificHeatC) {
+    return flow * specificHeatC / 60;
+}
+
 // The exponent −U·A/C of the water's approach to Tc, with C = flow × c / 60 the water's heat
 // capacity rate in W/K; formed as −A × U × 60 / flow / c.
 template <class T>
@@ -165,6 +171,12 @@ struct Condenser {
     double maxLoad() const;
     // Q(G) for G ≥ 0; Q(0) = 0. Example: Tc 88, Tin 20, 0.12566 m², 680, 3760: Q(0.5) ≈ 1991 W.
     double loadAtFlow(double flow) const;
+    // Q(G) per kelvin of Tc − Tin: C × (1 − exp(−U·A / C)), in W/K; 0 for G ≤ 0.
+    double loadPerKelvin(double flow) const;
+    // The inlet temperature at which flow G condenses exactly `load`, other things equal:
+    // Tc − load / loadPerKelvin(G). Water entering warmer than this condenses less. Example: Tc
+    // 78, 0.157075 m², 680, 3760, 5 l/min, 2000 W → ≈ 55.90 °C.
+    double inletTempForLoad(double flow, double load) const;
     // The water's outlet temperature at flow G; Tc at G = 0.
     double outletTempAtFlow(double flow) const;
     // The flow G with Q(G) = load, to full precision, for 0 < load < maxLoad(); 0 for a load of
@@ -179,6 +191,12 @@ double AreaForLoad(double load, double heatTransferK, double logMeanDT);
 
 // The height in cm of a cylinder of the given diameter whose lateral surface is areaCm2.
 double HeightForArea(double areaCm2, double diameterCm);
+
+// How long a well-mixed tank of `volumeL` litres that takes the heater's whole power, and loses
+// nothing, warms from startTemp to limitTemp: (limit − start) × V × c / P seconds. Example:
+// 55.9032 °C from 15 °C, 200 l, 3760, 2000 W → ≈ 15 380 s.
+double TankHoldSeconds(double limitTemp, double startTemp, double volumeL, double specificHeatC,
+                       double heaterPower);
 
 // The reflux ratio of full reflux: all the vapour returns to the column.
 inline constexpr double kFullReflux = std::numeric_limits<double>::infinity();

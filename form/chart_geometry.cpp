@@ -11,8 +11,14 @@ constexpr int kTicksWanted = 5;
 constexpr double kMaxTicks = 1000;
 // The curve runs at least to the flow at which the load reaches this share of its limit.
 constexpr double kCurveReach = 0.95;
-// Room to the right of the result: the flow axis reaches this multiple of its flow.
+// Room to the right of the result and the tap's flow: the flow axis reaches this multiple of
+// them.
 constexpr double kRoomBeyondResult = 1.5;
+// Room to the right of the heater's full-reflux flow, for the reflux ratios below it and the
+// flows a tap gives around it.
+constexpr double kRoomBeyondFullReflux = 3;
+// A flow beyond the curve's reach still fits, this far inside the axis.
+constexpr double kRoomBeyondReach = 1.1;
 // Room above the highest level: the load axis reaches this multiple of it.
 constexpr double kRoomAboveLoad = 1.05;
 // A drawing needs a value to this fraction of its axis's span, as a power of ten.
@@ -61,6 +67,16 @@ Axis AxisFromZero(double top) {
     return axis;
 }
 
+Axis AxisFromZeroNear(double top) {
+    // Counted in fifths of the step and divided last, so that the end is the round number itself.
+    constexpr double kFifths = 5;
+    const double step = TickStep(top);
+    Axis axis;
+    axis.max = std::ceil(top * kFifths / step * (1 - 1e-12)) * step / kFifths;
+    axis.ticks = Ticks(0, axis.max, TickStep(axis.max));
+    return axis;
+}
+
 Axis AxisBetween(double min, double max) {
     return {min, max, Ticks(min, max, TickStep(max - min))};
 }
@@ -78,13 +94,28 @@ std::vector<double> EvenSamples(double last, int count) {
 
 ControlCurveChart ControlCurveGeometry(const Condenser& condenser,
                                        std::optional<ShownResult> result,
-                                       std::optional<double> heaterPower) {
+                                       std::optional<double> heaterPower,
+                                       std::optional<double> tapFlow) {
     ControlCurveChart chart;
     chart.maxLoad = condenser.maxLoad();
     chart.heaterPower = heaterPower;
 
-    const double reach = condenser.flowForLoad(kCurveReach * chart.maxLoad);
-    chart.flow = AxisFromZero(std::max(reach, result ? kRoomBeyondResult * result->flow : 0.0));
+    chart.reach = condenser.flowForLoad(kCurveReach * chart.maxLoad);
+    double wanted = 0;
+    double mustFit = 0;
+    if (heaterPower) {
+        const double fullReflux = condenser.flowForLoad(*heaterPower);
+        wanted = std::isfinite(fullReflux) ? kRoomBeyondFullReflux * fullReflux : chart.reach;
+    }
+    const std::optional<double> resultFlow =
+        result ? std::optional<double>(result->flow) : std::nullopt;
+    for (const std::optional<double>& flow : {resultFlow, tapFlow}) {
+        if (!flow) continue;
+        wanted = std::max(wanted, kRoomBeyondResult * *flow);
+        mustFit = std::max(mustFit, kRoomBeyondReach * *flow);
+    }
+    const double shown = wanted > 0 ? std::min(wanted, chart.reach) : chart.reach;
+    chart.flow = AxisFromZeroNear(std::max(shown, mustFit));
     chart.load = AxisFromZero(kRoomAboveLoad * std::max(chart.maxLoad, heaterPower.value_or(0)));
     chart.outletTemp = AxisBetween(condenser.inletTemp, condenser.condensationTemp);
 

@@ -35,6 +35,11 @@ double TickStep(double span);
 // 7000; 0.71 → 0 to 0.8, ticks 0, 0.2, 0.4, 0.6, 0.8.
 Axis AxisFromZero(double top);
 
+// An axis from 0 that ends close after `top` (finite, > 0): at the first multiple of a fifth of
+// TickStep(top) at or above it, with ticks at the multiples of the step of that end. Examples:
+// 1.5 → 0 to 1.5; 1.501 → 0 to 1.6, ticks 0, 0.5, 1, 1.5.
+Axis AxisFromZeroNear(double top);
+
 // An axis from `min` to `max` exactly (finite, min < max), with ticks at the multiples of
 // TickStep(max − min) between them. Example: 20 to 88 → ticks 20, 30, …, 80.
 Axis AxisBetween(double min, double max);
@@ -58,6 +63,7 @@ struct CurvePoint {
 
 struct ControlCurveChart {
     Axis flow;                          // l/min, along the bottom, from 0
+    double reach = 0;                   // l/min: where the load comes to 95 % of the limit
     Axis load;                          // W, on the left, from 0
     Axis outletTemp;                    // °C, on the right, from Tin to Tc
     std::vector<CurvePoint> points;     // kControlCurvePoints, from flow 0 to flow.max
@@ -74,15 +80,20 @@ struct ShownResult {
     double load;  // W, Text7
 };
 
-// The chart of `condenser` (usable, with a maxLoad() finite and above 0). The flow axis reaches at
-// least the flow at which the load comes to 95 % of the limit, and 1.5 × the result's flow; the
-// load axis rises 5 % above the limit and the heater's power; the temperature axis spans Tin to Tc.
-// The result is marked at its own flow and load, with the curve's outlet temperature at that flow.
+// The chart of `condenser` (usable, with a maxLoad() finite and above 0). The flow axis shows
+// where the user works: it reaches the largest of 3 × the heater's full-reflux flow, 1.5 × the
+// result's flow and 1.5 × the tap's flow, but not beyond `reach`, where the load comes to 95 % of
+// the limit and more water hardly condenses more; with none of them, it reaches `reach`. A
+// result or tap flow beyond that still fits, with room. The load axis rises 5 % above the limit
+// and the heater's power; the temperature axis spans Tin to Tc. The result is marked at its own
+// flow and load, with the curve's outlet temperature at that flow.
+// The flow axis ends close after the flow it reaches (AxisFromZeroNear).
 // Example: Tc 88, Tin 20, 80 cm × 5 cm, result 0.5 l/min and 2000 W, heater 2000 W → flow 0 to
-// 14 l/min, load 0 to 7000 W, points from (0, 0, 88) to (14, ≈ 5537, ≈ 26.3), the result at
-// (0.5, 2000, ≈ 83.6).
+// 1.6 l/min (3 × 0.5027 rounded up), reach ≈ 13.2 l/min, load 0 to 7000 W, points from (0, 0, 88)
+// to (1.6, ≈ 3910, ≈ 59.0), the result at (0.5, 2000, ≈ 83.6).
 ControlCurveChart ControlCurveGeometry(const Condenser& condenser,
                                        std::optional<ShownResult> result,
-                                       std::optional<double> heaterPower);
+                                       std::optional<double> heaterPower,
+                                       std::optional<double> tapFlow = std::nullopt);
 
 }  // namespace dephlegmator

@@ -63,7 +63,8 @@ std::vector<std::string> Labels(const Axis& axis, std::string_view separator) {
 }
 
 ControlCurve Curve(ControlCurveChart chart, std::string_view separator) {
-    ControlCurve curve{std::move(chart), {}, {}, {}, {}};
+    ControlCurve curve{std::move(chart), {}, {}, {}, {}, {}, {}};
+    curve.beyond = BeyondTheChart(curve.chart, separator);
     curve.flowLabels = Labels(curve.chart.flow, separator);
     curve.loadLabels = Labels(curve.chart.load, separator);
     curve.tempLabels = Labels(curve.chart.outletTemp, separator);
@@ -74,9 +75,14 @@ ControlCurve Curve(ControlCurveChart chart, std::string_view separator) {
 void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, double power, double diameter,
                       std::string_view separator) {
     for (std::size_t i = 0; i < kRefluxRatios.size(); ++i) {
-        const double flow = condenser.flowForLoad(RefluxLoad(power, kRefluxRatios.at(i).ratio));
+        const RefluxRatio& row = kRefluxRatios.at(i);
+        const double load = RefluxLoad(power, row.ratio);
+        const double flow = condenser.flowForLoad(load);
         panel.reflux.at(i).flow =
             std::isfinite(flow) ? FormatRounded(flow, 2, separator) : std::string(kFlowNotReached);
+        if (flow > 0 && flow <= panel.curve.chart.flow.max) {
+            panel.curve.refluxMarks.push_back({flow, load, row.mark});
+        }
     }
     const bool warms10K = condenser.span() > kAutonomousRiseK;
     const double at10K = AreaCm2FromM2(AreaForLoad(
@@ -97,7 +103,7 @@ void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, double pow
 
 DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
                              const FormState& state, bool calculationFailed,
-                             const PanelCoefficients& coefficients) {
+                             const PanelCoefficients& coefficients, std::optional<double> tapFlow) {
     const std::string separator = results.decimalSeparator();
     const std::string problem = Problem(inputs, separator);
     if (!problem.empty()) return Unavailable(inputs.modes, problem);
@@ -121,7 +127,7 @@ DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
     const bool windowsCurve = coefficients.heatTransferK == state.HeatTransferK &&
                               coefficients.specificHeatC == state.SpecificHeatC;
     const std::optional<ShownResult> result = windowsCurve ? LastResult(results) : std::nullopt;
-    panel.curve = Curve(ControlCurveGeometry(condenser, result, heater), separator);
+    panel.curve = Curve(ControlCurveGeometry(condenser, result, heater, tapFlow), separator);
     if (panel.heatLoadMode) {
         FillHeaterSizing(panel, condenser, given, inputs[Box::Text4].number, separator);
     }

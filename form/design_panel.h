@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,8 +21,19 @@ namespace dephlegmator {
 // chart_geometry.h and its texts from panel_texts.h; every number text is written as the window
 // writes numbers, with its regional decimal separator.
 
+// A reflux flow marked on the curve: the flow and load of the row, and what it is labelled.
+struct RefluxMark {
+    double flow;  // l/min
+    double load;  // W
+    std::string_view label;
+};
+
 struct ControlCurve {
     ControlCurveChart chart;
+    // The reflux table's flows that lie on the drawn part of the curve, in the table's order.
+    std::vector<RefluxMark> refluxMarks;
+    // What lies beyond the flow axis, where it stops short of 95 % of the limit; "" otherwise.
+    std::string beyond;
     // The labels of the ticks of chart.flow, chart.load and chart.outletTemp, one per tick.
     std::vector<std::string> flowLabels, loadLabels, tempLabels;
     std::string description;  // what the chart shows, for a screen reader
@@ -66,9 +78,11 @@ struct PanelCoefficients {
 // coefficients have a problem. Never throws.
 // Example: 88, 20, 80 cm × 5 cm, heat load 2000 → maxLoad "5811", reflux flows "0.24" … "0.5",
 // areaAt10K "468", heightMin "27.5"; with an empty Text3 → reason "Введите высоту больше нуля.";
-// with U 1000 and c 4180 → maxLoad "8545".
+// with U 1000 and c 4180 → maxLoad "8545". `tapFlow`, a flow the user sets at the column, is
+// kept on the chart's flow axis.
 DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
                              const FormState& state, bool calculationFailed,
-                             const PanelCoefficients& coefficients = {});
+                             const PanelCoefficients& coefficients = {},
+                             std::optional<double> tapFlow = std::nullopt);
 
 }  // namespace dephlegmator

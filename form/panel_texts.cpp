@@ -4,8 +4,6 @@
 #include "number_text.h"
 
 namespace dephlegmator {
-namespace {}  // namespace
-
 std::string OutOfRangeReason(Box box, const FormInputs& inputs, std::string_view separator) {
     if (inputs[box].fault == InputFault::Empty) {
         return "Введите " + std::string(QuantityToEnter(box, inputs.modes.given)) + ".";
@@ -28,6 +26,14 @@ std::string ChartDescription(const ControlCurveChart& chart, std::string_view se
         text += " Мощность нагрева " + FormatNumber(*chart.heaterPower, separator) + " Вт.";
     }
     return text;
+}
+
+std::string BeyondTheChart(const ControlCurveChart& chart, std::string_view separator) {
+    constexpr double kReachShare = 0.95;
+    if (!(chart.flow.max < chart.reach)) return {};
+    return "Дальше кривая почти горизонтальна: при " + FormatRounded(chart.reach, 1, separator) +
+           " л/мин — " + FormatRounded(kReachShare * chart.maxLoad, 0, separator) +
+           " Вт, 95 % предела.";
 }
 
 }  // namespace dephlegmator

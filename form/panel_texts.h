@@ -46,14 +46,19 @@ struct RefluxRatio {
     std::string_view id;
     std::string_view heading;
     double ratio;
+    std::string_view mark;  // its label on the chart's curve
 };
 inline constexpr std::array<RefluxRatio, 6> kRefluxRatios{{
-    {"RefluxFlow1", "1", 1},
-    {"RefluxFlow2", "2", 2},
-    {"RefluxFlow3", "3", 3},
-    {"RefluxFlow5", "5", 5},
-    {"RefluxFlow10", "10", 10},
-    {"RefluxFlowFull", "полная флегма", kFullReflux},
+    {"RefluxFlow1", "1", 1, "R 1"},
+    {"RefluxFlow2", "2", 2, "2"},
+    {"RefluxFlow3", "3", 3, "3"},
+    {"RefluxFlow5", "5", 5, "5"},
+    {"RefluxFlow10", "10", 10, "10"},
+    {"RefluxFlowFull", "полная флегма", kFullReflux, "∞"},
 }};
+
+// What lies beyond a flow axis that stops short of the curve's reach: "Дальше кривая почти
+// горизонтальна: при 13.2 л/мин — 5520 Вт, 95 % предела.", numbers in `separator`.
+std::string BeyondTheChart(const ControlCurveChart& chart, std::string_view separator);
 
 }  // namespace dephlegmator

@@ -116,12 +116,15 @@ Condenser ExampleCondenser() {  // 88 °C, 20 °C, 80 cm × 5 cm
     return {88, 20, LateralAreaM2(80.0, 5.0), kHeatTransferKAtLoad, kSpecificHeatCAtLoad};
 }
 
-// The heater example's curve: from no flow to beyond 95 % of the limit, the load rising and the
-// outlet temperature falling along it, the result on its own flow and load.
+// The heater example's curve: from no flow to 3 × the full-reflux flow, where the reflux flows
+// and the result lie, the load rising and the outlet temperature falling along it, the result on
+// its own flow and load.
 TEST(ChartGeometry, ControlCurveOfTheHeaterExample) {
     const Condenser condenser = ExampleCondenser();
     const ControlCurveChart chart = ControlCurveGeometry(condenser, ShownResult{0.5, 2000}, 2000);
-    EXPECT_EQ(chart.flow.max, 14);
+    EXPECT_EQ(chart.flow.max, 1.6);
+    EXPECT_EQ(chart.flow.ticks, (std::vector<double>{0, 0.5, 1, 1.5}));
+    EXPECT_NEAR(chart.reach, 13.18, 0.01);
     EXPECT_EQ(chart.load.max, 7000);
     EXPECT_EQ(chart.outletTemp.min, 20);
     EXPECT_EQ(chart.outletTemp.max, 88);
@@ -130,29 +133,41 @@ TEST(ChartGeometry, ControlCurveOfTheHeaterExample) {
     EXPECT_EQ(chart.points.front().load, 0);
     EXPECT_EQ(chart.points.front().outletTemp, 88);
     EXPECT_EQ(chart.points.back().flow, chart.flow.max);
-    EXPECT_GE(chart.points.back().load, 0.95 * chart.maxLoad);
     for (std::size_t i = 1; i < chart.points.size(); ++i) {
         EXPECT_GT(chart.points[i].load, chart.points[i - 1].load);
-        EXPECT_LT(chart.points[i].outletTemp, chart.points[i - 1].outletTemp);
+        // At a trickle the water leaves at Tc to the last digit.
+        EXPECT_LE(chart.points[i].outletTemp, chart.points[i - 1].outletTemp);
     }
+    EXPECT_LT(chart.points.back().outletTemp, 60);
     ASSERT_TRUE(chart.result);
     EXPECT_EQ(chart.result->flow, 0.5);
     EXPECT_EQ(chart.result->load, 2000);
     EXPECT_EQ(chart.result->outletTemp, condenser.outletTempAtFlow(0.5));
 }
 
-// The axes make room for a result far along the curve and a heater beyond the surface's limit.
-TEST(ChartGeometry, ControlCurveMakesRoomForTheResultAndTheHeater) {
+// The flow axis reaches the largest of its wanted flows, no further than 95 % of the limit
+// unless a marked flow lies beyond; the load axis makes room for a heater beyond the limit.
+TEST(ChartGeometry, FlowAxisShowsWhereTheUserWorks) {
     const Condenser condenser = ExampleCondenser();
-    const ControlCurveChart chart = ControlCurveGeometry(condenser, ShownResult{10, 5700}, 9000);
-    EXPECT_GE(chart.flow.max, 15);
-    EXPECT_GE(chart.load.max, 9450);
-    EXPECT_EQ(chart.points.back().flow, chart.flow.max);
-
-    const ControlCurveChart bare = ControlCurveGeometry(condenser, std::nullopt, std::nullopt);
-    EXPECT_FALSE(bare.result);
-    EXPECT_FALSE(bare.heaterPower);
-    EXPECT_GE(bare.load.max, 1.05 * condenser.maxLoad());
+    struct Case {
+        std::optional<ShownResult> result;
+        std::optional<double> heater, tap;
+        double flowMax;
+    };
+    const Case cases[] = {
+        {std::nullopt, std::nullopt, std::nullopt, 13.2},  // nothing marked: to the reach
+        {ShownResult{0.5, 1991}, std::nullopt, std::nullopt, 0.76},
+        {ShownResult{0.5, 2000}, 2000, 2.0, 3},                   // the tap's flow is the largest
+        {std::nullopt, 9000, std::nullopt, 13.2},                 // beyond the limit: to the reach
+        {ShownResult{20, 5800}, std::nullopt, std::nullopt, 22},  // a result beyond the reach
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flowMax);
+        const ControlCurveChart chart = ControlCurveGeometry(condenser, c.result, c.heater, c.tap);
+        EXPECT_EQ(chart.flow.max, c.flowMax);
+        EXPECT_EQ(chart.points.back().flow, chart.flow.max);
+        EXPECT_GE(chart.load.max, 1.05 * std::max(condenser.maxLoad(), c.heater.value_or(0)));
+    }
 }
 
 }  // namespace

@@ -43,13 +43,20 @@ TEST(DesignPanel, HeaterExample) {
     EXPECT_EQ(chart.result->flow, 0.5);  // the window's Text8 and Text7
     EXPECT_EQ(chart.result->load, 2000);
     EXPECT_EQ(*chart.heaterPower, 2000);
+    ASSERT_EQ(panel.curve.refluxMarks.size(), kRefluxRatios.size()) << "all on the drawn curve";
+    EXPECT_EQ(panel.curve.refluxMarks.front().label, "R 1");
+    EXPECT_EQ(panel.curve.refluxMarks.front().load, 1000);
+    EXPECT_EQ(panel.curve.refluxMarks.back().load, 2000);
+    EXPECT_EQ(panel.curve.beyond,
+              "Дальше кривая почти горизонтальна: при 13.2 л/мин — 5520 Вт, 95 % предела.");
     EXPECT_EQ(panel.curve.flowLabels.size(), chart.flow.ticks.size());
     EXPECT_EQ(panel.curve.loadLabels.back(), "7000");
     EXPECT_EQ(panel.curve.tempLabels.front(), "20");
-    EXPECT_EQ(panel.curve.description,
-              "График: тепловая нагрузка дефлегматора в ваттах в зависимости от расхода воды в "
-              "литрах в минуту, от 0 до 14 л/мин, и температура воды на выходе. Предел поверхности "
-              "5811 Вт. Результат расчёта: 0.5 л/мин, 2000 Вт. Мощность нагрева 2000 Вт.");
+    EXPECT_EQ(
+        panel.curve.description,
+        "График: тепловая нагрузка дефлегматора в ваттах в зависимости от расхода воды в "
+        "литрах в минуту, от 0 до 1.6 л/мин, и температура воды на выходе. Предел поверхности "
+        "5811 Вт. Результат расчёта: 0.5 л/мин, 2000 Вт. Мощность нагрева 2000 Вт.");
 }
 
 // The panel's own U and c replace the window's in every number, and a problem with them leaves

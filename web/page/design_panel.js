@@ -97,6 +97,7 @@ function makeChart() {
   const limit = level(svg(root, 'g'), 'limit', 'предел поверхности');
   const heaterPlace = svg(root, 'g');
   const heater = level(document.createElementNS(SVG, 'g'), 'heater', 'мощность нагрева');
+  const marks = svg(root, 'g', { class: 'reflux-marks' });
   const resultPlace = svg(root, 'g');
   const result = {
     temp: svg(resultPlace, 'circle', { class: 'result temp', r: 3.5 }),
@@ -111,9 +112,31 @@ function makeChart() {
     limit,
     heaterPlace,
     heater,
+    marks,
+    markPool: [],
     resultPlace,
     result: [result.temp, result.load],
   };
+}
+
+// The reflux flows on the load curve: a short tick across it with the ratio above.
+function drawRefluxMarks(drawing, marks, { x, y }) {
+  const pool = drawing.markPool;
+  while (pool.length < marks.length) {
+    pool.push([
+      set(document.createElementNS(SVG, 'line'), { class: 'reflux-mark' }),
+      set(document.createElementNS(SVG, 'text'), { class: 'caption reflux-mark' }),
+    ]);
+  }
+  marks.forEach(([flow, load, label], i) => {
+    const [tick, caption] = pool[i];
+    const cx = x(flow);
+    const cy = y(load);
+    set(tick, { x1: cx, y1: cy - 4, x2: cx, y2: cy + 4 });
+    set(caption, { x: cx, y: cy + 14, 'text-anchor': 'middle' });
+    setText(caption, label);
+  });
+  show(drawing.marks, pool, marks.length);
 }
 
 // A horizontal line across the plot, with its caption above it at the right end.
@@ -216,6 +239,7 @@ function drawCurve(chart, curve) {
   const heater = curve.heaterPower !== null;
   if (heater) placeLevel(drawing.heater, scale.y(curve.heaterPower));
   show(drawing.heaterPlace, [[drawing.heater.line, drawing.heater.caption]], heater ? 1 : 0);
+  drawRefluxMarks(drawing, curve.refluxMarks, scale);
   if (curve.result) {
     const [flow, load, outletTemp] = curve.result;
     const cx = scale.x(flow);
@@ -248,6 +272,7 @@ export function showDesignPanel(json) {
   setText(reason, panel.reason);
   if (reason.hidden !== panel.available) reason.hidden = panel.available;
 
+  setText(element('ChartBeyond'), panel.available ? panel.curve.beyond : '');
   setText(element('MaxLoad'), panel.MaxLoad);
   for (const row of panel.reflux) setText(element(row.id), row.flow);
   for (const id of ['AreaAt10K', 'AreaMin', 'HeightAt10K', 'HeightMin']) {

@@ -235,6 +235,13 @@ void WriteCurve(JsonWriter& json, const ControlCurve& curve) {
     } else {
         json.null();
     }
+    json.key("refluxMarks").open('[');
+    for (const RefluxMark& mark : curve.refluxMarks) {
+        json.open('[').number(mark.flow, d.flow).number(mark.load, d.load);
+        json.string(mark.label).close(']');
+    }
+    json.close(']');
+    json.key("beyond").string(curve.beyond);
     json.key("description").string(curve.description);
     json.close('}');
 }

@@ -16,7 +16,8 @@ namespace dephlegmator {
 //             "loadAxisMax":7000,"tempAxisMin":20,"tempAxisMax":88,
 //             "flowTicks":[{"value":0,"label":"0"},…],"loadTicks":[…],"tempTicks":[…],
 //             "maxLoad":5810.518,"result":[0.5,2000,83.55216]
-//             (or null),"heaterPower":2000 (or null),"description":"График: …"},
+//             (or null),"heaterPower":2000 (or null),"refluxMarks":[[0.2427,1000,"R 1"],…],
+//             "beyond":"Дальше кривая …" (or ""),"description":"График: …"},
 //    "heatLoadMode":true,"reflux":[{"id":"RefluxFlow1","flow":"0.24"},…],"AreaAt10K":"468",
 //    "AreaMin":"433","heightDiameterMode":true,"HeightAt10K":"29.8","HeightMin":"27.5"}
 // The chart's numbers are written to the DrawingDecimals of their axis, all the page needs to
