@@ -101,20 +101,30 @@ void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, double pow
 
 }  // namespace
 
-DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
-                             const FormState& state, bool calculationFailed,
-                             const PanelCoefficients& coefficients, std::optional<double> tapFlow) {
-    const std::string separator = results.decimalSeparator();
-    const std::string problem = Problem(inputs, separator);
-    if (!problem.empty()) return Unavailable(inputs.modes, problem);
-    if (calculationFailed) return Unavailable(inputs.modes, kCalculationStopped);
-    if (!coefficients.problem.empty()) return Unavailable(inputs.modes, coefficients.problem);
+PanelBasis PanelCondenser(const FormInputs& inputs, const FormState& state, bool calculationFailed,
+                          const PanelCoefficients& coefficients, std::string_view separator) {
+    std::string problem = Problem(inputs, separator);
+    if (!problem.empty()) return {std::nullopt, std::move(problem)};
+    if (calculationFailed) return {std::nullopt, std::string(kCalculationStopped)};
+    if (!coefficients.problem.empty()) return {std::nullopt, coefficients.problem};
     const Condenser condenser{inputs[Box::Text1].number, inputs[Box::Text2].number, state.AreaM2,
                               coefficients.heatTransferK, coefficients.specificHeatC};
     const double maxLoad = condenser.maxLoad();
     if (!condenser.usable() || !(maxLoad > 0 && std::isfinite(maxLoad))) {
-        return Unavailable(inputs.modes, kNoCharacteristic);
+        return {std::nullopt, std::string(kNoCharacteristic)};
     }
+    return {condenser, {}};
+}
+
+DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
+                             const FormState& state, bool calculationFailed,
+                             const PanelCoefficients& coefficients, std::optional<double> tapFlow) {
+    const std::string separator = results.decimalSeparator();
+    const PanelBasis basis =
+        PanelCondenser(inputs, state, calculationFailed, coefficients, separator);
+    if (!basis.condenser) return Unavailable(inputs.modes, basis.reason);
+    const Condenser& condenser = *basis.condenser;
+    const double maxLoad = condenser.maxLoad();
 
     DesignPanel panel = Dashes(inputs.modes);
     panel.available = true;

@@ -68,6 +68,16 @@ struct PanelCoefficients {
     std::string problem;
 };
 
+// The dephlegmator the panel describes after a recalculation: the window's Tc and Tin as that
+// recalculation read them, the surface it used, and the panel's coefficients; or, when it has
+// none, why (the reasons BuildDesignPanel gives).
+struct PanelBasis {
+    std::optional<Condenser> condenser;
+    std::string reason;
+};
+PanelBasis PanelCondenser(const FormInputs& inputs, const FormState& state, bool calculationFailed,
+                          const PanelCoefficients& coefficients, std::string_view separator);
+
 // The panel after a recalculation that read `inputs` and, unless `calculationFailed`, wrote its
 // results into `results`: Text7 and Text8 give the result marked on the chart (when the panel has
 // the window's U and c, whose curve it lies on), and numbers are

@@ -59,6 +59,10 @@ class PanelControls {
     // Marks an input box as holding what cannot be taken, as the window's boxes are marked;
     // "" removes the mark.
     virtual void setMark(std::string_view id, std::string_view problem) = 0;
+    // Replaces what a drawing holds with `markup` (SVG elements; "" empties it), and what a
+    // screen reader calls it with `name`.
+    virtual void setDrawing(std::string_view id, std::string_view markup,
+                            std::string_view name) = 0;
     // The regional decimal separator. Asked only when a number is read or written with a
     // fraction, since a browser sets its number formats up slowly on first use.
     virtual std::string decimalSeparator() const = 0;

@@ -121,5 +121,44 @@ TEST(HeatExchanger, CalibrationFromARunRoundTrips) {
     }
 }
 
+// The tank lasts as long as a step-by-step integration of its heat balance says: the tank warms
+// by P / (V·c) each second until the pump's water, entering at the tank's temperature, can no
+// longer condense the load that holds the reflux ratio.
+TEST(HeatExchanger, TankTimeAgreesWithAStepByStepIntegration) {
+    std::mt19937_64 random(20261208);
+    const auto uniform = [&random](double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    };
+    for (int i = 0; i < 50; ++i) {
+        const Condenser condenser{uniform(75, 100), 15, uniform(0.05, 0.5), uniform(300, 1200),
+                                  uniform(3700, 4200)};
+        const double power = uniform(500, 3000);
+        const double needed = RefluxLoad(power, uniform(1, 10));
+        const double volume = uniform(50, 500);
+        const double pump = uniform(2, 20);
+        const double start = uniform(5, 25);
+        const double limit = condenser.inletTempForLoad(pump, needed);
+        if (!(limit > start)) continue;
+        const auto holds = [&](double tankTemp) {
+            Condenser fromTank = condenser;
+            fromTank.inletTemp = tankTemp;
+            return fromTank.loadAtFlow(pump) >= needed;
+        };
+        const double warming = power / (volume * condenser.specificHeatC);  // K/s
+        constexpr double kStep = 1;                                         // s
+        double time = 0;
+        while (holds(start + warming * (time + kStep))) time += kStep;
+        double low = time;  // the last step, halved down to the moment the tank stops holding
+        double high = time + kStep;
+        for (int k = 0; k < 60; ++k) {
+            const double middle = (low + high) / 2;
+            (holds(start + warming * middle) ? low : high) = middle;
+        }
+        const double seconds =
+            TankHoldSeconds(limit, start, volume, condenser.specificHeatC, power);
+        EXPECT_NEAR(low, seconds, seconds * 1e-6) << "case " << i;
+    }
+}
+
 }  // namespace
 }  // namespace dephlegmator

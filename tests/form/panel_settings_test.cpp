@@ -2,48 +2,17 @@
 // measured run and the stored values it starts from.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 #include "array_controls.h"
+#include "fake_panel.h"
 #include "number_text.h"
 #include "panel_settings.h"
 
 namespace dephlegmator {
 namespace {
 
-// The section's elements as plain maps; a value set to what the page cannot show is kept as set.
-class FakePanel final : public PanelControls {
-  public:
-    std::string value(std::string_view id) const override { return Find(values, id); }
-    void setValue(std::string_view id, std::string_view text) override {
-        values[std::string(id)] = text;
-    }
-    void setContent(std::string_view id, std::string_view text) override {
-        contents[std::string(id)] = text;
-    }
-    void setMark(std::string_view id, std::string_view problem) override {
-        marks[std::string(id)] = problem;
-    }
-    std::string decimalSeparator() const override {
-        ++separatorAsked;
-        return separator;
-    }
-
-    std::string mark(std::string_view id) const { return Find(marks, id); }
-    std::string content(std::string_view id) const { return Find(contents, id); }
-
-    std::map<std::string, std::string, std::less<>> values, contents, marks;
-    std::string separator = ",";
-    mutable int separatorAsked = 0;
-
-  private:
-    static std::string Find(const std::map<std::string, std::string, std::less<>>& map,
-                            std::string_view id) {
-        const auto found = map.find(id);
-        return found == map.end() ? std::string() : found->second;
-    }
-};
+using testing::FakePanel;
 
 // 78 °C over 100 cm × 5 cm (0.157075 m²), as the window holds it.
 FormInputs ExampleWindow() {

@@ -97,6 +97,11 @@ export const pageWindow = {
     if (output.textContent !== text) output.textContent = text;
   },
 
+  // The elements of a drawing, made by the module; it writes only numbers and its own texts.
+  setMarkup(control, markup) {
+    element(control).innerHTML = markup;
+  },
+
   // What a recalculation came to, for the live region.
   announce(_, sentence) {
     element('Outcome').textContent = sentence;

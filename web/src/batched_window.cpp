@@ -71,6 +71,10 @@ void BatchedWindow::setContent(std::string_view id, std::string_view text) {
     push(PageOperation::Kind::SetContent, id, text);
 }
 
+void BatchedWindow::setMarkup(std::string_view id, std::string_view markup) {
+    push(PageOperation::Kind::SetMarkup, id, markup);
+}
+
 void BatchedWindow::flush() {
     texts_ = {};
     options_ = {};

@@ -26,13 +26,14 @@ struct PageOperation {
         SetAccessibleName,
         ShowError,
         Announce,
-        SetContent
+        SetContent,
+        SetMarkup
     };
     Kind kind;
     std::string control;  // ShowError: the title
     // SetText: the text; SetMark: the problem, "" for none; SetAccessibleName: the name;
     // ShowError: the message; Announce: what the live region says (control empty); SetContent:
-    // the text an output element shows
+    // the text an output element shows; SetMarkup: the SVG elements a drawing holds
     std::string text;
 };
 
@@ -78,6 +79,7 @@ class BatchedWindow final : public Window {
     std::string valueOf(std::string_view id) const;
     void setValueOf(std::string_view id, std::string_view text);
     void setContent(std::string_view id, std::string_view text);
+    void setMarkup(std::string_view id, std::string_view markup);
 
     // Hands the kept operations to the page, if any, and forgets what was read: the next handler
     // reads the page afresh.
@@ -108,6 +110,10 @@ class BatchedPanel final : public PanelControls {
     }
     void setMark(std::string_view id, std::string_view problem) override {
         window_.setMark(id, problem);
+    }
+    void setDrawing(std::string_view id, std::string_view markup, std::string_view name) override {
+        window_.setMarkup(id, markup);
+        window_.setAccessibleName(id, name);
     }
     std::string decimalSeparator() const override { return window_.decimalSeparator(); }
 

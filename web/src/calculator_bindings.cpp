@@ -40,7 +40,7 @@ EM_JS(int, page_is_checked, (const char* option, int length), {
 // the text's UTF-8 bytes as pointer and length. The page receives them as [method, control, text].
 EM_JS(void, page_apply, (const int* records, int count), {
   var methods = ['setText', 'focus', 'selectAll', 'show', 'hide', 'setMark', 'setAccessibleName',
-                 'showError', 'announce', 'setContent'];
+                 'showError', 'announce', 'setContent', 'setMarkup'];
   var operations = new Array(count);
   for (var i = 0; i < count; ++i) {
     var at = (records >> 2) + 5 * i;
@@ -84,7 +84,7 @@ class EmscriptenPage final : public Page {
     }
     std::string decimalSeparator() override { return PageString(page_decimal_separator); }
     void apply(const std::vector<PageOperation>& operations) override {
-        static_assert(static_cast<int>(PageOperation::Kind::SetContent) == 9,
+        static_assert(static_cast<int>(PageOperation::Kind::SetMarkup) == 10,
                       "page_apply names the page's methods in the order of the kinds");
         std::vector<int> records;
         records.reserve(operations.size() * 5);

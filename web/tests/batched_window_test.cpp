@@ -109,6 +109,7 @@ class ModelPage final : public Page {
                     announced.push_back(text);
                     break;
                 case Kind::SetContent:
+                case Kind::SetMarkup:
                     panel[control] = text;
                     break;
             }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "panel_settings.h"
+
+namespace dephlegmator::testing {
+
+// The design panel's elements as plain maps, for the tests of its sections; a drawing's markup
+// is kept as its content.
+class FakePanel final : public PanelControls {
+  public:
+    std::string value(std::string_view id) const override { return Find(values, id); }
+    void setValue(std::string_view id, std::string_view text) override {
+        values[std::string(id)] = text;
+    }
+    void setContent(std::string_view id, std::string_view text) override {
+        contents[std::string(id)] = text;
+    }
+    void setMark(std::string_view id, std::string_view problem) override {
+        marks[std::string(id)] = problem;
+    }
+    void setDrawing(std::string_view id, std::string_view markup, std::string_view name) override {
+        contents[std::string(id)] = markup;
+        names[std::string(id)] = name;
+    }
+    std::string decimalSeparator() const override {
+        ++separatorAsked;
+        return separator;
+    }
+
+    std::string mark(std::string_view id) const { return Find(marks, id); }
+    std::string content(std::string_view id) const { return Find(contents, id); }
+
+    std::map<std::string, std::string, std::less<>> values, contents, marks, names;
+    std::string separator = ",";
+    mutable int separatorAsked = 0;
+
+  private:
+    static std::string Find(const std::map<std::string, std::string, std::less<>>& map,
+                            std::string_view id) {
+        const auto found = map.find(id);
+        return found == map.end() ? std::string() : found->second;
+    }
+};
+
+}  // namespace dephlegmator::testing
