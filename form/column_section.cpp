@@ -74,9 +74,13 @@ void ColumnSection::Restore() {
 }
 
 void ColumnSection::Recalculated(const FormInputs& inputs) {
-    inletText_ = inputs[Box::Text2].text;
-    if (inputs.modes.given == Given::HeatLoad) {
-        controls_.setValue(kPanelPower, inputs[Box::Text6].text);
+    // Only numbers in range are copied, written as the window writes numbers: never a text
+    // the calculation could not take.
+    const Input& inlet = inputs[Box::Text2];
+    inletText_ = inlet.inRange() ? FormatNumber(inlet.number, separator()) : std::string();
+    const Input& load = inputs[Box::Text6];
+    if (inputs.modes.given == Given::HeatLoad && load.inRange()) {
+        controls_.setValue(kPanelPower, FormatNumber(load.number, separator()));
     }
     if (tankStartFollowsInlet_) controls_.setValue(kTankStart, inletText_);
 }
@@ -95,9 +99,11 @@ std::vector<std::pair<std::string_view, std::string>> ColumnSection::Stored() co
     std::vector<std::pair<std::string_view, std::string>> stored;
     for (const NumberBox& box : kNumberBoxes) {
         if (box.id == kTankStart && tankStartFollowsInlet_) continue;
-        stored.emplace_back(box.id, controls_.value(box.id));
+        std::string text = controls_.value(box.id);
+        if (!text.empty()) stored.emplace_back(box.id, std::move(text));
     }
-    stored.emplace_back(kTankReflux, controls_.value(kTankReflux));
+    std::string reflux = controls_.value(kTankReflux);
+    if (reflux != kRefluxRatios.back().heading) stored.emplace_back(kTankReflux, std::move(reflux));
     return stored;
 }
 

@@ -56,7 +56,8 @@ class ColumnSection {
     // the user, so it no longer follows the window's Tin.
     void Restore();
     // After a recalculation that read `inputs`: copies the given heat load into PanelPower in
-    // heat-load mode, and the inlet temperature into TankStart until the user types one.
+    // heat-load mode, and the inlet temperature into TankStart until the user types one, each
+    // when the window can take it (TankStart is emptied otherwise).
     void Recalculated(const FormInputs& inputs);
     // The user has changed TankStart: it keeps what was typed, or, emptied, follows Tin again.
     void TankStartTyped();
@@ -67,7 +68,8 @@ class ColumnSection {
 
     // TapFlow when it holds a positive number: the chart keeps it on its flow axis.
     std::optional<double> tapFlow();
-    // The texts to keep on this device, by id: every box but TankStart while it follows Tin.
+    // The texts to keep on this device, by id: every box that holds one but TankStart while it
+    // follows Tin, and a reflux choice other than full reflux.
     std::vector<std::pair<std::string_view, std::string>> Stored() const;
 
   private:
@@ -84,7 +86,7 @@ class ColumnSection {
     PanelControls& controls_;
     std::optional<std::string> separator_;
     bool tankStartFollowsInlet_ = true;
-    std::string inletText_;  // the window's Tin as the last recalculation read it
+    std::string inletText_;  // the window's Tin of the last recalculation; "" where out of range
 };
 
 }  // namespace dephlegmator

@@ -119,10 +119,16 @@ PanelBasis PanelCondenser(const FormInputs& inputs, const FormState& state, bool
 DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
                              const FormState& state, bool calculationFailed,
                              const PanelCoefficients& coefficients, std::optional<double> tapFlow) {
-    const std::string separator = results.decimalSeparator();
-    const PanelBasis basis =
-        PanelCondenser(inputs, state, calculationFailed, coefficients, separator);
+    return BuildDesignPanel(
+        PanelCondenser(inputs, state, calculationFailed, coefficients, results.decimalSeparator()),
+        inputs, results, state, coefficients, tapFlow);
+}
+
+DesignPanel BuildDesignPanel(const PanelBasis& basis, const FormInputs& inputs,
+                             const Controls& results, const FormState& state,
+                             const PanelCoefficients& coefficients, std::optional<double> tapFlow) {
     if (!basis.condenser) return Unavailable(inputs.modes, basis.reason);
+    const std::string separator = results.decimalSeparator();
     const Condenser& condenser = *basis.condenser;
     const double maxLoad = condenser.maxLoad();
 

@@ -94,5 +94,9 @@ DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
                              const FormState& state, bool calculationFailed,
                              const PanelCoefficients& coefficients = {},
                              std::optional<double> tapFlow = std::nullopt);
+// The same from the basis PanelCondenser gave for those inputs, state and coefficients.
+DesignPanel BuildDesignPanel(const PanelBasis& basis, const FormInputs& inputs,
+                             const Controls& results, const FormState& state,
+                             const PanelCoefficients& coefficients, std::optional<double> tapFlow);
 
 }  // namespace dephlegmator

@@ -112,6 +112,22 @@ void DephlegmatorSettings::Restore() {
     controls_.setContent(kCalibMessage, {});
 }
 
+std::vector<std::pair<std::string_view, std::string>> DephlegmatorSettings::Stored() const {
+    const std::array<std::pair<std::string_view, std::string>, 3 + kCalibrationBoxes.size()>
+        defaults{{{kPanelU, Whole(kHeatTransferKAtLoad)},
+                  {kPanelC, Whole(kSpecificHeatCAtLoad)},
+                  {kDeviceType, std::string(kDeviceTypes.front().id)},
+                  {kCalibFlow, {}},
+                  {kCalibTin, {}},
+                  {kCalibTout, {}}}};
+    std::vector<std::pair<std::string_view, std::string>> stored;
+    for (const auto& [id, fallback] : defaults) {
+        std::string text = controls_.value(id);
+        if (text != fallback) stored.emplace_back(id, std::move(text));
+    }
+    return stored;
+}
+
 void DephlegmatorSettings::Reset() {
     controls_.setValue(kPanelU, Whole(kHeatTransferKAtLoad));
     controls_.setValue(kPanelC, Whole(kSpecificHeatCAtLoad));

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "design_panel.h"
 #include "form_inputs.h"
@@ -107,6 +109,9 @@ class DephlegmatorSettings {
     bool Calibrate(const FormInputs& window);
 
     const PanelCoefficients& coefficients() const { return coefficients_; }
+    // The texts to keep on this device, by id: those of U, c, the device type and the
+    // calibration boxes that differ from the defaults.
+    std::vector<std::pair<std::string_view, std::string>> Stored() const;
 
   private:
     const std::string& separator();

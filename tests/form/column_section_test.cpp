@@ -159,7 +159,7 @@ TEST(ColumnSection, FollowsTheWindowUntilTheUserTypes) {
         for (const auto& [id, text] : section.column.Stored()) ids += std::string(id) + " ";
         return ids;
     };
-    EXPECT_EQ(storedIds(), "PanelPower TapFlow RunHours TankVolume PumpFlow TankReflux ");
+    EXPECT_EQ(storedIds(), "PanelPower ") << "nothing else typed, TankStart following Tin";
 
     section.type("TankStart", "20").column.TankStartTyped();
     window.set(Box::Text2, "12").set(Box::Text6, "40").select(Option::Option4, Option::Option6);
@@ -170,6 +170,12 @@ TEST(ColumnSection, FollowsTheWindowUntilTheUserTypes) {
 
     section.type("TankStart", "").column.TankStartTyped();
     EXPECT_EQ(section.page.value("TankStart"), "12");
+
+    // What the window cannot take is not copied: a heat load of 0 leaves the user's power.
+    window.set(Box::Text2, "12,5 ").set(Box::Text6, "0").select(Option::Option4, Option::Option7);
+    section.column.Recalculated(ReadFormInputs(window));
+    EXPECT_EQ(section.page.value("PanelPower"), "2500");
+    EXPECT_EQ(section.page.value("TankStart"), "12.5") << "written as the window writes numbers";
 }
 
 TEST(ColumnSection, RestoresWhatReads) {

@@ -214,7 +214,9 @@ TEST(PanelSettings, ResetReturnsTheDefaults) {
     section.page.values["PanelC"] = "x";
     section.settings.SpecificHeatTyped();
     section.Calibrate("1", "15", "50");
+    EXPECT_EQ(section.settings.Stored().size(), 6u);
     section.settings.Reset();
+    EXPECT_TRUE(section.settings.Stored().empty()) << "nothing of the defaults is kept";
     EXPECT_EQ(section.page.value("PanelU"), "680");
     EXPECT_EQ(section.page.value("PanelC"), "3760");
     EXPECT_EQ(section.page.value("DeviceType"), "window");

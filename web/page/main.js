@@ -30,7 +30,7 @@ function wireEvents(calculator, module) {
     if (dialog.open) {
       event.preventDefault();
       closeError();
-    } else if (event.target.closest?.('#YourDephlegmator')) {
+    } else if (event.target.closest?.('#AtTheColumn, #YourDephlegmator')) {
       if (enterInSettings(event.target)) event.preventDefault();
     } else {
       event.preventDefault();

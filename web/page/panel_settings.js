@@ -1,11 +1,13 @@
-// The design panel's section «Ваш дефлегматор»: forwards its events to the module, which reads,
-// checks and writes every value, and keeps the texts the section shows on this device, in
-// localStorage and nowhere else, to put them back at the next visit for the module to check.
+// The design panel's sections «У колонны» and «Ваш дефлегматор»: forwards their events to the
+// module, which reads, checks and writes every value, and keeps on this device, in localStorage
+// and nowhere else, the texts the module says to keep, to put them back at the next visit for
+// the module to check again.
 import { showDesignPanel } from './design_panel.js';
 
 const PREFIX = 'dephlegmator.';
+const SECTIONS = '#AtTheColumn, #YourDephlegmator';
 const element = (id) => document.getElementById(id);
-const storedInputs = () => document.querySelectorAll('#YourDephlegmator [data-stored]');
+const storedInputs = () => document.querySelectorAll('.panel [data-stored]');
 
 // localStorage, or nothing where the browser keeps none (a private window may refuse it).
 function store() {
@@ -23,12 +25,12 @@ function each(work) {
     try {
       work(storage, input);
     } catch {
-      // A full or refused storage keeps nothing, and the section works on regardless.
+      // A full or refused storage keeps nothing, and the sections work on regardless.
     }
   }
 }
 
-// Puts the stored texts into the section's inputs; the module's load handler then keeps those
+// Puts the stored texts into the sections' inputs; the module's load handler then keeps those
 // that read as numbers in range and puts defaults in place of the rest.
 export function restoreSettings() {
   each((storage, input) => {
@@ -37,49 +39,44 @@ export function restoreSettings() {
   });
 }
 
-const save = () => each((storage, input) => storage.setItem(PREFIX + input.id, input.value));
-const forget = () => each((storage, input) => storage.removeItem(PREFIX + input.id));
-
-// Wires the section to the module's handlers. Each returns the panel built again with the
-// coefficients it leaves, or "" before the first recalculation.
+// Wires the sections to the module's handlers. Each returns the panel built again, or "" before
+// the first recalculation.
 export function wireSettings(module) {
+  const save = () => {
+    const kept = JSON.parse(module.UTF8ToString(module._calculator_stored_settings()));
+    each((storage, input) => {
+      if (Object.hasOwn(kept, input.id)) storage.setItem(PREFIX + input.id, kept[input.id]);
+      else storage.removeItem(PREFIX + input.id);
+    });
+  };
   const run = (handler) => {
     const json = module.UTF8ToString(handler());
     if (json) showDesignPanel(json);
+    save();
   };
-  const typed = {
+  const column = () => run(module._calculator_column_changed);
+  const calibrate = () => run(module._calculator_calibrate);
+  const changed = {
     DeviceType: () => run(module._calculator_device_type_changed),
     PanelU: () => run(module._calculator_heat_transfer_typed),
     PanelC: () => run(module._calculator_specific_heat_typed),
+    CalibFlow: save,
+    CalibTin: save,
+    CalibTout: save,
+    TankStart: () => run(module._calculator_tank_start_typed),
   };
-  const calibrate = () => run(module._calculator_calibrate);
-  for (const [id, handler] of Object.entries(typed)) {
-    element(id).addEventListener('change', () => {
-      handler();
-      save();
-    });
+  for (const input of storedInputs()) {
+    input.addEventListener('change', changed[input.id] ?? column);
   }
-  for (const id of ['CalibFlow', 'CalibTin', 'CalibTout']) {
-    element(id).addEventListener('change', save);
-  }
-  element('CalibApply').addEventListener('click', () => {
-    calibrate();
-    save();
-  });
-  element('PanelReset').addEventListener('click', () => {
-    run(module._calculator_panel_reset);
-    forget();
-  });
+  element('CalibApply').addEventListener('click', calibrate);
+  element('PanelReset').addEventListener('click', () => run(module._calculator_panel_reset));
 
-  // Enter in a box of the section takes what it holds, as leaving the box does, or calibrates
+  // Enter in a box of a section takes what it holds, as leaving the box does, or calibrates
   // from a calibration box; it does not recalculate the window. True when it was such a box.
   return function enterInSettings(target) {
-    if (!(target instanceof HTMLInputElement) || !target.closest('#YourDephlegmator')) {
-      return false;
-    }
-    if (typed[target.id]) typed[target.id]();
-    else calibrate();
-    save();
+    if (!(target instanceof HTMLInputElement) || !target.closest(SECTIONS)) return false;
+    if (target.id.startsWith('Calib')) calibrate();
+    else (changed[target.id] ?? column)();
     return true;
   };
 }

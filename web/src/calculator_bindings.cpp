@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "batched_window.h"
+#include "column_section.h"
 #include "design_panel.h"
 #include "input_modes.h"
 #include "outcome.h"
@@ -105,14 +106,17 @@ class EmscriptenPage final : public Page {
     }
 };
 
-// What the page holds: its window, the design panel's settings, and the handlers acting on them.
+// What the page holds: its window, the design panel's sections, and the handlers acting on them.
 class Calculator {
   public:
-    Calculator() : window_(page_), modes_(window_), panel_(window_), settings_(panel_) {}
+    Calculator()
+        : window_(page_), modes_(window_), panel_(window_), settings_(panel_), column_(panel_) {}
 
     void formLoad() {
         modes_.Form_Load();
         settings_.Restore();
+        column_.Restore();
+        column_.Show({std::nullopt, std::string(kColumnBeforeFirstRecalculation)});
         window_.flush();
     }
     // The recalculate command; returns the design panel for the inputs it read, as JSON. The
@@ -123,7 +127,7 @@ class Calculator {
         recalculated_ = true;
         window_.announce(OutcomeSentence(modes_.lastInputs(), modes_.marks(), window_,
                                          modes_.lastCalculationFailed()));
-        return panelAfter([] {});
+        return panelAfter([this] { column_.Recalculated(modes_.lastInputs()); });
     }
     // The handler of the option button named Option<number>; false when there is none.
     bool optionClick(int number) {
@@ -145,32 +149,65 @@ class Calculator {
         window_.flush();
     }
 
-    // A handler of the panel's settings; returns the panel built again with the coefficients
-    // it leaves, for the last recalculation's inputs, or "" before the first recalculation.
+    // A handler of the panel's sections, then the section «У колонны» shown again and the
+    // panel built again with the coefficients and tap flow they leave, for the last
+    // recalculation's inputs; returns the panel's JSON, or "" before the first recalculation.
     template <typename Handler>
     const std::string& panelAfter(Handler handler) {
         handler();
         panelJson_.clear();
         if (recalculated_) {
-            panelJson_ = DesignPanelJson(
-                BuildDesignPanel(modes_.lastInputs(), window_, modes_.state(),
-                                 modes_.lastCalculationFailed(), settings_.coefficients()));
+            const FormInputs& inputs = modes_.lastInputs();
+            const bool failed = modes_.lastCalculationFailed();
+            const PanelBasis basis =
+                PanelCondenser(inputs, modes_.state(), failed, settings_.coefficients(),
+                               window_.decimalSeparator());
+            column_.Show(basis);
+            panelJson_ =
+                DesignPanelJson(BuildDesignPanel(basis, inputs, window_, modes_.state(),
+                                                 settings_.coefficients(), column_.tapFlow()));
+        } else {
+            column_.Show({std::nullopt, std::string(kColumnBeforeFirstRecalculation)});
         }
         window_.flush();
         return panelJson_;
     }
     DephlegmatorSettings& settings() { return settings_; }
+    ColumnSection& column() { return column_; }
     // The window's inputs as they stand, which calibration takes Tc and the surface from.
     FormInputs windowInputs() const { return ReadFormInputs(window_); }
 
+    // What the panel's sections keep on this device, as a JSON object of texts by element id.
+    const std::string& storedJson() {
+        std::vector<std::pair<std::string_view, std::string>> stored = settings_.Stored();
+        const auto column = column_.Stored();
+        stored.insert(stored.end(), column.begin(), column.end());
+        storedJson_ = "{";
+        for (const auto& [id, text] : stored) {
+            if (storedJson_.size() > 1) storedJson_ += ',';
+            AppendJsonString(storedJson_, id);
+            storedJson_ += ':';
+            AppendJsonString(storedJson_, text);
+        }
+        storedJson_ += '}';
+        window_.flush();
+        return storedJson_;
+    }
+
   private:
+    // What the section «У колонны» says before there is a condenser to compute with.
+    static constexpr std::string_view kColumnBeforeFirstRecalculation =
+        "Числа появятся после расчёта (Enter).";
+
     EmscriptenPage page_;
     BatchedWindow window_;
     InputModes modes_;
     BatchedPanel panel_;
     DephlegmatorSettings settings_;
+    ColumnSection column_;
     bool recalculated_ = false;
     std::string panelJson_;
+    std::string storedJson_;
 };
 
 // The page has one window; it is made on the first call, after the page object is in place.
@@ -233,6 +270,19 @@ EMSCRIPTEN_KEEPALIVE const char* calculator_calibrate() {
 // «Сбросить».
 EMSCRIPTEN_KEEPALIVE const char* calculator_panel_reset() {
     return PanelHandler([](Calculator& c) { c.settings().Reset(); });
+}
+// A box or the reflux choice of «У колонны» has changed.
+EMSCRIPTEN_KEEPALIVE const char* calculator_column_changed() {
+    return PanelHandler([](Calculator& /*c*/) {});
+}
+// TankStart has changed.
+EMSCRIPTEN_KEEPALIVE const char* calculator_tank_start_typed() {
+    return PanelHandler([](Calculator& c) { c.column().TankStartTyped(); });
+}
+// What the panel's sections keep on this device: a JSON object of texts by element id,
+// zero-terminated UTF-8, valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* calculator_stored_settings() {
+    return dephlegmator::TheCalculator().storedJson().c_str();
 }
 
 }  // extern "C"

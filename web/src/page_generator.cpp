@@ -9,10 +9,12 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "chart_geometry.h"
 #include "panel_settings.h"
 #include "panel_texts.h"
+#include "tank_chart.h"
 #include "window_layout.h"
 
 namespace {
@@ -170,13 +172,12 @@ void WriteRule(std::ostream& css, const ControlRow& row) {
     }
 }
 
-// The chart's element, named for a screen reader until the first recalculation draws it.
-std::string ChartElement() {
+// A chart's element, named for a screen reader until the first recalculation draws it.
+std::string ChartElement(std::string_view id, dephlegmator::ChartSize size) {
     std::ostringstream html;
-    html << "  <svg id=\"ControlCurve\" role=\"img\" aria-label=\""
+    html << "  <svg id=\"" << id << "\" role=\"img\" aria-label=\""
          << Escape(dephlegmator::kChartBeforeFirstRecalculation) << "\" viewBox=\"0 0 "
-         << dephlegmator::kChartSize.width << ' ' << dephlegmator::kChartSize.height
-         << "\"></svg>\n";
+         << size.width << ' ' << size.height << "\"></svg>\n";
     return html.str();
 }
 
@@ -200,6 +201,17 @@ std::string DeviceOptions() {
     return html.str();
 }
 
+// The choices of the reflux ratio a cooling tank must hold, full reflux selected.
+std::string TankRefluxOptions() {
+    std::ostringstream html;
+    for (const dephlegmator::RefluxRatio& row : dephlegmator::kRefluxRatios) {
+        const bool full = row.ratio == dephlegmator::kFullReflux;
+        html << "        <option" << (full ? " selected" : "") << ">" << Escape(row.heading)
+             << "</option>\n";
+    }
+    return html.str();
+}
+
 bool WriteFile(const char* path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
@@ -209,9 +221,8 @@ bool WriteFile(const char* path, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 6) {
-        std::cerr << "usage: page_generator CONTROLS_HTML LAYOUT_CSS CHART_HTML REFLUX_HTML "
-                     "DEVICES_HTML\n";
+    if (argc != 2) {
+        std::cerr << "usage: page_generator PARTS_DIR\n";
         return 2;
     }
     std::ostringstream html;
@@ -222,15 +233,28 @@ int main(int argc, char** argv) {
     css << "#FormMorvani { width: " << Px(kClientWidth) << "; height: " << Px(kClientHeight)
         << "; }\n";
     for (const ControlRow& row : kControls) WriteRule(css, row);
-    // The chart keeps the proportions of its drawing at any width.
+    // The charts keep the proportions of their drawings at any width.
     css << "#ControlCurve { aspect-ratio: " << dephlegmator::kChartSize.width << " / "
         << dephlegmator::kChartSize.height << "; }\n";
+    css << "#TankChart { aspect-ratio: " << dephlegmator::kTankChartSize.width << " / "
+        << dephlegmator::kTankChartSize.height << "; }\n";
 
-    if (!WriteFile(argv[1], html.str()) || !WriteFile(argv[2], css.str()) ||
-        !WriteFile(argv[3], ChartElement()) || !WriteFile(argv[4], RefluxRows()) ||
-        !WriteFile(argv[5], DeviceOptions())) {
-        std::cerr << "page_generator: cannot write the output\n";
-        return 1;
+    // Each part NAME.html fills the page's slot <!-- NAME -->.
+    const std::string dir = argv[1];
+    const std::pair<const char*, std::string> parts[] = {
+        {"layout.css", css.str()},
+        {"controls.html", html.str()},
+        {"chart.html", ChartElement("ControlCurve", dephlegmator::kChartSize)},
+        {"tank-chart.html", ChartElement("TankChart", dephlegmator::kTankChartSize)},
+        {"reflux.html", RefluxRows()},
+        {"devices.html", DeviceOptions()},
+        {"tank-reflux.html", TankRefluxOptions()},
+    };
+    for (const auto& [name, text] : parts) {
+        if (!WriteFile((dir + "/" + name).c_str(), text)) {
+            std::cerr << "page_generator: cannot write " << dir << "/" << name << "\n";
+            return 1;
+        }
     }
     return 0;
 }

@@ -57,6 +57,8 @@ describe('the assembled site', () => {
     writeFileSync(join(parts, 'chart.html'), '<svg id="ControlCurve"></svg>\n');
     writeFileSync(join(parts, 'reflux.html'), '<tr><th>1</th><td id="RefluxFlow1">—</td></tr>\n');
     writeFileSync(join(parts, 'devices.html'), '<option value="window">как в окне</option>\n');
+    writeFileSync(join(parts, 'tank-chart.html'), '<svg id="TankChart"></svg>\n');
+    writeFileSync(join(parts, 'tank-reflux.html'), '<option>полная флегма</option>\n');
     for (const file of [
       'dejavusans.woff2',
       'dejavusans-bold.woff2',

@@ -32,20 +32,20 @@ const page = JSON.parse(readFileSync(join(args.page, 'files.json'), 'utf8'));
 const preloads = ['calculator.js', ...page.modules]
   .map((file) => `<link rel="modulepreload" href="${file}">\n`)
   .join('');
-// The generated parts: the window's controls, the design panel's chart element, reflux rows and
-// device types.
+// The generated parts: the window's controls, the design panel's charts, reflux rows and
+// choices. Each NAME.html fills the page's slot <!-- NAME -->, and every slot must be filled.
 const part = (name) => readFileSync(join(args.parts, name), 'utf8');
+const slots = [['<!-- modulepreload -->\n', preloads]];
+for (const name of readdirSync(args.parts).filter((f) => f.endsWith('.html'))) {
+  slots.push([`<!-- ${basename(name, '.html')} -->\n`, part(name)]);
+}
 let html = readFileSync(join(args.page, page.page), 'utf8');
-for (const [slot, text] of [
-  ['<!-- modulepreload -->\n', preloads],
-  ['<!-- controls -->\n', part('controls.html')],
-  ['<!-- chart -->\n', part('chart.html')],
-  ['<!-- reflux -->\n', part('reflux.html')],
-  ['<!-- devices -->\n', part('devices.html')],
-]) {
+for (const [slot, text] of slots) {
   if (!html.includes(slot)) throw new Error(`${page.page} has no ${slot.trim()} slot`);
   html = html.replace(slot, text);
 }
+const unfilled = html.match(/<!-- [a-z-]+ -->/);
+if (unfilled) throw new Error(`${page.page}: no part fills ${unfilled[0]}`);
 writeFileSync(join(out, page.page), html);
 
 for (const file of [page.entry, ...page.modules, ...page.styles, ...page.other]) {

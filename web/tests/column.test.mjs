@@ -1,0 +1,159 @@
+// The panel's section «У колонны»: the tap's reflux ratio, the water of a run and the cooling
+// tank, under an English and a Russian browser; «—» with a reason; the section kept through a
+// reload; and the control curve drawn where the user works.
+import assert from 'node:assert/strict';
+import { after, before, describe, it } from 'node:test';
+import { launchBrowser, newPage, openCalculator, serveSite, siteDir } from './browser.mjs';
+
+const EXAMPLE = { Text1: '78', Text2: '15', Text3: '100', Text4: '5', Text6: '40' };
+const RESULTS = ['TapLoad', 'TapOutlet', 'TapReflux', 'RunWater', 'TankLimitTemp', 'TankTime'];
+
+async function recalculate(page, boxes) {
+  await page.evaluate((texts) => {
+    for (const [id, text] of Object.entries(texts)) document.getElementById(id).value = text;
+  }, boxes);
+  await page.click('#Command1');
+}
+
+// Types into the section's boxes as a user does, leaving each with Tab.
+async function fill(page, boxes) {
+  for (const [id, text] of Object.entries(boxes)) {
+    await page.focus(`#${id}`);
+    await page.$eval(`#${id}`, (e) => e.select());
+    if (text) await page.keyboard.type(text);
+    else await page.keyboard.press('Backspace');
+    await page.keyboard.press('Tab');
+  }
+}
+
+const read = (page, ids) =>
+  page.evaluate(
+    (list) => Object.fromEntries(list.map((id) => [id, document.getElementById(id).textContent])),
+    ids,
+  );
+
+for (const [lang, point] of [
+  ['en-US', '.'],
+  ['ru-RU', ','],
+]) {
+  describe(`«У колонны» under ${lang}`, () => {
+    let server;
+    let browser;
+    let page;
+    before(async () => {
+      server = await serveSite(siteDir);
+      browser = await launchBrowser({ lang });
+      page = await newPage(browser, { lang, width: 1366, height: 900 });
+      await openCalculator(page, server.url);
+    });
+    after(async () => {
+      await browser?.close();
+      await server?.close();
+    });
+    const n = (text) => text.replace('.', point);
+
+    it('gives the tap’s reflux ratio, the run’s water and the tank’s time', async () => {
+      await recalculate(page, EXAMPLE);
+      await fill(page, {
+        PanelPower: '2000',
+        TapFlow: n('0.3'),
+        RunHours: '5',
+        TankVolume: '200',
+        PumpFlow: '5',
+      });
+      assert.equal(await page.$eval('#TankStart', (e) => e.value), '15', 'the window’s Tin');
+      assert.deepEqual(await read(page, RESULTS), {
+        TapLoad: '1180',
+        TapOutlet: n('77.8'),
+        TapReflux: n('1.4'),
+        RunWater: '90',
+        TankLimitTemp: n('55.9'),
+        TankTime: '4 ч 16 мин',
+      });
+      assert.ok(await page.$('#TankChart line.tank'), 'the tank’s warming is drawn');
+
+      await fill(page, { TapFlow: n('0.5') });
+      await page.select('#TankReflux', '3');
+      assert.deepEqual(await read(page, RESULTS), {
+        TapLoad: '1909',
+        TapOutlet: n('75.9'),
+        TapReflux: n('20.9'),
+        RunWater: '150',
+        TankLimitTemp: n('61.4'),
+        TankTime: '4 ч 51 мин',
+      });
+    });
+
+    it('shows «—» and says why, and marks a box it cannot take', async () => {
+      await fill(page, { TapFlow: 'много', TankStart: '62' });
+      const shown = await page.evaluate(() => ({
+        tap: document.getElementById('TapLoad').textContent,
+        tapReason: document.getElementById('TapReason').textContent,
+        invalid: document.getElementById('TapFlow').getAttribute('aria-invalid'),
+        water: document.getElementById('RunWater').textContent,
+        time: document.getElementById('TankTime').textContent,
+        tankReason: document.getElementById('TankReason').textContent,
+        chart: document.getElementById('TankChart').childElementCount,
+      }));
+      assert.deepEqual(shown, {
+        tap: '—',
+        tapReason: 'Введите расход воды из крана, л/мин — число больше нуля.',
+        invalid: 'true',
+        water: '—',
+        time: 'бак не справится с самого начала',
+        tankReason: shown.tankReason,
+        chart: 0,
+      });
+      assert.match(shown.tankReason, /^Уже при 62 °С насос на 5 л\/мин .* Увеличьте расход насоса/);
+    });
+
+    it('keeps the section through a reload', async () => {
+      await fill(page, { TapFlow: n('0.3'), TankStart: '' });
+      await openCalculator(page, server.url);
+      const kept = await page.evaluate(() =>
+        ['PanelPower', 'TapFlow', 'RunHours', 'TankVolume', 'TankStart', 'PumpFlow', 'TankReflux']
+          .map((id) => document.getElementById(id).value)
+          .join(' '),
+      );
+      assert.equal(kept, `2000 ${n('0.3')} 5 200  5 3`, 'TankStart follows Tin again');
+      assert.equal((await read(page, ['TapLoad'])).TapLoad, '—', 'until a recalculation');
+      await recalculate(page, EXAMPLE);
+      assert.equal((await read(page, ['TapLoad'])).TapLoad, '1180');
+    });
+  });
+}
+
+describe('the control curve of the heater example', () => {
+  let server;
+  let browser;
+  before(async () => {
+    server = await serveSite(siteDir);
+    browser = await launchBrowser();
+  });
+  after(async () => {
+    await browser?.close();
+    await server?.close();
+  });
+
+  it('ends near 1.5 l/min with the reflux flows marked on it', async () => {
+    const page = await newPage(browser);
+    await openCalculator(page, server.url);
+    await page.click('label[data-control="Option7"]');
+    await recalculate(page, { Text1: '88', Text2: '20', Text3: '80', Text4: '5', Text6: '2000' });
+    const chart = await page.evaluate(() => ({
+      lastTick: [...document.querySelectorAll('#ControlCurve text.tick')]
+        .map((t) => t.textContent)
+        .filter((t) => t === '1.5' || t === '2'),
+      marks: [...document.querySelectorAll('#ControlCurve text.reflux-mark')].map(
+        (t) => t.textContent,
+      ),
+      beyond: document.getElementById('ChartBeyond').textContent,
+    }));
+    assert.deepEqual(chart.lastTick, ['1.5'], 'the flow axis ends at 1.6 l/min');
+    assert.deepEqual(chart.marks, ['R 1', '2', '3', '5', '10', '∞']);
+    assert.equal(
+      chart.beyond,
+      'Дальше кривая почти горизонтальна: при 13.2 л/мин — 5520 Вт, 95 % предела.',
+    );
+  });
+});
