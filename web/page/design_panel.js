@@ -119,7 +119,10 @@ function makeChart() {
   };
 }
 
-// The reflux flows on the load curve: a short tick across it with the ratio above.
+// The least distance, in drawing units, between the labels of two reflux flows.
+const MARK_LABEL_ROOM = 16;
+
+// The reflux flows on the load curve: a short tick across it with the ratio below.
 function drawRefluxMarks(drawing, marks, { x, y }) {
   const pool = drawing.markPool;
   while (pool.length < marks.length) {
@@ -128,13 +131,17 @@ function drawRefluxMarks(drawing, marks, { x, y }) {
       set(document.createElementNS(SVG, 'text'), { class: 'caption reflux-mark' }),
     ]);
   }
+  // Close flows keep their ticks but only the first of crowded labels, so that none overlap.
+  let lastLabelled = -Infinity;
   marks.forEach(([flow, load, label], i) => {
     const [tick, caption] = pool[i];
     const cx = x(flow);
     const cy = y(load);
+    const roomy = cx - lastLabelled >= MARK_LABEL_ROOM;
+    if (roomy) lastLabelled = cx;
     set(tick, { x1: cx, y1: cy - 4, x2: cx, y2: cy + 4 });
     set(caption, { x: cx, y: cy + 14, 'text-anchor': 'middle' });
-    setText(caption, label);
+    setText(caption, roomy ? label : '');
   });
   show(drawing.marks, pool, marks.length);
 }
