@@ -268,7 +268,9 @@ if (only.includes('wasm')) {
 const baselineDir = baselineSite();
 const site = await serveSite(siteDir);
 const baseline = await serveSite(baselineDir);
-const browser = await launchBrowser();
+// Chromium whatever BROWSER says: the traces are Chromium's, and so are the figures in
+// bench/README.md that these are compared with.
+const browser = await launchBrowser({ engine: 'chromium' });
 try {
   if (only.includes('load')) {
     const withEngine = [];

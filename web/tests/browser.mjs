@@ -1,5 +1,6 @@
-// Headless Chromium and the site served from 127.0.0.1, for the browser tests and the
-// measurements.
+// Headless Chromium or Firefox and the site served from 127.0.0.1, for the browser tests and the
+// measurements. The tests run in the engine that BROWSER names, chromium (the default) or firefox;
+// scripts/test-web and CTest run each browser test file once in each.
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
@@ -10,22 +11,72 @@ import { serveSite } from '../tools/serve.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 export const siteDir = resolve(process.env.SITE_DIR ?? join(here, '../../build-web/site'));
-export const chromium = process.env.CHROMIUM ?? '/usr/bin/chromium';
+const executables = {
+  chromium: process.env.CHROMIUM ?? '/usr/bin/chromium',
+  firefox: process.env.FIREFOX ?? '/usr/bin/firefox-esr',
+};
+export const engine = process.env.BROWSER || 'chromium';
+if (!(engine in executables)) {
+  throw new Error(`BROWSER=${engine}: expected one of ${Object.keys(executables).join(', ')}`);
+}
 
-// Starts Chromium with a fresh profile. `lang` sets the browser's language: the environment's
-// LANG and the --lang switch set its own language, and --accept-lang the languages pages see in
-// navigator.languages (headless Chromium takes those from neither of the first two).
-export async function launchBrowser({ lang = 'en-US' } = {}) {
-  const profile = mkdtempSync(join(tmpdir(), 'dephlegmator-chromium-'));
-  const browser = await puppeteer.launch({
-    executablePath: chromium,
-    headless: true,
-    userDataDir: profile,
-    env: {
-      ...process.env,
-      LANG: `${lang.replace('-', '_')}.UTF-8`,
-      LANGUAGE: lang.replace('-', '_'),
-    },
+// For node:test's `skip` option: the reason when the tests run in `skipped`, otherwise false, so
+// that a test left out of an engine says why.
+export function skipIn(skipped, reason) {
+  return engine === skipped ? `not in ${skipped}: ${reason}` : false;
+}
+
+// The viewports of newPage: a desktop window, and a phone, which lays the page out by its
+// viewport meta tag, scales it to the screen and has a touch screen.
+const DESKTOP = { width: 660, height: 600 };
+const PHONE = { width: 360, height: 740, deviceScaleFactor: 2, isMobile: true, hasTouch: true };
+
+// What each browser was launched with, for newPage.
+const launched = new WeakMap();
+
+// Starts the browser with a fresh profile, removed again by its close(). `lang` is the language of
+// the browser and of every page in it: its own language, the languages pages see in
+// navigator.languages and the default locale of Intl. `phone` makes its pages phones (Firefox
+// takes that when it starts, not per page). `engine` overrides BROWSER, for the measurements,
+// which use Chromium's tracing.
+export async function launchBrowser({ lang = 'en-US', phone = false, engine: name = engine } = {}) {
+  const profile = mkdtempSync(join(tmpdir(), `dephlegmator-${name}-`));
+  const env = {
+    ...process.env,
+    LANG: `${lang.replace('-', '_')}.UTF-8`,
+    LANGUAGE: lang.replace('-', '_'),
+  };
+  const languages = `${lang},${lang.split('-')[0]}`;
+  let browser;
+  try {
+    browser = await puppeteer.launch({
+      executablePath: executables[name],
+      headless: true,
+      userDataDir: profile,
+      env,
+      ...(name === 'firefox'
+        ? firefoxOptions(languages, lang, phone)
+        : chromiumOptions(languages, lang)),
+    });
+  } catch (error) {
+    rmSync(profile, { recursive: true, force: true });
+    throw error;
+  }
+  const close = browser.close.bind(browser);
+  browser.close = async () => {
+    await close();
+    rmSync(profile, { recursive: true, force: true });
+  };
+  launched.set(browser, { engine: name, lang, phone });
+  return browser;
+}
+
+// The environment's LANG and the --lang switch set Chromium's own language, and --accept-lang
+// the languages pages see (headless Chromium takes those from neither of the first two); newPage
+// sets Intl's locale per page.
+function chromiumOptions(languages, lang) {
+  return {
+    browser: 'chrome',
     args: [
       '--headless=new',
       '--no-sandbox',
@@ -36,24 +87,63 @@ export async function launchBrowser({ lang = 'en-US' } = {}) {
       '--disable-sync',
       '--disable-dev-shm-usage',
       `--lang=${lang}`,
-      `--accept-lang=${lang},${lang.split('-')[0]}`,
+      `--accept-lang=${languages}`,
     ],
-  });
-  const close = browser.close.bind(browser);
-  browser.close = async () => {
-    await close();
-    rmSync(profile, { recursive: true, force: true });
   };
-  return browser;
 }
 
-// A new page whose language and Intl locale are `lang` before anything loads.
-export async function newPage(browser, { lang = 'en-US', width = 660, height = 600 } = {}) {
+// Firefox over WebDriver BiDi. intl.accept_languages gives the languages pages see;
+// intl.locale.requested asks for its own language; Intl's default locale follows the
+// environment's LANG only with intl.regional_prefs.use_os_locales (Debian's firefox-esr has no
+// Russian language pack of its own). As a phone, as Firefox on Android, it honours the viewport
+// meta tag, has a coarse pointer without hover, one touch point with touch events (which
+// puppeteer's hasTouch does not give Firefox) and overlay scroll bars; and it lays a page
+// without the tag out at the viewport's width, not a desktop's, for a viewport's change waits until
+// the layout of the page shown, the blank one of newPage, has the new width.
+function firefoxOptions(languages, lang, phone) {
+  return {
+    browser: 'firefox',
+    protocol: 'webDriverBiDi',
+    defaultViewport: null,
+    extraPrefsFirefox: {
+      'intl.accept_languages': languages,
+      'intl.locale.requested': lang,
+      'intl.regional_prefs.use_os_locales': true,
+      ...(phone && {
+        'dom.meta-viewport.enabled': true,
+        'browser.viewport.desktopWidth': 100,
+        'ui.primaryPointerCapabilities': 1,
+        'ui.allPointerCapabilities': 1,
+        'ui.useOverlayScrollbars': 1,
+        'dom.w3c_touch_events.enabled': 1,
+        'dom.w3c_touch_events.legacy_apis.enabled': true,
+        'dom.maxtouchpoints.testing.value': 1,
+      }),
+    },
+  };
+}
+
+// A new page in the browser's language, at a desktop window's size or a phone's, or at `width` ×
+// `height`, before anything loads. Chromium pages also have `cdp`, a DevTools session. A phone in
+// Firefox takes its size here only: page.setViewport on a loaded page waits for a layout width
+// that the page's viewport tag overrides, until the protocol's time runs out.
+export async function newPage(browser, { lang, width, height } = {}) {
+  const settings = launched.get(browser);
+  if (!settings) throw new Error('newPage takes a browser that launchBrowser started');
+  if (lang && lang !== settings.lang) {
+    throw new Error(`a page in ${lang} needs a browser launched with { lang: '${lang}' }`);
+  }
   const page = await browser.newPage();
-  await page.setViewport({ width, height });
-  const session = await page.createCDPSession();
-  await session.send('Emulation.setLocaleOverride', { locale: lang });
-  page.cdp = session;
+  const device = settings.phone ? PHONE : DESKTOP;
+  await page.setViewport({
+    ...device,
+    width: width ?? device.width,
+    height: height ?? device.height,
+  });
+  if (settings.engine === 'chromium') {
+    page.cdp = await page.createCDPSession();
+    await page.cdp.send('Emulation.setLocaleOverride', { locale: settings.lang });
+  }
   return page;
 }
 

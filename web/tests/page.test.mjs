@@ -6,6 +6,7 @@ import { mkdirSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import {
+  engine,
   launchBrowser,
   newPage,
   openCalculator,
@@ -26,10 +27,15 @@ function layoutFaults() {
     (e) => e.getClientRects().length > 0,
   );
   const faults = [];
-  for (const e of [...visible, ...document.querySelectorAll('legend')]) {
+  for (const e of visible) {
     if (e.scrollWidth > e.clientWidth + 0.5 || e.scrollHeight > e.clientHeight + 0.5) {
-      faults.push(`${e.dataset.control ?? e.textContent} is clipped`);
+      faults.push(`${e.dataset.control} is clipped`);
     }
+  }
+  // A frame's caption is as tall as its line and lies over the frame's edge, so only its width can
+  // be too small (Firefox counts the glyphs' full height, a pixel more than the line, as overflow).
+  for (const e of document.querySelectorAll('legend')) {
+    if (e.scrollWidth > e.clientWidth + 0.5) faults.push(`${e.textContent} is clipped`);
   }
   const controls = visible.filter((e) => e.localName !== 'fieldset');
   for (let i = 0; i < controls.length; ++i) {
@@ -109,94 +115,97 @@ describe('the page', () => {
     }
   });
 
-  it('fits every caption and keeps to 127.0.0.1 at desktop and phone widths', async () => {
-    const browser = await launchBrowser();
-    try {
-      const page = await newPage(browser);
-      const requests = [];
-      page.on('request', (request) => requests.push(request.url()));
-      await page.evaluateOnNewDocument(() => {
-        globalThis.policyViolations = [];
-        document.addEventListener('securitypolicyviolation', (e) =>
-          globalThis.policyViolations.push(`${e.violatedDirective} ${e.blockedURI}`),
-        );
-      });
+  // A desktop window, and a phone, which lays the page out at the window's width and scales it to
+  // the screen; each in a browser of its own, as Firefox is a phone or not from its start.
+  const devices = [
+    { name: 'desktop', phone: false, width: 1024, height: 700 },
+    { name: 'phone', phone: true, width: 360, height: 740 },
+  ];
+  for (const { name, phone, width, height } of devices) {
+    it(`fits every caption and keeps to 127.0.0.1 on a ${name}`, async () => {
+      const browser = await launchBrowser({ phone });
+      try {
+        const page = await newPage(browser, { width, height });
+        const requests = [];
+        page.on('request', (request) => requests.push(request.url()));
+        await page.evaluateOnNewDocument(() => {
+          globalThis.policyViolations = [];
+          document.addEventListener('securitypolicyviolation', (e) =>
+            globalThis.policyViolations.push(`${e.violatedDirective} ${e.blockedURI}`),
+          );
+        });
 
-      const sizes = [
-        { name: 'desktop', width: 1024, height: 700 },
-        {
-          name: 'phone',
-          width: 360,
-          height: 740,
-          isMobile: true,
-          hasTouch: true,
-          deviceScaleFactor: 2,
-        },
-      ];
-      for (const { name, ...viewport } of sizes) {
-        await page.setViewport(viewport);
         await openCalculator(page, server.url);
         await typeAndEnter(page, OVERVIEW);
         // Every mode's controls: area mode with the heat load given shows the other labels.
-        assert.deepEqual(await page.evaluate(layoutFaults), [], name);
+        assert.deepEqual(await page.evaluate(layoutFaults), []);
         await page.click('label[data-control="Option5"]');
         await page.click('label[data-control="Option7"]');
-        assert.deepEqual(await page.evaluate(layoutFaults), [], `${name}, area mode`);
+        assert.deepEqual(await page.evaluate(layoutFaults), [], 'area mode');
         // The panel with every row: heights and the heater's tables, after a given heat load.
         await page.click('label[data-control="Option4"]');
         await typeAndEnter(page, ['100', '5']);
         await page.keyboard.type('2000');
         await page.keyboard.press('Enter');
         assert.match(await page.$eval('#HeightAt10K', (e) => e.textContent), /^\d+(\.\d)?$/);
-        assert.deepEqual(await page.evaluate(panelFaults), [], `${name}, the panel`);
+        assert.deepEqual(await page.evaluate(panelFaults), [], 'the panel');
         const panelPlace = await page.evaluate(() => {
           const form = document.getElementById('FormMorvani').getBoundingClientRect();
           const panel = document.getElementById('DesignPanel').getBoundingClientRect();
           return panel.left >= form.right ? 'beside' : 'below';
         });
-        assert.equal(panelPlace, name === 'desktop' ? 'beside' : 'below');
+        assert.equal(panelPlace, phone ? 'below' : 'beside');
         await page.focus('#Text1');
-        await page.screenshot({ path: join(screenshots, `web-${name}.png`), fullPage: true });
-      }
-      // On the phone the page is laid out at the window's width and scaled to the screen.
-      const phone = await page.evaluate(() => ({
-        scale: visualViewport.scale,
-        layoutWidth: document.documentElement.clientWidth,
-        scrollWidth: document.documentElement.scrollWidth,
-        inputModes: [...document.querySelectorAll('input[type="text"]')].every(
-          (e) => e.inputMode === 'decimal',
-        ),
-      }));
-      assert.ok(phone.scale < 0.6, `scale ${phone.scale}`);
-      assert.equal(phone.scrollWidth, phone.layoutWidth, 'no sideways scrolling');
-      assert.ok(phone.inputModes);
+        await page.screenshot({
+          path: join(screenshots, `web-${name}-${engine}.png`),
+          fullPage: true,
+        });
 
-      const foreign = requests.filter((url) => !url.startsWith(server.url));
-      assert.deepEqual(foreign, [], 'requests to other hosts');
-      const kept = await page.evaluate(async () => ({
-        cookies: document.cookie,
-        localStorage: localStorage.length,
-        sessionStorage: sessionStorage.length,
-        databases: (await indexedDB.databases()).length,
-        violations: globalThis.policyViolations,
-      }));
-      assert.deepEqual(kept, {
-        cookies: '',
-        localStorage: 0,
-        sessionStorage: 0,
-        databases: 0,
-        violations: [],
-      });
-      // The policy holds: a script put into the page by any means does not run.
-      const injected = await page.evaluate(() => {
-        const script = document.createElement('script');
-        script.textContent = 'globalThis.injected = true';
-        document.body.append(script);
-        return globalThis.injected === true;
-      });
-      assert.equal(injected, false);
-    } finally {
-      await browser.close();
-    }
-  });
+        if (phone) {
+          const shown = await page.evaluate(() => ({
+            scale: visualViewport.scale,
+            layoutWidth: document.documentElement.clientWidth,
+            scrollWidth: document.documentElement.scrollWidth,
+            inputModes: [...document.querySelectorAll('input[type="text"]')].every(
+              (e) => e.inputMode === 'decimal',
+            ),
+          }));
+          assert.ok(shown.scale < 0.6, `scale ${shown.scale}`);
+          assert.equal(shown.scrollWidth, shown.layoutWidth, 'no sideways scrolling');
+          assert.ok(shown.inputModes);
+        }
+
+        // Firefox reports the data: font of its own style sheet's list bullets as a request of the
+        // page; a data: URL reaches no host.
+        const foreign = requests.filter(
+          (url) => !url.startsWith(server.url) && !url.startsWith('data:'),
+        );
+        assert.deepEqual(foreign, [], 'requests to other hosts');
+        const kept = await page.evaluate(async () => ({
+          cookies: document.cookie,
+          localStorage: localStorage.length,
+          sessionStorage: sessionStorage.length,
+          databases: (await indexedDB.databases()).length,
+          violations: globalThis.policyViolations,
+        }));
+        assert.deepEqual(kept, {
+          cookies: '',
+          localStorage: 0,
+          sessionStorage: 0,
+          databases: 0,
+          violations: [],
+        });
+        // The policy holds: a script put into the page by any means does not run.
+        const injected = await page.evaluate(() => {
+          const script = document.createElement('script');
+          script.textContent = 'globalThis.injected = true';
+          document.body.append(script);
+          return globalThis.injected === true;
+        });
+        assert.equal(injected, false);
+      } finally {
+        await browser.close();
+      }
+    });
+  }
 });
