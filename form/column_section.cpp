@@ -42,8 +42,8 @@ std::string HoursAndMinutes(double seconds) {
     const double minutes = RoundDecimals(seconds / kSecondsPerMinute, 0);
     const double hours = std::floor(minutes / kMinutesPerHour);
     const double rest = minutes - hours * kMinutesPerHour;
-    const std::string h = FormatNumber(hours, ".") + " ч";
-    const std::string m = FormatNumber(rest, ".") + " мин";
+    std::string h = FormatNumber(hours, ".") + " ч";
+    std::string m = FormatNumber(rest, ".") + " мин";
     if (hours == 0) return m;
     return rest == 0 ? h : h + " " + m;
 }

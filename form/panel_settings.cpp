@@ -104,7 +104,7 @@ void DephlegmatorSettings::Restore() {
     coefficients_ = {u, c, {}};
 
     const DeviceType* device = FindDevice(controls_.value(kDeviceType));
-    if (!device || (device->typicalU != 0 && device->typicalU != u)) {
+    if (device == nullptr || (device->typicalU != 0 && device->typicalU != u)) {
         device = u == kHeatTransferKAtLoad ? &kDeviceTypes.front() : &Own();
     }
     ShowDevice(*device);
@@ -145,7 +145,7 @@ void DephlegmatorSettings::Reset() {
 
 void DephlegmatorSettings::DeviceTypeChanged() {
     const DeviceType* device = FindDevice(controls_.value(kDeviceType));
-    if (!device) device = &Own();
+    if (device == nullptr) device = &Own();
     if (device->typicalU != 0) controls_.setValue(kPanelU, Whole(device->typicalU));
     ShowDevice(*device);
     ReadCoefficients();
@@ -155,7 +155,7 @@ void DephlegmatorSettings::HeatTransferTyped() {
     ReadCoefficients();
     const DeviceType* device = FindDevice(controls_.value(kDeviceType));
     const std::optional<double> u = ReadPositive(controls_.value(kPanelU), separator());
-    if (!device || !u || device->typicalU != *u) ShowDevice(Own());
+    if (device == nullptr || !u || device->typicalU != *u) ShowDevice(Own());
 }
 
 void DephlegmatorSettings::SpecificHeatTyped() {
