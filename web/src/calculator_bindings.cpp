@@ -127,7 +127,8 @@ class Calculator {
         recalculated_ = true;
         window_.announce(OutcomeSentence(modes_.lastInputs(), modes_.marks(), window_,
                                          modes_.lastCalculationFailed()));
-        return panelAfter([this] { column_.Recalculated(modes_.lastInputs()); });
+        column_.Recalculated(modes_.lastInputs());
+        return refreshPanel();
     }
     // The handler of the option button named Option<number>; false when there is none.
     bool optionClick(int number) {
@@ -149,33 +150,20 @@ class Calculator {
         window_.flush();
     }
 
-    // A handler of the panel's sections, then the section «У колонны» shown again and the
-    // panel built again with the coefficients and tap flow they leave, for the last
-    // recalculation's inputs; returns the panel's JSON, or "" before the first recalculation.
-    template <typename Handler>
-    const std::string& panelAfter(Handler handler) {
-        handler();
-        panelJson_.clear();
-        if (recalculated_) {
-            const FormInputs& inputs = modes_.lastInputs();
-            const bool failed = modes_.lastCalculationFailed();
-            const PanelBasis basis =
-                PanelCondenser(inputs, modes_.state(), failed, settings_.coefficients(),
-                               window_.decimalSeparator());
-            column_.Show(basis);
-            panelJson_ =
-                DesignPanelJson(BuildDesignPanel(basis, inputs, window_, modes_.state(),
-                                                 settings_.coefficients(), column_.tapFlow()));
-        } else {
-            column_.Show({std::nullopt, std::string(kColumnBeforeFirstRecalculation)});
-        }
-        window_.flush();
-        return panelJson_;
-    }
-    DephlegmatorSettings& settings() { return settings_; }
-    ColumnSection& column() { return column_; }
-    // The window's inputs as they stand, which calibration takes Tc and the surface from.
-    FormInputs windowInputs() const { return ReadFormInputs(window_); }
+    // The events of the panel's sections.
+    enum class PanelEvent {
+        DeviceType,
+        HeatTransfer,
+        SpecificHeat,
+        Calibrate,
+        Reset,
+        Column,
+        TankStart
+    };
+    // The handler of a panel event, then the section «У колонны» shown again and the panel built
+    // again with the coefficients and tap flow they leave, for the last recalculation's inputs;
+    // returns the panel's JSON, or "" before the first recalculation.
+    const std::string& panelEvent(PanelEvent event);
 
     // What the panel's sections keep on this device, as a JSON object of texts by element id.
     const std::string& storedJson() {
@@ -199,6 +187,8 @@ class Calculator {
     static constexpr std::string_view kColumnBeforeFirstRecalculation =
         "Числа появятся после расчёта (Enter).";
 
+    const std::string& refreshPanel();
+
     EmscriptenPage page_;
     BatchedWindow window_;
     InputModes modes_;
@@ -216,11 +206,53 @@ Calculator& TheCalculator() {
     return calculator;
 }
 
-// Runs a handler of the panel's settings; the panel's JSON as for calculator_panel_*.
-template <typename Handler>
-const char* PanelHandler(Handler handler) {
-    Calculator& calculator = TheCalculator();
-    return calculator.panelAfter([&] { handler(calculator); }).c_str();
+const std::string& Calculator::panelEvent(PanelEvent event) {
+    switch (event) {
+        case PanelEvent::DeviceType:
+            settings_.DeviceTypeChanged();
+            break;
+        case PanelEvent::HeatTransfer:
+            settings_.HeatTransferTyped();
+            break;
+        case PanelEvent::SpecificHeat:
+            settings_.SpecificHeatTyped();
+            break;
+        case PanelEvent::Calibrate:  // from the window's inputs as they stand
+            settings_.Calibrate(ReadFormInputs(window_));
+            break;
+        case PanelEvent::Reset:
+            settings_.Reset();
+            break;
+        case PanelEvent::Column:
+            break;
+        case PanelEvent::TankStart:
+            column_.TankStartTyped();
+            break;
+    }
+    return refreshPanel();
+}
+
+const std::string& Calculator::refreshPanel() {
+    panelJson_.clear();
+    if (recalculated_) {
+        const FormInputs& inputs = modes_.lastInputs();
+        const bool failed = modes_.lastCalculationFailed();
+        const PanelBasis basis = PanelCondenser(inputs, modes_.state(), failed,
+                                                settings_.coefficients(),
+                                                window_.decimalSeparator());
+        column_.Show(basis);
+        panelJson_ = DesignPanelJson(BuildDesignPanel(basis, inputs, window_, modes_.state(),
+                                                      settings_.coefficients(),
+                                                      column_.tapFlow()));
+    } else {
+        column_.Show({std::nullopt, std::string(kColumnBeforeFirstRecalculation)});
+    }
+    window_.flush();
+    return panelJson_;
+}
+
+const char* PanelEvent(Calculator::PanelEvent event) {
+    return TheCalculator().panelEvent(event).c_str();
 }
 
 }  // namespace
@@ -251,33 +283,33 @@ EMSCRIPTEN_KEEPALIVE void calculator_box_focused(int number) {
 // The handlers of the design panel's settings. Each returns the panel built again with the
 // coefficients it leaves (zero-terminated UTF-8 JSON, valid until the next call), or "" before
 // the first recalculation, when there is no panel to build.
-using dephlegmator::Calculator;
-using dephlegmator::PanelHandler;
+using Event = dephlegmator::Calculator::PanelEvent;
+using dephlegmator::PanelEvent;
 
 EMSCRIPTEN_KEEPALIVE const char* calculator_device_type_changed() {
-    return PanelHandler([](Calculator& c) { c.settings().DeviceTypeChanged(); });
+    return PanelEvent(Event::DeviceType);
 }
 EMSCRIPTEN_KEEPALIVE const char* calculator_heat_transfer_typed() {
-    return PanelHandler([](Calculator& c) { c.settings().HeatTransferTyped(); });
+    return PanelEvent(Event::HeatTransfer);
 }
 EMSCRIPTEN_KEEPALIVE const char* calculator_specific_heat_typed() {
-    return PanelHandler([](Calculator& c) { c.settings().SpecificHeatTyped(); });
+    return PanelEvent(Event::SpecificHeat);
 }
 // «Рассчитать U», from the calibration boxes and the window's inputs as they stand.
 EMSCRIPTEN_KEEPALIVE const char* calculator_calibrate() {
-    return PanelHandler([](Calculator& c) { c.settings().Calibrate(c.windowInputs()); });
+    return PanelEvent(Event::Calibrate);
 }
 // «Сбросить».
 EMSCRIPTEN_KEEPALIVE const char* calculator_panel_reset() {
-    return PanelHandler([](Calculator& c) { c.settings().Reset(); });
+    return PanelEvent(Event::Reset);
 }
 // A box or the reflux choice of «У колонны» has changed.
 EMSCRIPTEN_KEEPALIVE const char* calculator_column_changed() {
-    return PanelHandler([](Calculator& /*c*/) {});
+    return PanelEvent(Event::Column);
 }
 // TankStart has changed.
 EMSCRIPTEN_KEEPALIVE const char* calculator_tank_start_typed() {
-    return PanelHandler([](Calculator& c) { c.column().TankStartTyped(); });
+    return PanelEvent(Event::TankStart);
 }
 // What the panel's sections keep on this device: a JSON object of texts by element id,
 // zero-terminated UTF-8, valid until the next call.
