@@ -201,3 +201,39 @@ export async function typeAndEnter(page, texts) {
     await page.keyboard.press('Enter');
   }
 }
+
+// Puts the texts into the window's boxes, selecting the option buttons first, and presses
+// «Пересчет» with the mouse.
+export async function recalculateWith(page, boxes, options = []) {
+  for (const option of options) await page.click(`label[data-control="${option}"]`);
+  await page.evaluate((texts) => {
+    for (const [id, text] of Object.entries(texts)) document.getElementById(id).value = text;
+  }, boxes);
+  await page.click('#Command1');
+}
+
+// Replaces the texts of the panel's boxes as a user does, leaving each with Tab.
+export async function retype(page, boxes) {
+  for (const [id, text] of Object.entries(boxes)) {
+    await page.focus(`#${id}`);
+    await page.$eval(`#${id}`, (e) => e.select());
+    if (text) await page.keyboard.type(text);
+    else await page.keyboard.press('Backspace');
+    await page.keyboard.press('Tab');
+  }
+}
+
+// What elements show: an input's or choice's value, any other element's text.
+export function shown(page, ids) {
+  return page.evaluate(
+    (list) =>
+      Object.fromEntries(
+        list.map((id) => {
+          const e = document.getElementById(id);
+          const input = e instanceof HTMLInputElement || e instanceof HTMLSelectElement;
+          return [id, input ? e.value : e.textContent];
+        }),
+      ),
+    ids,
+  );
+}

@@ -3,34 +3,19 @@
 // reload; and the control curve drawn where the user works.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
-import { launchBrowser, newPage, openCalculator, serveSite, siteDir } from './browser.mjs';
+import {
+  launchBrowser,
+  newPage,
+  openCalculator,
+  recalculateWith as recalculate,
+  retype as fill,
+  serveSite,
+  shown as read,
+  siteDir,
+} from './browser.mjs';
 
 const EXAMPLE = { Text1: '78', Text2: '15', Text3: '100', Text4: '5', Text6: '40' };
 const RESULTS = ['TapLoad', 'TapOutlet', 'TapReflux', 'RunWater', 'TankLimitTemp', 'TankTime'];
-
-async function recalculate(page, boxes) {
-  await page.evaluate((texts) => {
-    for (const [id, text] of Object.entries(texts)) document.getElementById(id).value = text;
-  }, boxes);
-  await page.click('#Command1');
-}
-
-// Types into the section's boxes as a user does, leaving each with Tab.
-async function fill(page, boxes) {
-  for (const [id, text] of Object.entries(boxes)) {
-    await page.focus(`#${id}`);
-    await page.$eval(`#${id}`, (e) => e.select());
-    if (text) await page.keyboard.type(text);
-    else await page.keyboard.press('Backspace');
-    await page.keyboard.press('Tab');
-  }
-}
-
-const read = (page, ids) =>
-  page.evaluate(
-    (list) => Object.fromEntries(list.map((id) => [id, document.getElementById(id).textContent])),
-    ids,
-  );
 
 for (const [lang, point] of [
   ['en-US', '.'],
@@ -138,8 +123,9 @@ describe('the control curve of the heater example', () => {
   it('ends near 1.5 l/min with the reflux flows marked on it', async () => {
     const page = await newPage(browser);
     await openCalculator(page, server.url);
-    await page.click('label[data-control="Option7"]');
-    await recalculate(page, { Text1: '88', Text2: '20', Text3: '80', Text4: '5', Text6: '2000' });
+    await recalculate(page, { Text1: '88', Text2: '20', Text3: '80', Text4: '5', Text6: '2000' }, [
+      'Option7',
+    ]);
     const chart = await page.evaluate(() => ({
       lastTick: [...document.querySelectorAll('#ControlCurve text.tick')]
         .map((t) => t.textContent)

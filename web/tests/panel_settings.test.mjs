@@ -2,45 +2,20 @@
 // measured run with its refusals and warning, and the settings kept on this device.
 import assert from 'node:assert/strict';
 import { beforeEach, describe, it } from 'node:test';
-import { calculatorPerTest, openCalculator } from './browser.mjs';
+import {
+  calculatorPerTest,
+  openCalculator,
+  recalculateWith as recalculate,
+  retype,
+  shown as read,
+} from './browser.mjs';
 
 const SETTINGS = ['DeviceType', 'PanelU', 'PanelC', 'CalibFlow', 'CalibTin', 'CalibTout'];
 
-// Fills the window's boxes and selects its modes, then presses «Пересчет».
-async function recalculate(page, boxes, options = []) {
-  for (const option of options) await page.click(`label[data-control="${option}"]`);
-  await page.evaluate((texts) => {
-    for (const [id, text] of Object.entries(texts)) document.getElementById(id).value = text;
-  }, boxes);
-  await page.click('#Command1');
-}
-
-// Replaces a box's text as a user does, and leaves it with Tab.
-async function retype(page, id, text) {
-  await page.focus(`#${id}`);
-  await page.$eval(`#${id}`, (e) => e.select());
-  await page.keyboard.type(text);
-  await page.keyboard.press('Tab');
-}
-
 async function calibrate(page, flow, tin, tout) {
-  await retype(page, 'CalibFlow', flow);
-  await retype(page, 'CalibTin', tin);
-  await retype(page, 'CalibTout', tout);
+  await retype(page, { CalibFlow: flow, CalibTin: tin, CalibTout: tout });
   await page.click('#CalibApply');
 }
-
-const read = (page, ids) =>
-  page.evaluate(
-    (list) =>
-      Object.fromEntries(
-        list.map((id) => {
-          const e = document.getElementById(id);
-          return [id, 'value' in e && e.tagName !== 'OUTPUT' ? e.value : e.textContent];
-        }),
-      ),
-    ids,
-  );
 
 const EXAMPLE = { Text1: '78', Text2: '15', Text3: '100', Text4: '5', Text6: '40' };
 const HEATER = { Text1: '88', Text2: '20', Text3: '80', Text4: '5', Text6: '2000' };
@@ -68,7 +43,7 @@ describe('the design panel’s own U and c', () => {
     assert.equal((await read(page, ['MaxLoad'])).MaxLoad, '5811');
 
     await page.select('#DeviceType', 'coil');
-    await retype(page, 'PanelC', '4180');
+    await retype(page, { PanelC: '4180' });
     const shown = await read(page, ['PanelU', 'DeviceRange', 'MaxLoad', 'RefluxFlowFull']);
     assert.deepEqual(shown, {
       PanelU: '1000',
@@ -96,7 +71,7 @@ describe('the design panel’s own U and c', () => {
     // 420 × 0.157075 × 63
     assert.deepEqual(after, { focus: 'PanelU', device: 'own', range: '', maxLoad: '4156' });
 
-    await retype(page, 'PanelU', 'много');
+    await retype(page, { PanelU: 'много' });
     const marked = await page.evaluate(() => ({
       invalid: document.getElementById('PanelU').getAttribute('aria-invalid'),
       maxLoad: document.getElementById('MaxLoad').textContent,
@@ -144,8 +119,8 @@ describe('the design panel’s own U and c', () => {
 
   it('keeps the settings through a reload, ignores a stored value it cannot read, and resets', async () => {
     await page.select('#DeviceType', 'jacket');
-    await retype(page, 'PanelC', '4180');
-    await retype(page, 'CalibFlow', '1.5');
+    await retype(page, { PanelC: '4180' });
+    await retype(page, { CalibFlow: '1.5' });
     await page.evaluate(() => localStorage.setItem('dephlegmator.CalibTin', 'тёплая'));
     await openCalculator(page, calculator.server.url);
     assert.deepEqual(await read(page, [...SETTINGS, 'Text1', 'Text6', 'DeviceRange']), {
