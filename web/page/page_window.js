@@ -16,6 +16,11 @@ const shownPart = (name) => {
   return found;
 };
 
+// What each control was last marked with and each drawing last holds, so that writing the same
+// again costs nothing.
+const marks = new Map();
+const markups = new Map();
+
 // The hidden element that holds what is wrong with a box, made on the box's first mark.
 function problemOf(input) {
   const id = `${input.id}Problem`;
@@ -77,6 +82,9 @@ export const pageWindow = {
   // An input box the calculation cannot take: marked invalid, with the problem in its tooltip and
   // in the element that describes it to a screen reader; "" removes the mark.
   setMark(box, problem) {
+    // The panel's sections set every box's mark on each event; most stay as they are.
+    if ((marks.get(box) ?? '') === problem) return;
+    marks.set(box, problem);
     const input = element(box);
     const description = problemOf(input);
     description.textContent = problem;
@@ -99,6 +107,8 @@ export const pageWindow = {
 
   // The elements of a drawing, made by the module; it writes only numbers and its own texts.
   setMarkup(control, markup) {
+    if (markups.get(control) === markup) return;
+    markups.set(control, markup);
     element(control).innerHTML = markup;
   },
 
@@ -108,7 +118,8 @@ export const pageWindow = {
   },
 
   setAccessibleName(control, name) {
-    element(control).setAttribute('aria-label', name);
+    const named = element(control);
+    if (named.getAttribute('aria-label') !== name) named.setAttribute('aria-label', name);
   },
 
   showError(title, message) {
