@@ -26,12 +26,13 @@ function layoutFaults() {
     (e) => e.getClientRects().length > 0,
   );
   const faults = [];
-  for (const e of [...visible, ...document.querySelectorAll('legend')]) {
+  for (const e of [...visible, ...document.querySelectorAll('.caption')]) {
     if (e.scrollWidth > e.clientWidth + 0.5 || e.scrollHeight > e.clientHeight + 0.5) {
       faults.push(`${e.dataset.control ?? e.textContent} is clipped`);
     }
   }
-  const controls = visible.filter((e) => e.localName !== 'fieldset');
+  // A frame is its line and caption, over which its controls lie.
+  const controls = visible.filter((e) => e.localName !== 'div');
   for (let i = 0; i < controls.length; ++i) {
     for (let j = i + 1; j < controls.length; ++j) {
       const a = controls[i].getBoundingClientRect();
@@ -158,18 +159,12 @@ describe('the page', () => {
         await page.focus('#Text1');
         await page.screenshot({ path: join(screenshots, `web-${name}.png`), fullPage: true });
       }
-      // On the phone the page is laid out at the window's width and scaled to the screen.
-      const phone = await page.evaluate(() => ({
-        scale: visualViewport.scale,
-        layoutWidth: document.documentElement.clientWidth,
-        scrollWidth: document.documentElement.scrollWidth,
-        inputModes: [...document.querySelectorAll('input[type="text"]')].every(
-          (e) => e.inputMode === 'decimal',
-        ),
-      }));
-      assert.ok(phone.scale < 0.6, `scale ${phone.scale}`);
-      assert.equal(phone.scrollWidth, phone.layoutWidth, 'no sideways scrolling');
-      assert.ok(phone.inputModes);
+      // A phone offers its keypad of digits for every box; the layout at its width is tested in
+      // reflow.test.mjs.
+      const inputModes = await page.$$eval('input[type="text"]', (boxes) =>
+        boxes.every((e) => e.inputMode === 'decimal'),
+      );
+      assert.ok(inputModes);
 
       const foreign = requests.filter((url) => !url.startsWith(server.url));
       assert.deepEqual(foreign, [], 'requests to other hosts');
