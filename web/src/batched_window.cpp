@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "error_messages.h"
+#include "window_layout.h"
 
 namespace dephlegmator {
 
@@ -54,6 +55,19 @@ void BatchedWindow::reportError(const CalcError& /*error*/, const std::string& m
 
 void BatchedWindow::announce(std::string_view sentence) {
     push(PageOperation::Kind::Announce, {}, sentence);
+}
+
+void BatchedWindow::check(std::string_view option) {
+    const auto parentOf = [](std::string_view name) {
+        for (const layout::ControlRow& row : layout::kControls) {
+            if (row.name == name) return row.parent;
+        }
+        return std::string_view{};
+    };
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        if (parentOf(kOptionNames[i]) == parentOf(option)) options_[i] = kOptionNames[i] == option;
+    }
+    push(PageOperation::Kind::Check, option);
 }
 
 void BatchedWindow::flush() {

@@ -22,12 +22,13 @@ struct PageOperation {
         SetMark,
         SetAccessibleName,
         ShowError,
-        Announce
+        Announce,
+        Check
     };
     Kind kind;
     std::string control;  // ShowError: the title
     // SetText: the text; SetMark: the problem, "" for none; SetAccessibleName: the name;
-    // ShowError: the message; Announce: what the live region says (control empty)
+    // ShowError: the message; Announce: what the live region says (control empty); Check: none
     std::string text;
 };
 
@@ -67,6 +68,9 @@ class BatchedWindow final : public Window {
 
     // Has the page's live region say `sentence`, in order with the other operations.
     void announce(std::string_view sentence);
+    // Selects an option button as a click does, without its handler; the others of its group
+    // read as cleared from then on.
+    void check(std::string_view option);
 
     // Hands the kept operations to the page, if any, and forgets what was read: the next handler
     // reads the page afresh.

@@ -1,7 +1,7 @@
 // The window's behaviour for the page: a window whose controls are the page's elements, reached
 // through the page object the page puts on the module (Module.page), and the handlers the page
-// calls on its events, exported as plain C functions. A handler's operations reach the page in one
-// call at its end (BatchedWindow). Strings cross as UTF-8 bytes and a length.
+// calls on its events and for a share link, exported as plain C functions. A handler's operations
+// reach the page in one call at its end (BatchedWindow). Strings cross as UTF-8 bytes and a length.
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 
@@ -15,6 +15,7 @@
 #include "input_modes.h"
 #include "outcome.h"
 #include "panel_json.h"
+#include "share_link.h"
 
 // The page object's operations. A string the page returns is written into the caller's buffer of
 // `capacity` bytes (and a terminating zero) when it fits; the result is its length in bytes.
@@ -31,6 +32,13 @@ EM_JS(int, page_decimal_separator, (char* out, int capacity), {
   if (length <= capacity) stringToUTF8(text, out, capacity + 1);
   return length;
 });
+// The fragment of the page's address, with its '#' (or "" when it has none).
+EM_JS(int, page_link_fragment, (char* out, int capacity), {
+  var text = Module.page.linkFragment();
+  var length = lengthBytesUTF8(text);
+  if (length <= capacity) stringToUTF8(text, out, capacity + 1);
+  return length;
+});
 EM_JS(int, page_is_checked, (const char* option, int length), {
   return Module.page.isChecked(UTF8ToString(option, length)) ? 1 : 0;
 });
@@ -39,7 +47,7 @@ EM_JS(int, page_is_checked, (const char* option, int length), {
 // the text's UTF-8 bytes as pointer and length. The page receives them as [method, control, text].
 EM_JS(void, page_apply, (const int* records, int count), {
   var methods = ['setText', 'focus', 'selectAll', 'show', 'hide', 'setMark', 'setAccessibleName',
-                 'showError', 'announce'];
+                 'showError', 'announce', 'check'];
   var operations = new Array(count);
   for (var i = 0; i < count; ++i) {
     var at = (records >> 2) + 5 * i;
@@ -83,7 +91,7 @@ class EmscriptenPage final : public Page {
     }
     std::string decimalSeparator() override { return PageString(page_decimal_separator); }
     void apply(const std::vector<PageOperation>& operations) override {
-        static_assert(static_cast<int>(PageOperation::Kind::Announce) == 8,
+        static_assert(static_cast<int>(PageOperation::Kind::Check) == 9,
                       "page_apply names the page's methods in the order of the kinds");
         std::vector<int> records;
         records.reserve(operations.size() * 5);
@@ -118,12 +126,39 @@ class Calculator {
     // before it draws the panel.
     const std::string& command1Click() {
         modes_.Command1_Click();
-        const bool failed = modes_.lastCalculationFailed();
-        window_.announce(OutcomeSentence(modes_.lastInputs(), modes_.marks(), window_, failed));
-        panelJson_ =
-            DesignPanelJson(BuildDesignPanel(modes_.lastInputs(), window_, modes_.state(), failed));
+        return afterRecalculation();
+    }
+
+    // Opens the calculation the page's address carries in its fragment (ShareLinkFragment), if
+    // any: returns the design panel's JSON when it opened one, "" when the address carries none,
+    // and nothing when the fragment is malformed, which the live region then says.
+    const std::string* openLink() {
+        const ShareLinkReading link = ReadShareLink(PageString(page_link_fragment));
+        if (!link.problem.empty()) {
+            window_.announce(link.problem);
+            window_.flush();
+            return nullptr;
+        }
+        panelJson_.clear();
+        if (!link.form) return &panelJson_;
+        OpenSharedForm(*link.form, modes_, window_,
+                       [this](std::string_view option) { window_.check(option); });
+        return &afterRecalculation();
+    }
+
+    // The fragment of a link to the window's inputs and modes as they stand.
+    const std::string& shareFragment() {
+        SharedForm form;
+        form.modes = ReadModes(window_);
+        form.preset = page_.isChecked("Option2")   ? Preset::SS
+                      : page_.isChecked("Option3") ? Preset::Other
+                                                   : Preset::SR;
+        for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
+            form.texts[i] = window_.text(kInputBoxes[i]);
+        }
+        fragment_ = ShareLinkFragment(form);
         window_.flush();
-        return panelJson_;
+        return fragment_;
     }
     // The handler of the option button named Option<number>; false when there is none.
     bool optionClick(int number) {
@@ -146,10 +181,22 @@ class Calculator {
     }
 
   private:
+    // What the page receives after a recalculation: the window's operations, then what the live
+    // region says of the outcome, then the design panel for the inputs it read, as JSON.
+    const std::string& afterRecalculation() {
+        const bool failed = modes_.lastCalculationFailed();
+        window_.announce(OutcomeSentence(modes_.lastInputs(), modes_.marks(), window_, failed));
+        panelJson_ =
+            DesignPanelJson(BuildDesignPanel(modes_.lastInputs(), window_, modes_.state(), failed));
+        window_.flush();
+        return panelJson_;
+    }
+
     EmscriptenPage page_;
     BatchedWindow window_;
     InputModes modes_;
     std::string panelJson_;
+    std::string fragment_;
 };
 
 // The page has one window; it is made on the first call, after the page object is in place.
@@ -170,6 +217,20 @@ EMSCRIPTEN_KEEPALIVE void calculator_form_load() {
 // The design panel's JSON, zero-terminated UTF-8, valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* calculator_command1_click() {
     return dephlegmator::TheCalculator().command1Click().c_str();
+}
+
+// Opens the calculation the page's address carries: the design panel's JSON when it opened one,
+// "" when the address carries none, a null pointer when its fragment is malformed (the live region
+// says why). Valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* calculator_open_link() {
+    const std::string* json = dephlegmator::TheCalculator().openLink();
+    return json ? json->c_str() : nullptr;
+}
+
+// The fragment, without '#', of a link to the window's inputs and modes; valid until the next
+// call.
+EMSCRIPTEN_KEEPALIVE const char* calculator_share_fragment() {
+    return dephlegmator::TheCalculator().shareFragment().c_str();
 }
 
 // The handler of the option button Option<number>; returns 0 when there is no such button.

@@ -14,6 +14,7 @@
 #include "design_panel.h"
 #include "fake_window.h"
 #include "input_modes.h"
+#include "share_link.h"
 #include "window_layout.h"
 
 namespace dephlegmator {
@@ -27,6 +28,14 @@ Box BoxNamed(std::string_view name) {
     }
     ADD_FAILURE() << "no box " << name;
     return Box::Text1;
+}
+
+Option OptionNamed(std::string_view name) {
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        if (kOptionNames[i] == name) return static_cast<Option>(i);
+    }
+    ADD_FAILURE() << "no option " << name;
+    return Option::Option4;
 }
 
 bool IsBox(std::string_view control) {
@@ -53,6 +62,9 @@ class ModelPage final : public Page {
     std::function<void(std::string_view)> reportFocus;
     std::vector<std::string> errorTitles;
     std::vector<std::string> announced;
+    std::vector<std::string> checked;
+    std::string geometry = "Option4";
+    std::string given = "Option6";
     std::vector<std::vector<PageOperation>> batches;
     std::map<std::string, int, std::less<>> asked;
 
@@ -101,6 +113,12 @@ class ModelPage final : public Page {
                     break;
                 case Kind::Announce:
                     announced.push_back(text);
+                    break;
+                case Kind::Check:
+                    checked.push_back(control);
+                    if (control == "Option4" || control == "Option5") geometry = control;
+                    if (control >= "Option6") given = control;
+                    shown.boxes.select(OptionNamed(geometry), OptionNamed(given));
                     break;
             }
         }
@@ -270,6 +288,30 @@ TEST_F(BatchedWindowTest, ReadsWhatItWroteAndAsksThePageOncePerHandler) {
     batched.flush();
     EXPECT_EQ(page.asked["Text6"], 1);
     EXPECT_EQ(page.shown.text(Box::Text7), "5218");
+}
+
+// A share link's form selects its options through the page within one handler: the calculation
+// must read them as selected before the page has seen them, and the page must end up as a window
+// acting at once leaves it.
+TEST_F(BatchedWindowTest, OpensASharedFormAsAWindowActingAtOnceWould) {
+    const SharedForm form = *ReadShareLink("preset=ss&t2=20&a=1257&given=load&v=2000").form;
+    std::string geometry = "Option4";
+    std::string given = "Option6";
+    OpenSharedForm(form, direct, directWindow, [&](std::string_view option) {
+        if (option == "Option4" || option == "Option5") geometry = option;
+        if (option >= "Option6") given = option;
+        directWindow.boxes.select(OptionNamed(geometry), OptionNamed(given));
+    });
+    const std::size_t before = page.batches.size();
+    OpenSharedForm(form, batchedModes, batched,
+                   [this](std::string_view option) { batched.check(option); });
+    EXPECT_TRUE(batched.isSelected(Option::Option5));
+    EXPECT_FALSE(batched.isSelected(Option::Option4));
+    batched.flush();
+    EXPECT_EQ(page.batches.size(), before + 1);
+    EXPECT_EQ(page.checked, (std::vector<std::string>{"Option2", "Option5", "Option7"}));
+    EXPECT_EQ(page.shown.text(Box::Text7), "2000");
+    ExpectSamePage();
 }
 
 }  // namespace
