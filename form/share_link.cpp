@@ -3,41 +3,38 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
+#include "number_text.h"
 #include "window_layout.h"
 
 namespace dephlegmator {
 namespace {
 
-// The key of each input box, in kInputBoxes order.
-constexpr std::array<std::string_view, kInputBoxes.size()> kBoxKeys{"t1", "t2", "h", "d", "a", "v"};
-constexpr std::size_t kHeight = 2, kDiameter = 3, kArea = 4;
+// The keys of the link: those of the input boxes in kInputBoxes order, then the two choices.
+constexpr std::array<std::string_view, kInputBoxes.size() + 2> kKeys{"t1", "t2", "h",      "d",
+                                                                     "a",  "v",  "preset", "given"};
+constexpr std::size_t kHeight = 2, kDiameter = 3, kArea = 4, kPresetKey = 6, kGivenKey = 7;
 
-// A choice's word in the link and the value it stands for.
-template <typename Value>
-struct Word {
-    std::string_view word;
-    Value value;
-};
-constexpr std::array<Word<Preset>, 3> kPresets{{
-    {"sr", Preset::SR},
-    {"ss", Preset::SS},
-    {"other", Preset::Other},
-}};
-constexpr std::array<Word<Given>, 3> kGivens{{
-    {"outlet", Given::OutletTemp},
-    {"load", Given::HeatLoad},
-    {"flow", Given::WaterFlow},
-}};
-constexpr std::array<std::string_view, 3> kPresetOptions{"Option1", "Option2", "Option3"};
-
-template <typename Value, std::size_t N>
-std::string_view WordOf(const std::array<Word<Value>, N>& words, Value value) {
-    for (const auto& [word, of] : words) {
-        if (of == value) return word;
+// The typing limit of each input box, in kInputBoxes order; 0 for none.
+constexpr std::array<int, kInputBoxes.size()> kMaxLengths = [] {
+    std::array<int, kInputBoxes.size()> limits{};
+    for (std::size_t i = 0; i < limits.size(); ++i) {
+        for (const layout::ControlRow& row : layout::kControls) {
+            if (row.name == BoxName(kInputBoxes[i])) limits[i] = row.maxLength;
+        }
     }
-    return {};
+    return limits;
+}();
+
+// The words of the two choices, in the order of their values.
+using Words = std::array<std::string_view, 3>;
+constexpr Words kPresetWords{"sr", "ss", "other"};      // Preset
+constexpr Words kGivenWords{"outlet", "load", "flow"};  // Given
+constexpr Words kPresetOptions{"Option1", "Option2", "Option3"};
+
+template <typename Value>
+std::string_view WordOf(const Words& words, Value value) {
+    return words[static_cast<std::size_t>(value)];
 }
 
 // Keeps letters, digits and - . _ ~ , as they are and writes every other byte as %XX.
@@ -123,51 +120,109 @@ std::optional<std::size_t> Utf8Length(std::string_view text) {
     return characters;
 }
 
-// The typing limit of an input box; 0 for none.
-int MaxLength(Box box) {
-    for (const layout::ControlRow& row : layout::kControls) {
-        if (row.name == BoxName(box)) return row.maxLength;
-    }
-    return 0;
-}
+// What a fragment is: a form, no link to one, or malformed, for one of the reasons after.
+enum class Fault {
+    None,
+    NoLink,
+    NoValue,
+    Twice,
+    BadEscape,
+    NotUtf8,
+    UnknownChoice,
+    TooLong,
+    AreaAndHeight
+};
 
-std::string Quoted(std::string_view text) {
-    return "«" + std::string(text) + "»";
-}
+// What is wrong, for the sentence: the key, or the key and its value, and for some faults more.
+struct Detail {
+    std::string_view what;
+    std::string more;
+};
 
-// Sets `chosen` to the choice a word names; false when it names none.
-template <typename Value, std::size_t N>
-bool Choose(const std::array<Word<Value>, N>& words, std::string_view word, Value& chosen) {
-    for (const auto& [name, value] : words) {
-        if (name == word) {
-            chosen = value;
-            return true;
+// Reads the fragment (without '#') into `form`, or says why not.
+Fault Read(std::string_view fragment, SharedForm& form, Detail& detail) {
+    unsigned seen = 0;  // a bit per key of kKeys
+    for (std::size_t start = 0; start < fragment.size();) {
+        const std::size_t end = std::min(fragment.find('&', start), fragment.size());
+        const std::string_view part(fragment.data() + start, end - start);
+        start = end + 1;
+        const std::size_t equals = std::min(part.find('='), part.size());
+        const std::string_view key(part.data(), equals);
+        const auto index =
+            static_cast<std::size_t>(std::find(kKeys.begin(), kKeys.end(), key) - kKeys.begin());
+        if (index == kKeys.size()) continue;
+        detail.what = key;
+        if (equals == part.size()) return Fault::NoValue;
+        if ((seen & (1u << index)) != 0) return Fault::Twice;
+        seen |= 1u << index;
+        std::optional<std::string> value =
+            Decode(std::string_view(part.data() + equals + 1, part.size() - equals - 1));
+        if (!value) {
+            detail.what = part;
+            return Fault::BadEscape;
         }
+        const std::optional<std::size_t> length = Utf8Length(*value);
+        if (!length) return Fault::NotUtf8;
+        if (index == kPresetKey || index == kGivenKey) {
+            const Words& words = index == kPresetKey ? kPresetWords : kGivenWords;
+            const auto chosen = std::find(words.begin(), words.end(), *value) - words.begin();
+            if (chosen == std::ssize(words)) {
+                detail.what = part;
+                for (const std::string_view word : words) {
+                    detail.more.append(detail.more.empty() ? "" : ", ").append(word);
+                }
+                return Fault::UnknownChoice;
+            }
+            if (index == kPresetKey) form.preset = static_cast<Preset>(chosen);
+            if (index == kGivenKey) form.modes.given = static_cast<Given>(chosen);
+            continue;
+        }
+        const int limit = kMaxLengths[index];
+        if (limit > 0 && *length > static_cast<std::size_t>(limit)) {
+            detail.more = FormatNumber(limit, ".");
+            return Fault::TooLong;
+        }
+        form.texts[index] = std::move(value);
     }
-    return false;
+    if (seen == 0) return Fault::NoLink;
+    const unsigned heightOrDiameter = (1u << kHeight) | (1u << kDiameter);
+    if ((seen & (1u << kArea)) != 0 && (seen & heightOrDiameter) != 0) {
+        detail.what = {};
+        return Fault::AreaAndHeight;
+    }
+    if (form.texts[kArea]) form.modes.geometry = Geometry::SurfaceArea;
+    return Fault::None;
 }
 
-template <typename Value, std::size_t N>
-std::string WordList(const std::array<Word<Value>, N>& words) {
-    std::string list;
-    for (const auto& [word, value] : words) {
-        list += (list.empty() ? "" : ", ") + std::string(word);
-    }
-    return list;
-}
-
-ShareLinkReading Malformed(const std::string& why) {
-    return {std::nullopt,
-            "Ссылка на расчёт не прочитана: " + why + ". Окно показано в начальном состоянии."};
+// The live region's sentence for a malformed fragment.
+std::string Problem(Fault fault, const Detail& detail) {
+    static constexpr std::array<std::array<std::string_view, 3>, 7> kTexts{{
+        {"«", "» без значения", ""},
+        {"«", "» указано дважды", ""},
+        {"неверная %-запись в «", "»", ""},
+        {"в «", "» не текст в UTF-8", ""},
+        {"неизвестное значение «", "», возможны ", ""},
+        {"«", "» длиннее ", " знаков"},
+        {"указаны и площадь («a»), и высота или диаметр («h», «d»)", "", ""},
+    }};
+    const auto& [before, after, end] =
+        kTexts[static_cast<std::size_t>(fault) - static_cast<std::size_t>(Fault::NoValue)];
+    std::string sentence = "Ссылка на расчёт не прочитана: ";
+    sentence.append(before).append(detail.what).append(after).append(detail.more).append(end);
+    return sentence + ". Окно показано в начальном состоянии.";
 }
 
 }  // namespace
 
 std::string ShareLinkFragment(const SharedForm& form) {
-    std::string out = "preset=" + std::string(WordOf(kPresets, form.preset));
+    std::string out = "preset=";
+    out += WordOf(kPresetWords, form.preset);
     const auto box = [&](std::size_t index) {
         if (!form.texts[index]) return;
-        out += "&" + std::string(kBoxKeys[index]) + "=" + Encode(*form.texts[index]);
+        out += '&';
+        out += kKeys[index];
+        out += '=';
+        out += Encode(*form.texts[index]);
     };
     box(0);
     box(1);
@@ -177,7 +232,8 @@ std::string ShareLinkFragment(const SharedForm& form) {
         box(kHeight);
         box(kDiameter);
     }
-    out += "&given=" + std::string(WordOf(kGivens, form.modes.given));
+    out += "&given=";
+    out += WordOf(kGivenWords, form.modes.given);
     box(5);
     return out;
 }
@@ -185,53 +241,15 @@ std::string ShareLinkFragment(const SharedForm& form) {
 ShareLinkReading ReadShareLink(std::string_view fragment) {
     if (!fragment.empty() && fragment.front() == '#') fragment.remove_prefix(1);
     SharedForm form;
-    bool any = false;
-    std::vector<std::string_view> seen;
-    bool heightOrDiameter = false;
-    while (!fragment.empty()) {
-        const std::size_t end = std::min(fragment.find('&'), fragment.size());
-        const std::string_view part = fragment.substr(0, end);
-        fragment.remove_prefix(std::min(end + 1, fragment.size()));
-        if (part.empty()) continue;
-        const std::size_t equals = part.find('=');
-        const std::string_view key = part.substr(0, equals);
-        const auto* const boxKey = std::find(kBoxKeys.begin(), kBoxKeys.end(), key);
-        const bool known = boxKey != kBoxKeys.end() || key == "preset" || key == "given";
-        if (!known) continue;
-        any = true;
-        if (equals == std::string_view::npos) return Malformed(Quoted(key) + " без значения");
-        if (std::find(seen.begin(), seen.end(), key) != seen.end()) {
-            return Malformed(Quoted(key) + " указано дважды");
-        }
-        seen.push_back(key);
-        const std::optional<std::string> value = Decode(part.substr(equals + 1));
-        if (!value) return Malformed("неверная %-запись в " + Quoted(part));
-        const std::optional<std::size_t> length = Utf8Length(*value);
-        if (!length) return Malformed("в " + Quoted(key) + " не текст в UTF-8");
-        if (key == "preset" || key == "given") {
-            const bool preset = key == "preset";
-            if (!(preset ? Choose(kPresets, *value, form.preset)
-                         : Choose(kGivens, *value, form.modes.given))) {
-                return Malformed("неизвестное значение " + Quoted(part) + ", возможны " +
-                                 (preset ? WordList(kPresets) : WordList(kGivens)));
-            }
-            continue;
-        }
-        const auto index = static_cast<std::size_t>(boxKey - kBoxKeys.begin());
-        const int limit = MaxLength(kInputBoxes[index]);
-        if (limit > 0 && *length > static_cast<std::size_t>(limit)) {
-            return Malformed(Quoted(key) + " длиннее " + std::to_string(limit) +
-                             (limit == 1 ? " знака" : " знаков"));
-        }
-        form.texts[index] = *value;
-        if (index == kHeight || index == kDiameter) heightOrDiameter = true;
+    Detail detail;
+    switch (const Fault fault = Read(fragment, form, detail)) {
+        case Fault::None:
+            return {std::move(form), {}};
+        case Fault::NoLink:
+            return {};
+        default:
+            return {std::nullopt, Problem(fault, detail)};
     }
-    if (!any) return {};
-    if (form.texts[kArea] && heightOrDiameter) {
-        return Malformed("указаны и площадь («a»), и высота или диаметр («h», «d»)");
-    }
-    if (form.texts[kArea]) form.modes.geometry = Geometry::SurfaceArea;
-    return {form, {}};
 }
 
 std::array<std::string_view, 3> SelectedOptions(const SharedForm& form) {
@@ -242,9 +260,9 @@ std::array<std::string_view, 3> SelectedOptions(const SharedForm& form) {
 }
 
 void OpenSharedForm(const SharedForm& form, InputModes& modes, Window& window,
-                    const std::function<void(std::string_view option)>& select) {
+                    OptionSelector& selector) {
     for (const std::string_view option : SelectedOptions(form)) {
-        select(option);
+        selector.select(option);
         for (const auto& [name, run] : kClickHandlers) {
             if (name == option) (modes.*run)();
         }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,12 +49,21 @@ ShareLinkReading ReadShareLink(std::string_view fragment);
 // quantity's.
 std::array<std::string_view, 3> SelectedOptions(const SharedForm& form);
 
+// What opening a form needs of a front end besides the window: to select an option button as a
+// click does, without running its handler.
+class OptionSelector {
+  public:
+    virtual void select(std::string_view option) = 0;
+
+  protected:
+    ~OptionSelector() = default;
+};
+
 // Opens `form` in the window as a user filling it in would, and recalculates once: selects each
-// of its option buttons (by `select`, which the front end does as a click would, without running
-// the handler) and runs the button's handler, puts its texts into the boxes, gives Text1 the
-// focus with its text selected, as at start, and recalculates without moving the focus. The texts
-// are read as typed text is.
+// of its option buttons and runs the button's handler, puts its texts into the boxes, gives Text1
+// the focus with its text selected, as at start, and recalculates without moving the focus. The
+// texts are read as typed text is.
 void OpenSharedForm(const SharedForm& form, InputModes& modes, Window& window,
-                    const std::function<void(std::string_view option)>& select);
+                    OptionSelector& selector);
 
 }  // namespace dephlegmator

@@ -129,18 +129,18 @@ TEST(ShareLink, ReadsAFragmentOrSaysWhyNot) {
 }
 
 // Selects an option button in the fake window as a toolkit does, without its handler.
-class Opened : public ::testing::Test, public FormDriver {
+class Opened : public ::testing::Test, public FormDriver, public OptionSelector {
   protected:
-    void Open(const SharedForm& form) {
-        OpenSharedForm(form, modes, window, [this](std::string_view option) {
-            selected.emplace_back(option);
-            if (option == "Option4" || option == "Option5") geometry = option;
-            if (option >= "Option6") given = option;
-            window.boxes.select(geometry == "Option5" ? Option::Option5 : Option::Option4,
-                                given == "Option7"   ? Option::Option7
-                                : given == "Option8" ? Option::Option8
-                                                     : Option::Option6);
-        });
+    void Open(const SharedForm& form) { OpenSharedForm(form, modes, window, *this); }
+
+    void select(std::string_view option) override {
+        selected.emplace_back(option);
+        if (option == "Option4" || option == "Option5") geometry = option;
+        if (option >= "Option6") given = option;
+        window.boxes.select(geometry == "Option5" ? Option::Option5 : Option::Option4,
+                            given == "Option7"   ? Option::Option7
+                            : given == "Option8" ? Option::Option8
+                                                 : Option::Option6);
     }
 
     std::vector<std::string> selected;

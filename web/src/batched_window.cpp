@@ -1,9 +1,9 @@
 #include "batched_window.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "error_messages.h"
-#include "window_layout.h"
 
 namespace dephlegmator {
 
@@ -58,14 +58,13 @@ void BatchedWindow::announce(std::string_view sentence) {
 }
 
 void BatchedWindow::check(std::string_view option) {
-    const auto parentOf = [](std::string_view name) {
-        for (const layout::ControlRow& row : layout::kControls) {
-            if (row.name == name) return row.parent;
-        }
-        return std::string_view{};
-    };
-    for (std::size_t i = 0; i < kOptionCount; ++i) {
-        if (parentOf(kOptionNames[i]) == parentOf(option)) options_[i] = kOptionNames[i] == option;
+    // Of the buttons the calculation reads, Option4 and Option5 are one group, Option6 to Option8
+    // the other.
+    constexpr auto kFirstGiven = static_cast<std::size_t>(Option::Option6);
+    const auto at = static_cast<std::size_t>(
+        std::find(kOptionNames.begin(), kOptionNames.end(), option) - kOptionNames.begin());
+    for (std::size_t i = 0; i < kOptionCount && at < kOptionCount; ++i) {
+        if ((i < kFirstGiven) == (at < kFirstGiven)) options_[i] = i == at;
     }
     push(PageOperation::Kind::Check, option);
 }

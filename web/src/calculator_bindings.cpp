@@ -141,8 +141,7 @@ class Calculator {
         }
         panelJson_.clear();
         if (!link.form) return &panelJson_;
-        OpenSharedForm(*link.form, modes_, window_,
-                       [this](std::string_view option) { window_.check(option); });
+        OpenSharedForm(*link.form, modes_, window_, selector_);
         return &afterRecalculation();
     }
 
@@ -192,8 +191,16 @@ class Calculator {
         return panelJson_;
     }
 
+    // Selects a shared form's option buttons on the page.
+    struct Selector final : OptionSelector {
+        explicit Selector(BatchedWindow& window) : window(window) {}
+        void select(std::string_view option) override { window.check(option); }
+        BatchedWindow& window;
+    };
+
     EmscriptenPage page_;
     BatchedWindow window_;
+    Selector selector_{window_};
     InputModes modes_;
     std::string panelJson_;
     std::string fragment_;

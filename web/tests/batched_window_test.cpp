@@ -295,16 +295,26 @@ TEST_F(BatchedWindowTest, ReadsWhatItWroteAndAsksThePageOncePerHandler) {
 // acting at once leaves it.
 TEST_F(BatchedWindowTest, OpensASharedFormAsAWindowActingAtOnceWould) {
     const SharedForm form = *ReadShareLink("preset=ss&t2=20&a=1257&given=load&v=2000").form;
-    std::string geometry = "Option4";
-    std::string given = "Option6";
-    OpenSharedForm(form, direct, directWindow, [&](std::string_view option) {
-        if (option == "Option4" || option == "Option5") geometry = option;
-        if (option >= "Option6") given = option;
-        directWindow.boxes.select(OptionNamed(geometry), OptionNamed(given));
-    });
+    // The window acting at once selects the buttons as a toolkit does.
+    struct : OptionSelector {
+        ReportingWindow* window = nullptr;
+        std::string geometry = "Option4";
+        std::string given = "Option6";
+        void select(std::string_view option) override {
+            if (option == "Option4" || option == "Option5") geometry = option;
+            if (option >= "Option6") given = option;
+            window->boxes.select(OptionNamed(geometry), OptionNamed(given));
+        }
+    } toolkit;
+    toolkit.window = &directWindow;
+    OpenSharedForm(form, direct, directWindow, toolkit);
     const std::size_t before = page.batches.size();
-    OpenSharedForm(form, batchedModes, batched,
-                   [this](std::string_view option) { batched.check(option); });
+    struct : OptionSelector {
+        BatchedWindow* window = nullptr;
+        void select(std::string_view option) override { window->check(option); }
+    } page_;
+    page_.window = &batched;
+    OpenSharedForm(form, batchedModes, batched, page_);
     EXPECT_TRUE(batched.isSelected(Option::Option5));
     EXPECT_FALSE(batched.isSelected(Option::Option4));
     batched.flush();
