@@ -71,5 +71,21 @@ describe('axe-core', () => {
         }
       });
     }
+
+    it(`finds nothing in the guide in the ${scheme} theme, on a desktop and a phone`, async () => {
+      const page = await newPage(browser);
+      try {
+        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
+        const found = {};
+        for (const { name, ...viewport } of SCREENS.slice(0, 2)) {
+          await page.setViewport(viewport);
+          await page.goto(`${server.url}guide.html`, { waitUntil: 'load' });
+          found[name] = await violations(page);
+        }
+        assert.deepEqual(found, { 'desktop 1366': [], 'phone 360': [] });
+      } finally {
+        await page.close();
+      }
+    });
   }
 });
