@@ -1,7 +1,7 @@
 // The page at a desktop's, a phone's and a zoomed page's width: the window at the desktop's
 // geometry where it fits and in one column below that, nothing scaled down and nothing to scroll
-// sideways, every control within reach, targets and texts large enough; and screenshots of each
-// in the light and the dark theme.
+// sideways, every control within reach, targets and texts large enough; printed on one A4 page;
+// and screenshots of each in the light and the dark theme.
 import assert from 'node:assert/strict';
 import { mkdirSync, readFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
@@ -190,6 +190,34 @@ describe('the page at each width', () => {
       }
     });
   }
+
+  it('prints the heater example on one A4 page, black on white, without the buttons', async () => {
+    const page = await newPage(browser, { width: 1366, height: 768 });
+    try {
+      // A dark theme on the screen, which print must not take.
+      await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
+      await openCalculator(page, server.url);
+      await enterHeaterExample(page);
+      const pdf = Buffer.from(await page.pdf({ format: 'A4' })).toString('latin1');
+      assert.equal(pdf.match(/\/Type\s*\/Page\b(?!s)/g)?.length, 1, 'pages');
+      await page.emulateMediaType('print');
+      const printed = await page.evaluate(() => {
+        const style = (selector) => getComputedStyle(document.querySelector(selector));
+        return {
+          ground: [style('html').backgroundColor, style('.window').backgroundColor],
+          text: [style('#Text7').color, style('#ControlCurve text').fill],
+          buttons: ['#Command1', '#ShareLink', 'a[href="guide.html"]'].map((s) => style(s).display),
+        };
+      });
+      assert.deepEqual(printed, {
+        ground: ['rgb(255, 255, 255)', 'rgb(255, 255, 255)'],
+        text: ['rgb(0, 0, 0)', 'rgb(0, 0, 0)'],
+        buttons: ['none', 'none', 'none'],
+      });
+    } finally {
+      await page.close();
+    }
+  });
 
   it('takes screenshots at 360, 768 and 1366 px, light and dark', async () => {
     const page = await newPage(browser);
