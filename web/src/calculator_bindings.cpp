@@ -26,15 +26,9 @@ EM_JS(int, page_text, (const char* box, int box_length, char* out, int capacity)
   if (length <= capacity) stringToUTF8(text, out, capacity + 1);
   return length;
 });
-EM_JS(int, page_decimal_separator, (char* out, int capacity), {
-  var text = Module.page.decimalSeparator();
-  var length = lengthBytesUTF8(text);
-  if (length <= capacity) stringToUTF8(text, out, capacity + 1);
-  return length;
-});
-// The fragment of the page's address, with its '#' (or "" when it has none).
-EM_JS(int, page_link_fragment, (char* out, int capacity), {
-  var text = Module.page.linkFragment();
+// The page's decimal separator (0) or the fragment of its address, with its '#' or "" (1).
+EM_JS(int, page_string, (int which, char* out, int capacity), {
+  var text = which ? Module.page.linkFragment() : Module.page.decimalSeparator();
   var length = lengthBytesUTF8(text);
   if (length <= capacity) stringToUTF8(text, out, capacity + 1);
   return length;
@@ -89,7 +83,9 @@ class EmscriptenPage final : public Page {
     bool isChecked(std::string_view option) override {
         return page_is_checked(option.data(), Length(option)) != 0;
     }
-    std::string decimalSeparator() override { return PageString(page_decimal_separator); }
+    std::string decimalSeparator() override {
+        return PageString([](char* out, int capacity) { return page_string(0, out, capacity); });
+    }
     void apply(const std::vector<PageOperation>& operations) override {
         static_assert(static_cast<int>(PageOperation::Kind::Check) == 9,
                       "page_apply names the page's methods in the order of the kinds");
@@ -133,7 +129,8 @@ class Calculator {
     // any: returns the design panel's JSON when it opened one, "" when the address carries none,
     // and nothing when the fragment is malformed, which the live region then says.
     const std::string* openLink() {
-        const ShareLinkReading link = ReadShareLink(PageString(page_link_fragment));
+        const ShareLinkReading link = ReadShareLink(
+            PageString([](char* out, int capacity) { return page_string(1, out, capacity); }));
         if (!link.problem.empty()) {
             window_.announce(link.problem);
             window_.flush();

@@ -40,6 +40,79 @@ const STATES = [
   },
 ];
 
+// What axe does not measure: lines that show a control or a frame, and the chart's curves and
+// axes, at a contrast of less than 3:1 with their ground; and the focus ring of each kind of
+// control, reached by the keyboard, thinner than 2 px or fainter than 3:1.
+async function lineFaults(page) {
+  await page.evaluate(() => {
+    const luminance = (colour) => {
+      const [r, g, b] = colour
+        .match(/[\d.]+/g)
+        .slice(0, 3)
+        .map((v) => (v / 255 <= 0.03928 ? v / 255 / 12.92 : ((v / 255 + 0.055) / 1.055) ** 2.4));
+      return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    };
+    globalThis.contrast = (a, b) => {
+      const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+      return (light + 0.05) / (dark + 0.05);
+    };
+    globalThis.styleOf = (selector, pseudo) =>
+      getComputedStyle(document.querySelector(selector), pseudo);
+  });
+  const faults = await page.evaluate(() => {
+    const { styleOf, contrast } = globalThis;
+    const ground = styleOf('.window').backgroundColor;
+    const card = styleOf('#ControlCurve').backgroundColor;
+    const lines = {
+      'a box on the window': [styleOf('#Text1').borderTopColor, ground],
+      'a box on its own ground': [
+        styleOf('#Text1').borderTopColor,
+        styleOf('#Text1').backgroundColor,
+      ],
+      'a frame': [styleOf('[data-control="Frame1"]', '::before').borderTopColor, ground],
+      'the button': [styleOf('#Command1').borderTopColor, ground],
+      'the load curve': [styleOf('#ControlCurve .curve.load').stroke, card],
+      'the temperature curve': [styleOf('#ControlCurve .curve.temp').stroke, card],
+      'an axis': [styleOf('#ControlCurve .axis').stroke, card],
+    };
+    return Object.entries(lines)
+      .map(([name, [line, behind]]) => [name, contrast(line, behind)])
+      .filter(([, ratio]) => ratio < 3)
+      .map(([name, ratio]) => `${name}: ${ratio.toFixed(2)}`);
+  });
+  const ring = () =>
+    page.evaluate(() => {
+      const { styleOf, contrast } = globalThis;
+      const e = document.activeElement;
+      const style = getComputedStyle(e);
+      const behind = e.type === 'text' ? style.backgroundColor : styleOf('.window').backgroundColor;
+      const width = parseFloat(style.outlineWidth);
+      const ratio = contrast(style.outlineColor, behind);
+      return style.outlineStyle === 'none' || width < 2 || ratio < 3
+        ? `${e.id || e.textContent}: ${style.outlineStyle} ${width} px, ${ratio.toFixed(2)}`
+        : null;
+    });
+  // A text box, an option button, the push button, the share button and the guide's link.
+  const walk = [
+    ['#Text6', []],
+    ['#Text6', ['Tab']],
+    ['#Text1', ['Tab']],
+    ['#Text1', ['Shift']],
+    ['#Text1', ['Shift', 'Shift']],
+  ];
+  for (const [start, keys] of walk) {
+    await page.click(start);
+    for (const key of keys) {
+      if (key === 'Shift') await page.keyboard.down('Shift');
+      await page.keyboard.press('Tab');
+      if (key === 'Shift') await page.keyboard.up('Shift');
+    }
+    if (keys.length === 0) await page.keyboard.press('End');
+    faults.push(await ring());
+  }
+  return faults.filter(Boolean);
+}
+
 describe('axe-core', () => {
   let server;
   let browser;
@@ -50,6 +123,32 @@ describe('axe-core', () => {
   after(async () => {
     await browser?.close();
     await server?.close();
+  });
+
+  it('explains «СР», «СС», «Предполагается» and the autonomous column where they are', async () => {
+    const page = await newPage(browser);
+    try {
+      await openCalculator(page, server.url);
+      const explained = {};
+      for (const selector of ['#Option1', '#Option2', '#Frame4Options', '#Text71', '#Text91']) {
+        const root = await page.$(selector);
+        const node = await page.accessibility.snapshot({ root, interestingOnly: false });
+        explained[selector] = node.description;
+      }
+      const titles = await page.$$eval('#FormMorvani [title]', (all) => all.map((e) => e.title));
+      assert.match(
+        explained['#Option1'],
+        /^СР — 78 °С: температура конденсации пара почти чистого/,
+      );
+      assert.match(explained['#Option2'], /^СС — 88 °С: .*более слабого/);
+      assert.match(explained['#Frame4Options'], /^Предполагается — одна известная величина/);
+      assert.match(explained['#Text71'], /^Автономное охлаждение: вода нагревается ровно на 10 К/);
+      assert.equal(explained['#Text91'], explained['#Text71']);
+      // The same words as the title of what shows the term, for a pointer.
+      assert.deepEqual(titles.sort(), Object.values(explained).slice(0, 4).sort());
+    } finally {
+      await page.close();
+    }
   });
 
   for (const scheme of ['light', 'dark']) {
@@ -71,6 +170,18 @@ describe('axe-core', () => {
         }
       });
     }
+
+    it(`draws lines of 3:1 and focus rings of 2 px in the ${scheme} theme`, async () => {
+      const page = await newPage(browser, { width: 1366, height: 768 });
+      try {
+        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
+        await openCalculator(page, server.url);
+        await enterHeaterExample(page);
+        assert.deepEqual(await lineFaults(page), []);
+      } finally {
+        await page.close();
+      }
+    });
 
     it(`finds nothing in the guide in the ${scheme} theme, on a desktop and a phone`, async () => {
       const page = await newPage(browser);
