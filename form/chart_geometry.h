@@ -17,7 +17,7 @@ struct ChartSize {
     int width;
     int height;
 };
-inline constexpr ChartSize kChartSize{400, 250};
+inline constexpr ChartSize kChartSize{320, 200};
 
 // An axis: the range it spans and the round values marked on it, ascending, within the range.
 struct Axis {

@@ -133,6 +133,10 @@ void InputModes::Command1_Click() {
     // to BoxFocused sets the same step rather than a second one.
     EnterStep = StepAfter(cycle, EnterStep);
     if (!target.empty()) FocusAndSelect(target);
+    Recalculate();
+}
+
+void InputModes::Recalculate() {
     lastInputs_ = ReadFormInputs(window_);
     std::optional<CalcError> failure;
     try {

@@ -36,6 +36,8 @@ class InputModes {
     // Moves the focus to the next input of the Enter cycle, then recalculates. A failed
     // calculation goes to Window::reportError; the focus move and the new step stay.
     void Command1_Click();
+    // Recalculates where the focus is, as the recalculate command does after its focus move.
+    void Recalculate();
     // The user has put the focus into `box` (by mouse, touch or Tab): when the box is in the
     // Enter cycle of the current geometry, the next Enter goes on to the box after it in that
     // cycle. Examples, height and diameter: Text4 → the next Enter focuses Text6; Text6 → Text1.

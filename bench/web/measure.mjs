@@ -251,8 +251,9 @@ if (only.includes('size')) {
   const size = sizes();
   console.log('## Transfer size (gzip -9)');
   for (const row of size.rows) console.log(`${row.file}\t${kb(row.raw)}\t${kb(row.gzip)}`);
+  const guide = size.rows.find((row) => row.file === 'guide.html');
   console.log(
-    `whole site: ${kb(size.total)} (budget 200 KB with the design panel); wasm + its JavaScript: ${kb(size.engine)} (budget 60 KB)`,
+    `whole site: ${kb(size.total)} (budget 200 KB with the design panel and the guide); wasm + its JavaScript: ${kb(size.engine)} (budget 60 KB); guide page: ${kb(guide?.gzip ?? 0)} (budget 40 KB)`,
   );
 }
 

@@ -120,7 +120,7 @@ function makeChart() {
 }
 
 // The least distance, in drawing units, between the labels of two reflux flows.
-const MARK_LABEL_ROOM = 16;
+const MARK_LABEL_ROOM = 22;
 
 // The reflux flows on the load curve: a short tick across it with the ratio below.
 function drawRefluxMarks(drawing, marks, { x, y }) {
@@ -140,7 +140,7 @@ function drawRefluxMarks(drawing, marks, { x, y }) {
     const roomy = cx - lastLabelled >= MARK_LABEL_ROOM;
     if (roomy) lastLabelled = cx;
     set(tick, { x1: cx, y1: cy - 4, x2: cx, y2: cy + 4 });
-    set(caption, { x: cx, y: cy + 14, 'text-anchor': 'middle' });
+    set(caption, { x: cx, y: cy + 16, 'text-anchor': 'middle' });
     setText(caption, roomy ? label : '');
   });
   show(drawing.marks, pool, marks.length);

@@ -15,12 +15,38 @@ function closeError() {
   if (dialog.open) dialog.close();
 }
 
+const outcome = document.getElementById('Outcome');
+
+// The live region says `sentence` (or has said it), and it is shown until the next
+// recalculation: something about a link rather than a result.
+function notice(sentence) {
+  if (sentence !== undefined) outcome.textContent = sentence;
+  outcome.classList.add('notice');
+}
+
+// Copies a link to the window's inputs and modes. Where the clipboard is out of reach, the link
+// goes into the address bar instead, for the user to copy from there.
+async function shareLink(calculator, button) {
+  const fragment = calculator.shareFragment();
+  const link = `${location.href.split('#')[0]}#${fragment}`;
+  try {
+    await navigator.clipboard.writeText(link);
+    notice(button.dataset.copied);
+  } catch {
+    history.replaceState(null, '', link);
+    notice(button.dataset.inAddress);
+  }
+}
+
 function wireEvents(calculator, module) {
   const enterInSettings = wireSettings(module);
 
   // The recalculate command, then the design panel for the inputs it read: the panel changes
   // only here, never while the user types.
-  const recalculate = () => showDesignPanel(calculator.command1Click());
+  const recalculate = () => {
+    outcome.classList.remove('notice');
+    showDesignPanel(calculator.command1Click());
+  };
 
   // Enter anywhere runs the recalculate command, as a window's default button does; while the
   // message is shown, Enter closes it instead. In the panel's settings it belongs to them, and a
@@ -50,6 +76,11 @@ function wireEvents(calculator, module) {
     if (event.target.matches('input[type="text"]')) calculator.boxFocused(event.target.id);
   });
 
+  const share = document.getElementById('ShareLink');
+  share.addEventListener('click', () => shareLink(calculator, share));
+  // An address with another calculation opens it afresh, as a visit does.
+  addEventListener('hashchange', () => location.reload());
+
   document.getElementById('ErrorOk').addEventListener('click', closeError);
   // A click on the shaded page around the message closes it too.
   dialog.addEventListener('click', (event) => {
@@ -69,6 +100,13 @@ function calculatorOf(module) {
       module._calculator_option_click(Number(name.replace(/^Option/, ''))) !== 0,
     // The boxes are named Text1 to Text10, Text71, Text81 and Text91.
     boxFocused: (name) => module._calculator_box_focused(Number(name.replace(/^Text/, ''))),
+    // The design panel's JSON when the address carried a calculation, "" when it carried none,
+    // null when its fragment is malformed.
+    openLink: () => {
+      const json = module._calculator_open_link();
+      return json === 0 ? null : module.UTF8ToString(json);
+    },
+    shareFragment: () => module.UTF8ToString(module._calculator_share_fragment()),
   };
 }
 
@@ -87,6 +125,10 @@ async function start() {
   calculator.formLoad();
   wireEvents(calculator, module);
   document.getElementById('Text1').focus();
+  // A share link's calculation, recalculated once; the page says so when it cannot read one.
+  const linked = calculator.openLink();
+  if (linked === null) notice();
+  else if (linked) showDesignPanel(linked);
   await document.fonts.ready;
   performance.mark('calculator-ready');
   document.documentElement.dataset.ready = 'true';

@@ -71,6 +71,14 @@ export const pageWindow = {
 
   isChecked: (option) => element(option).checked,
 
+  // Selects an option button as a click does, without the change event that runs its handler.
+  check(option) {
+    element(option).checked = true;
+  },
+
+  // The fragment of the page's address, where a share link carries a calculation.
+  linkFragment: () => location.hash,
+
   focus: (control) => element(control).focus(),
 
   selectAll: (box) => element(box).select(),

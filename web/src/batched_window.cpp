@@ -1,5 +1,6 @@
 #include "batched_window.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "error_messages.h"
@@ -73,6 +74,18 @@ void BatchedWindow::setContent(std::string_view id, std::string_view text) {
 
 void BatchedWindow::setMarkup(std::string_view id, std::string_view markup) {
     push(PageOperation::Kind::SetMarkup, id, markup);
+}
+
+void BatchedWindow::check(std::string_view option) {
+    // Of the buttons the calculation reads, Option4 and Option5 are one group, Option6 to Option8
+    // the other.
+    constexpr auto kFirstGiven = static_cast<std::size_t>(Option::Option6);
+    const auto at = static_cast<std::size_t>(
+        std::find(kOptionNames.begin(), kOptionNames.end(), option) - kOptionNames.begin());
+    for (std::size_t i = 0; i < kOptionCount && at < kOptionCount; ++i) {
+        if ((i < kFirstGiven) == (at < kFirstGiven)) options_[i] = i == at;
+    }
+    push(PageOperation::Kind::Check, option);
 }
 
 void BatchedWindow::flush() {

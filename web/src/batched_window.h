@@ -27,13 +27,14 @@ struct PageOperation {
         ShowError,
         Announce,
         SetContent,
-        SetMarkup
+        SetMarkup,
+        Check
     };
     Kind kind;
     std::string control;  // ShowError: the title
     // SetText: the text; SetMark: the problem, "" for none; SetAccessibleName: the name;
     // ShowError: the message; Announce: what the live region says (control empty); SetContent:
-    // the text an output element shows; SetMarkup: the SVG elements a drawing holds
+    // the text an output element shows; SetMarkup: the SVG elements a drawing holds; Check: none
     std::string text;
 };
 
@@ -73,6 +74,9 @@ class BatchedWindow final : public Window {
 
     // Has the page's live region say `sentence`, in order with the other operations.
     void announce(std::string_view sentence);
+    // Selects an option button as a click does, without its handler; the others of its group
+    // read as cleared from then on.
+    void check(std::string_view option);
 
     // The design panel's elements beyond the window's controls, by id, read and written as the
     // boxes are: an element written reads as written until the operations reach the page.

@@ -1,7 +1,7 @@
 // The window's behaviour for the page: a window whose controls are the page's elements, reached
 // through the page object the page puts on the module (Module.page), and the handlers the page
-// calls on its events, exported as plain C functions. A handler's operations reach the page in one
-// call at its end (BatchedWindow). Strings cross as UTF-8 bytes and a length.
+// calls on its events and for a share link, exported as plain C functions. A handler's operations
+// reach the page in one call at its end (BatchedWindow). Strings cross as UTF-8 bytes and a length.
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
 
@@ -17,6 +17,7 @@
 #include "outcome.h"
 #include "panel_json.h"
 #include "panel_settings.h"
+#include "share_link.h"
 
 // The page object's operations. A string the page returns is written into the caller's buffer of
 // `capacity` bytes (and a terminating zero) when it fits; the result is its length in bytes.
@@ -27,8 +28,9 @@ EM_JS(int, page_text, (const char* box, int box_length, char* out, int capacity)
   if (length <= capacity) stringToUTF8(text, out, capacity + 1);
   return length;
 });
-EM_JS(int, page_decimal_separator, (char* out, int capacity), {
-  var text = Module.page.decimalSeparator();
+// The page's decimal separator (0) or the fragment of its address, with its '#' or "" (1).
+EM_JS(int, page_string, (int which, char* out, int capacity), {
+  var text = which ? Module.page.linkFragment() : Module.page.decimalSeparator();
   var length = lengthBytesUTF8(text);
   if (length <= capacity) stringToUTF8(text, out, capacity + 1);
   return length;
@@ -41,7 +43,7 @@ EM_JS(int, page_is_checked, (const char* option, int length), {
 // the text's UTF-8 bytes as pointer and length. The page receives them as [method, control, text].
 EM_JS(void, page_apply, (const int* records, int count), {
   var methods = ['setText', 'focus', 'selectAll', 'show', 'hide', 'setMark', 'setAccessibleName',
-                 'showError', 'announce', 'setContent', 'setMarkup'];
+                 'showError', 'announce', 'setContent', 'setMarkup', 'check'];
   var operations = new Array(count);
   for (var i = 0; i < count; ++i) {
     var at = (records >> 2) + 5 * i;
@@ -83,9 +85,11 @@ class EmscriptenPage final : public Page {
     bool isChecked(std::string_view option) override {
         return page_is_checked(option.data(), Length(option)) != 0;
     }
-    std::string decimalSeparator() override { return PageString(page_decimal_separator); }
+    std::string decimalSeparator() override {
+        return PageString([](char* out, int capacity) { return page_string(0, out, capacity); });
+    }
     void apply(const std::vector<PageOperation>& operations) override {
-        static_assert(static_cast<int>(PageOperation::Kind::SetMarkup) == 10,
+        static_assert(static_cast<int>(PageOperation::Kind::Check) == 11,
                       "page_apply names the page's methods in the order of the kinds");
         std::vector<int> records;
         records.reserve(operations.size() * 5);
@@ -124,11 +128,39 @@ class Calculator {
     // before it draws the panel.
     const std::string& command1Click() {
         modes_.Command1_Click();
-        recalculated_ = true;
-        window_.announce(OutcomeSentence(modes_.lastInputs(), modes_.marks(), window_,
-                                         modes_.lastCalculationFailed()));
-        column_.Recalculated(modes_.lastInputs());
-        return refreshPanel();
+        return afterRecalculation();
+    }
+
+    // Opens the calculation the page's address carries in its fragment (ShareLinkFragment), if
+    // any: returns the design panel's JSON when it opened one, "" when the address carries none,
+    // and nothing when the fragment is malformed, which the live region then says.
+    const std::string* openLink() {
+        const ShareLinkReading link = ReadShareLink(
+            PageString([](char* out, int capacity) { return page_string(1, out, capacity); }));
+        if (!link.problem.empty()) {
+            window_.announce(link.problem);
+            window_.flush();
+            return nullptr;
+        }
+        panelJson_.clear();
+        if (!link.form) return &panelJson_;
+        OpenSharedForm(*link.form, modes_, window_, selector_);
+        return &afterRecalculation();
+    }
+
+    // The fragment of a link to the window's inputs and modes as they stand.
+    const std::string& shareFragment() {
+        SharedForm form;
+        form.modes = ReadModes(window_);
+        form.preset = page_.isChecked("Option2")   ? Preset::SS
+                      : page_.isChecked("Option3") ? Preset::Other
+                                                   : Preset::SR;
+        for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
+            form.texts[i] = window_.text(kInputBoxes[i]);
+        }
+        fragment_ = ShareLinkFragment(form);
+        window_.flush();
+        return fragment_;
     }
     // The handler of the option button named Option<number>; false when there is none.
     bool optionClick(int number) {
@@ -187,10 +219,28 @@ class Calculator {
     static constexpr std::string_view kColumnBeforeFirstRecalculation =
         "Числа появятся после расчёта (Enter).";
 
+    // What the page receives after a recalculation: the window's operations, then what the live
+    // region says of the outcome, then the panel's sections shown again and the design panel for
+    // the inputs it read, as JSON.
+    const std::string& afterRecalculation() {
+        recalculated_ = true;
+        window_.announce(OutcomeSentence(modes_.lastInputs(), modes_.marks(), window_,
+                                         modes_.lastCalculationFailed()));
+        column_.Recalculated(modes_.lastInputs());
+        return refreshPanel();
+    }
     const std::string& refreshPanel();
+
+    // Selects a shared form's option buttons on the page.
+    struct Selector final : OptionSelector {
+        explicit Selector(BatchedWindow& window) : window(window) {}
+        void select(std::string_view option) override { window.check(option); }
+        BatchedWindow& window;
+    };
 
     EmscriptenPage page_;
     BatchedWindow window_;
+    Selector selector_{window_};
     InputModes modes_;
     BatchedPanel panel_;
     DephlegmatorSettings settings_;
@@ -198,6 +248,7 @@ class Calculator {
     bool recalculated_ = false;
     std::string panelJson_;
     std::string storedJson_;
+    std::string fragment_;
 };
 
 // The page has one window; it is made on the first call, after the page object is in place.
@@ -237,13 +288,11 @@ const std::string& Calculator::refreshPanel() {
     if (recalculated_) {
         const FormInputs& inputs = modes_.lastInputs();
         const bool failed = modes_.lastCalculationFailed();
-        const PanelBasis basis = PanelCondenser(inputs, modes_.state(), failed,
-                                                settings_.coefficients(),
-                                                window_.decimalSeparator());
+        const PanelBasis basis = PanelCondenser(
+            inputs, modes_.state(), failed, settings_.coefficients(), window_.decimalSeparator());
         column_.Show(basis);
         panelJson_ = DesignPanelJson(BuildDesignPanel(basis, inputs, window_, modes_.state(),
-                                                      settings_.coefficients(),
-                                                      column_.tapFlow()));
+                                                      settings_.coefficients(), column_.tapFlow()));
     } else {
         column_.Show({std::nullopt, std::string(kColumnBeforeFirstRecalculation)});
     }
@@ -267,6 +316,20 @@ EMSCRIPTEN_KEEPALIVE void calculator_form_load() {
 // The design panel's JSON, zero-terminated UTF-8, valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* calculator_command1_click() {
     return dephlegmator::TheCalculator().command1Click().c_str();
+}
+
+// Opens the calculation the page's address carries: the design panel's JSON when it opened one,
+// "" when the address carries none, a null pointer when its fragment is malformed (the live region
+// says why). Valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* calculator_open_link() {
+    const std::string* json = dephlegmator::TheCalculator().openLink();
+    return json ? json->c_str() : nullptr;
+}
+
+// The fragment, without '#', of a link to the window's inputs and modes; valid until the next
+// call.
+EMSCRIPTEN_KEEPALIVE const char* calculator_share_fragment() {
+    return dephlegmator::TheCalculator().shareFragment().c_str();
 }
 
 // The handler of the option button Option<number>; returns 0 when there is no such button.

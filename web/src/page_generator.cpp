@@ -1,15 +1,23 @@
 // Writes the page's controls from the window's layout table: an HTML fragment with one element per
-// control, nested as the frames contain them, and a style sheet that places and sizes each one
-// (15 twips make one CSS pixel). Writes too the design panel's chart element, its size from the
-// chart geometry, and the rows of its reflux table from the table of reflux ratios.
+// control in the window's tab order, and a style sheet that places and sizes each one (15 twips
+// make one CSS pixel) as the window does where the page is wide enough, and otherwise stacks the
+// window's groups in one column, each keeping its own layout. Writes too the design panel's chart
+// element, its size from the chart geometry, and the rows of its reflux table from the table of
+// reflux ratios.
+//
 // Usage: page_generator CONTROLS_HTML LAYOUT_CSS CHART_HTML REFLUX_HTML
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "chart_geometry.h"
 #include "panel_settings.h"
@@ -44,12 +52,21 @@ std::string Escape(std::string_view text) {
     return out;
 }
 
-std::string Px(int twips) {
+std::string Px(double twips) {
     // Every coordinate of the table is a whole number of pixels; a stray one keeps its fraction.
     std::ostringstream out;
-    out << static_cast<double>(twips) / kTwipsPerPixel << "px";
+    out << twips / kTwipsPerPixel << "px";
     return out.str();
 }
+
+// WCAG 2.5.8: a target is at least 24 × 24 CSS px, or one of that size can be centred on it
+// without touching another.
+constexpr int kTargetTwips = 24 * kTwipsPerPixel;
+// The inset of a frame's controls from its left edge, as the input frames have it.
+constexpr int kFrameInset = 120;
+// The page lays the window out as the desktop does where it fits with a margin of 8 px on either
+// side, and in one column below that.
+constexpr int kWideLayoutMinPx = kClientWidth / kTwipsPerPixel + 2 * 8;
 
 const ControlRow* Find(std::string_view name) {
     for (const ControlRow& row : kControls) {
@@ -58,19 +75,207 @@ const ControlRow* Find(std::string_view name) {
     return nullptr;
 }
 
-// The position of the control in the tab order, counted from 1, or 0 when it takes no focus.
-int TabIndex(std::string_view name) {
-    for (std::size_t i = 0; i < kTabOrder.size(); ++i) {
-        if (kTabOrder[i] == name) return static_cast<int>(i) + 1;
-    }
-    return 0;
+bool Focusable(const ControlRow& row) {
+    return std::find(kTabOrder.begin(), kTabOrder.end(), row.name) != kTabOrder.end();
 }
 
 bool SelectedAtStart(std::string_view name) {
-    for (const std::string_view selected : kSelectedAtStart) {
-        if (selected == name) return true;
+    return std::find(kSelectedAtStart.begin(), kSelectedAtStart.end(), name) !=
+           kSelectedAtStart.end();
+}
+
+struct Rect {
+    int x, y, w, h;
+    bool contains(const Rect& r) const {
+        return r.x >= x && r.y >= y && r.x + r.w <= x + w && r.y + r.h <= y + h;
     }
-    return false;
+};
+
+// The control's rectangle in the window's coordinates.
+Rect WindowRect(const ControlRow& row) {
+    Rect rect{row.x, row.y, row.w, row.h};
+    if (const ControlRow* parent = row.parent.empty() ? nullptr : Find(row.parent)) {
+        rect.x += parent->x;
+        rect.y += parent->y;
+    }
+    return rect;
+}
+
+// A block of the one-column layout: a frame with its controls and the window's controls that lie
+// over it, or a row of window controls over no frame (the column headings, the push button). The
+// block's controls keep their places relative to its origin, except that in the column they move
+// left by `shift`, so that every frame's controls start at the same inset, and a row of headings
+// above a frame moves with that frame and is kept within the column.
+struct Block {
+    std::string name;  // the frame's name, or the row's first control's
+    const ControlRow* frame = nullptr;
+    int originX = 0, originY = 0;  // window twips
+    int shift = 0;
+    bool headings = false;                   // a row above a frame, centred over its columns
+    std::vector<const ControlRow*> members;  // in table order, the frame excluded
+};
+
+struct Column {
+    std::vector<Block> blocks;  // top to bottom
+    int width = 0;              // twips: every frame is this wide in the column
+};
+
+Column MakeColumn() {
+    Column column;
+    std::vector<Block>& blocks = column.blocks;
+    for (const ControlRow& row : kControls) {
+        if (row.kind == Kind::Frame && row.parent.empty()) {
+            blocks.push_back({std::string(row.name), &row, row.x, row.y, 0, false, {}});
+        }
+    }
+    const auto blockOf = [&](const ControlRow& row) -> Block* {
+        for (Block& block : blocks) {
+            if (!block.frame) continue;
+            if (row.parent == block.frame->name) return &block;
+            if (row.parent.empty() && WindowRect(*block.frame).contains(WindowRect(row))) {
+                return &block;
+            }
+        }
+        return nullptr;
+    };
+    std::vector<const ControlRow*> loose;
+    for (const ControlRow& row : kControls) {
+        if (row.kind == Kind::Frame && row.parent.empty()) continue;
+        if (Block* block = blockOf(row)) {
+            block->members.push_back(&row);
+        } else {
+            loose.push_back(&row);
+        }
+    }
+    for (Block& block : blocks) {
+        int left = block.frame->w;
+        for (const ControlRow* row : block.members) {
+            left = std::min(left, WindowRect(*row).x - block.originX);
+        }
+        block.shift = left - kFrameInset;
+    }
+    // The window's controls over no frame, in rows of those beside each other. A row above a
+    // frame it overlaps takes that frame's origin and shift.
+    std::vector<Block> rows;
+    for (const ControlRow* row : loose) {
+        const Rect r = WindowRect(*row);
+        auto same = std::find_if(rows.begin(), rows.end(), [&](const Block& block) {
+            const Rect first = WindowRect(*block.members.front());
+            return r.y < first.y + first.h && first.y < r.y + r.h;
+        });
+        if (same != rows.end()) {
+            same->members.push_back(row);
+        } else {
+            rows.push_back({std::string(row->name), nullptr, r.x, r.y, 0, false, {}});
+            rows.back().members.push_back(row);
+        }
+    }
+    for (Block& row : rows) {
+        const Rect first = WindowRect(*row.members.front());
+        for (const Block& below : blocks) {
+            const Rect frame = WindowRect(*below.frame);
+            if (frame.y >= first.y + first.h && first.x < frame.x + frame.w &&
+                frame.x < first.x + first.w) {
+                row.originX = below.originX;
+                row.shift = below.shift;
+                row.headings = true;
+                break;
+            }
+        }
+    }
+    blocks.insert(blocks.end(), rows.begin(), rows.end());
+    // Columns of the window left to right, each top to bottom.
+    std::stable_sort(blocks.begin(), blocks.end(), [](const Block& a, const Block& b) {
+        return a.originX != b.originX ? a.originX < b.originX : a.originY < b.originY;
+    });
+    for (const Block& block : blocks) {
+        if (!block.frame) continue;
+        for (const ControlRow* row : block.members) {
+            const Rect r = WindowRect(*row);
+            column.width = std::max(column.width, r.x + r.w - block.originX - block.shift);
+        }
+    }
+    column.width += kFrameInset;
+    return column;
+}
+
+const Block& BlockOf(const Column& column, const ControlRow& row) {
+    for (const Block& block : column.blocks) {
+        if (block.frame == &row) return block;
+        if (std::find(block.members.begin(), block.members.end(), &row) != block.members.end()) {
+            return block;
+        }
+    }
+    throw std::logic_error("a control outside every block");
+}
+
+// The top of each option button within its frame. Each stands low enough below the one before
+// for a target of 24 px: in the window's layout, a 24 px circle about its round button clears
+// the one before (the table's rows centre the buttons); in the column, where each option's row is
+// a target of 24 px itself, its row clears the row before.
+int OptionTop(const ControlRow& option, bool column) {
+    int top = 0;
+    const ControlRow* before = nullptr;
+    for (const ControlRow& row : kControls) {
+        if (row.kind != Kind::Option || row.parent != option.parent) continue;
+        int y = row.y;
+        if (before) {
+            y = column ? std::max(y, top + kTargetTwips)
+                       : std::max(y, top + before->h / 2 + kTargetTwips - row.h / 2);
+        }
+        if (&row == &option) return y;
+        top = y;
+        before = &row;
+    }
+    return option.y;
+}
+
+// Short explanations of the window's terms where the user meets them: the title of the control
+// that shows the term, and the description a screen reader gives the controls it concerns.
+struct Explanation {
+    std::string_view id;
+    std::string_view titled;  // the control, or frame caption, that shows the term
+    std::array<std::string_view, 3> describes;
+    std::string_view text;
+};
+constexpr std::array kExplanations = std::to_array<Explanation>({
+    {"AboutSR",
+     "Option1",
+     {"Option1"},
+     "СР — 78 °С: температура конденсации пара почти чистого этилового спирта в верхней части "
+     "ректификационной колонны."},
+    {"AboutSS",
+     "Option2",
+     {"Option2"},
+     "СС — 88 °С: температура конденсации более слабого (менее концентрированного) пара."},
+    {"AboutGiven",
+     "Frame4",
+     {"Frame4Options"},
+     "Предполагается — одна известная величина: температура воды на выходе, тепловая нагрузка "
+     "или расход воды. Остальные программа рассчитывает по ней."},
+    {"AboutAutonomous",
+     "Label14",
+     {"Text71", "Text81", "Text91"},
+     "Автономное охлаждение: вода нагревается ровно на 10 К, температура на выходе равна "
+     "температуре на входе плюс 10 °С."},
+});
+
+std::string TitleOf(std::string_view control) {
+    for (const Explanation& about : kExplanations) {
+        if (about.titled == control) return " title=\"" + Escape(about.text) + "\"";
+    }
+    return {};
+}
+
+std::string DescribedBy(std::string_view element) {
+    std::string ids;
+    for (const Explanation& about : kExplanations) {
+        if (std::find(about.describes.begin(), about.describes.end(), element) !=
+            about.describes.end()) {
+            ids += (ids.empty() ? "" : " ") + std::string(about.id);
+        }
+    }
+    return ids.empty() ? ids : " aria-describedby=\"" + ids + "\"";
 }
 
 std::string_view AlignClass(Align align) {
@@ -95,81 +300,237 @@ std::string CommonAttributes(const ControlRow& row) {
     return out;
 }
 
-std::string Focusable(const ControlRow& row) {
-    const int tab = TabIndex(row.name);
-    return tab > 0 ? " tabindex=\"" + std::to_string(tab) + "\"" : "";
-}
+// The page's controls, one element each, in the window's tab order, so that the browser's own
+// order of focus is the window's; CSS places them. A frame is its line and caption, before the
+// first of its controls; a unit label follows the box it stands beside; the option buttons of a
+// frame form a radio group named by the frame's caption.
+class ControlWriter {
+  public:
+    explicit ControlWriter(const Column& column) : column_(column) {}
 
-void WriteControl(std::ostream& html, const ControlRow& row, int depth);
-
-void WriteChildren(std::ostream& html, std::string_view parent, int depth) {
-    for (const ControlRow& row : kControls) {
-        if (row.parent == parent) WriteControl(html, row, depth);
+    std::string write() {
+        for (const std::string_view name : kTabOrder) {
+            const ControlRow& row = *Find(name);
+            if (row.kind == Kind::Option) {
+                writeOptions(row.parent);
+            } else {
+                open(BlockOf(column_, row));
+                writeControl(row);
+                for (const ControlRow& label : kControls) {
+                    if (label.kind == Kind::Label && BesideBox(label) == &row) writeControl(label);
+                }
+            }
+        }
+        for (const Block& block : column_.blocks) open(block);
+        for (const Explanation& about : kExplanations) {
+            html_ << "  <span id=\"" << about.id << "\" hidden>" << Escape(about.text)
+                  << "</span>\n";
+        }
+        return html_.str();
     }
-}
 
-void WriteControl(std::ostream& html, const ControlRow& row, int depth) {
-    const std::string indent(static_cast<std::size_t>(depth) * 2, ' ');
-    const std::string name(row.name);
-    const std::string caption = Escape(row.caption);
-    switch (row.kind) {
-        case Kind::Frame:
-            html << indent << "<fieldset id=\"" << name << "\"" << CommonAttributes(row)
-                 << "><legend>" << caption << "</legend>\n";
-            WriteChildren(html, row.name, depth + 1);
-            html << indent << "</fieldset>\n";
-            break;
-        case Kind::Label:
-            html << indent << "<span id=\"" << name << "\"" << CommonAttributes(row) << ">"
-                 << caption << "</span>\n";
-            break;
-        case Kind::TextBox:
-            html << indent << "<input id=\"" << name << "\"" << CommonAttributes(row)
-                 << " type=\"text\" inputmode=\"decimal\" autocomplete=\"off\" "
-                    "spellcheck=\"false\" value=\""
-                 << caption << "\"";
-            if (row.maxLength > 0) html << " maxlength=\"" << row.maxLength << "\"";
-            html << Focusable(row) << ">\n";
-            break;
-        case Kind::Option:
-            // The caption is the radio button's label, and the label is what the layout places.
-            html << indent << "<label" << CommonAttributes(row) << "><input type=\"radio\" id=\""
-                 << name << "\" name=\"" << row.parent << "\"" << Focusable(row)
-                 << (SelectedAtStart(row.name) ? " checked" : "") << "><span>" << caption
-                 << "</span></label>\n";
-            break;
-        case Kind::Button:
-            html << indent << "<button id=\"" << name << "\"" << CommonAttributes(row)
-                 << " type=\"button\"" << Focusable(row) << ">" << caption << "</button>\n";
-            break;
+  private:
+    // The nearest box on the label's left in the same row, if any.
+    static const ControlRow* BesideBox(const ControlRow& label) {
+        const Rect r = WindowRect(label);
+        const ControlRow* nearest = nullptr;
+        for (const std::string_view name : kTabOrder) {
+            const ControlRow& box = *Find(name);
+            const Rect b = WindowRect(box);
+            if (box.kind != Kind::TextBox || b.x + b.w > r.x || b.y >= r.y + r.h ||
+                r.y >= b.y + b.h) {
+                continue;
+            }
+            if (!nearest || b.x + b.w > WindowRect(*nearest).x + WindowRect(*nearest).w) {
+                nearest = &box;
+            }
+        }
+        return nearest;
     }
+
+    static bool HasFocusable(const Block& block) {
+        return std::any_of(block.members.begin(), block.members.end(),
+                           [](const ControlRow* row) { return Focusable(*row); });
+    }
+
+    // Writes the block's frame line and caption and the labels that stand beside no box, once;
+    // and before it the blocks of labels alone (the column headings) that stand just above it.
+    void open(const Block& target) {
+        const auto& blocks = column_.blocks;
+        const auto at = std::find_if(blocks.begin(), blocks.end(),
+                                     [&](const Block& block) { return &block == &target; });
+        auto first = at;
+        while (first != blocks.begin() && !HasFocusable(*(first - 1))) --first;
+        for (auto block = first; block != at + 1; ++block) {
+            if (!opened_.insert(block->name).second) continue;
+            if (block->frame) writeControl(*block->frame);
+            for (const ControlRow* row : block->members) {
+                if (row->kind == Kind::Label && !BesideBox(*row)) writeControl(*row);
+            }
+        }
+    }
+
+    void writeOptions(std::string_view frame) {
+        if (!opened_.insert(std::string(frame) + "Options").second) return;
+        const std::string group = std::string(frame) + "Options";
+        html_ << "  <div id=\"" << group << "\" class=\"options\" data-group=\"" << frame
+              << "\" role=\"radiogroup\" aria-labelledby=\"" << frame << "Caption\""
+              << DescribedBy(group) << ">\n";
+        for (const ControlRow& row : kControls) {
+            if (row.kind == Kind::Option && row.parent == frame) writeControl(row);
+        }
+        html_ << "  </div>\n";
+    }
+
+    void writeControl(const ControlRow& row) {
+        const std::string name(row.name);
+        const std::string caption = Escape(row.caption);
+        html_ << "  ";
+        switch (row.kind) {
+            case Kind::Frame:
+                html_ << "<div" << CommonAttributes(row) << "><span id=\"" << name
+                      << "Caption\" class=\"caption\"" << TitleOf(row.name) << ">" << caption
+                      << "</span></div>\n";
+                break;
+            case Kind::Label:
+                html_ << "<span id=\"" << name << "\"" << CommonAttributes(row) << TitleOf(row.name)
+                      << ">" << caption << "</span>\n";
+                break;
+            case Kind::TextBox:
+                html_ << "<input id=\"" << name << "\"" << CommonAttributes(row)
+                      << " type=\"text\" inputmode=\"decimal\" autocomplete=\"off\" "
+                         "spellcheck=\"false\" value=\""
+                      << caption << "\"";
+                if (row.maxLength > 0) html_ << " maxlength=\"" << row.maxLength << "\"";
+                html_ << DescribedBy(row.name) << ">\n";
+                break;
+            case Kind::Option:
+                // The caption is the radio button's label, and the label is what the layout
+                // places.
+                html_ << "  <label" << CommonAttributes(row) << TitleOf(row.name)
+                      << "><input type=\"radio\" id=\"" << name << "\" name=\"" << row.parent
+                      << "\"" << (SelectedAtStart(row.name) ? " checked" : "")
+                      << DescribedBy(row.name) << "><span>" << caption << "</span></label>\n";
+                break;
+            case Kind::Button:
+                html_ << "<button id=\"" << name << "\"" << CommonAttributes(row)
+                      << " type=\"button\">" << caption << "</button>\n";
+                break;
+        }
+    }
+
+    const Column& column_;
+    std::ostringstream html_;
+    std::set<std::string> opened_;
+};
+
+bool HasOptions(const Block& block) {
+    return std::any_of(block.members.begin(), block.members.end(),
+                       [](const ControlRow* row) { return row->kind == Kind::Option; });
 }
 
-// Places one control. The table's rectangles fit the desktop's fonts; where a caption needs more
-// room in this font, the control grows as the desktop window's does: a unit label to the right, a
+// Places one control in the window's layout (window coordinates; an option button within its
+// frame's group). The table's rectangles fit the desktop's fonts; where a caption needs more room
+// in this font, the control grows as the desktop window's does: a unit label to the right, a
 // column heading downwards, an option caption to the right as far as its frame allows and then
 // downwards, and the push button about its centre.
-void WriteRule(std::ostream& css, const ControlRow& row) {
+void WriteWideRule(std::ostream& css, const ControlRow& row) {
     css << "[data-control=\"" << row.name << "\"] { ";
+    const Rect r = WindowRect(row);
     const bool wrapsDown = row.kind == Kind::Label && row.font == Font::Standard;
     if (row.kind == Kind::Button) {
-        css << "left: " << Px(row.x + row.w / 2) << "; top: " << Px(row.y)
-            << "; min-width: " << Px(row.w) << "; height: " << Px(row.h) << "; }\n";
+        css << "left: " << Px(r.x + r.w / 2.0) << "; top: " << Px(r.y) << "; min-width: " << Px(r.w)
+            << "; height: " << Px(r.h) << "; }\n";
         return;
     }
-    css << "left: " << Px(row.x) << "; top: " << Px(row.y) << "; ";
-    if (row.kind == Kind::Label && !wrapsDown) {
-        css << "min-width: " << Px(row.w) << "; height: " << Px(row.h) << "; }\n";
-    } else if (wrapsDown) {
-        css << "width: " << Px(row.w) << "; min-height: " << Px(row.h) << "; }\n";
-    } else if (row.kind == Kind::Option) {
+    if (row.kind == Kind::Option) {
         const ControlRow* frame = Find(row.parent);
-        const int room = frame ? frame->w - row.x - 2 * kTwipsPerPixel : row.w;
-        css << "min-width: " << Px(row.w) << "; max-width: " << Px(room > row.w ? room : row.w)
+        const int room = frame->w - row.x - 2 * kTwipsPerPixel;
+        css << "left: " << Px(row.x) << "; top: " << Px(OptionTop(row, false))
+            << "; min-width: " << Px(row.w) << "; max-width: " << Px(std::max(room, row.w))
             << "; min-height: " << Px(row.h) << "; }\n";
-    } else {
-        css << "width: " << Px(row.w) << "; height: " << Px(row.h) << "; }\n";
+        return;
     }
+    css << "left: " << Px(r.x) << "; top: " << Px(r.y) << "; ";
+    if (row.kind == Kind::Label && !wrapsDown) {
+        css << "min-width: " << Px(r.w) << "; height: " << Px(r.h) << "; }\n";
+    } else if (wrapsDown) {
+        css << "width: " << Px(r.w) << "; min-height: " << Px(r.h) << "; }\n";
+    } else {
+        css << "width: " << Px(r.w) << "; height: " << Px(r.h) << "; }\n";
+    }
+}
+
+// Places one control in its block of the column: the block's grid area, and the control's place
+// within it as margins.
+void WriteColumnRule(std::ostream& css, const Column& column, const ControlRow& row) {
+    // Within the window's element, so that these rules outweigh the layout's shared ones.
+    css << "  #FormMorvani [data-control=\"" << row.name << "\"] { ";
+    if (row.kind == Kind::Option) {
+        // Within its group, which lies on the frame in both layouts.
+        const int room = column.width - row.x - 2 * kTwipsPerPixel;
+        if (OptionTop(row, true) != OptionTop(row, false)) {
+            css << "top: " << Px(OptionTop(row, true)) << "; ";
+        }
+        css << "max-width: " << Px(room) << "; }\n";
+        return;
+    }
+    const Block& block = BlockOf(column, row);
+    css << "grid-area: " << block.name << "; ";
+    if (&row == block.frame) {
+        css << "width: " << Px(column.width) << "; }\n";
+        return;
+    }
+    if (row.kind == Kind::Button) {
+        css << "}\n";
+        return;
+    }
+    const Rect r = WindowRect(row);
+    int x = r.x - block.originX - block.shift;
+    const int y = r.y - block.originY;
+    if (block.headings) {
+        // Centred over the column of boxes below it, and no wider than the column on either side.
+        const double centre = x + r.w / 2.0;
+        const double half = std::min({r.w / 2.0, centre, column.width - centre});
+        css << "margin: " << Px(y) << " 0 0 " << Px(centre - half) << "; width: " << Px(2 * half)
+            << "; }\n";
+        return;
+    }
+    css << "margin: " << Px(y) << " 0 0 " << Px(x) << "; }\n";
+}
+
+// The window's layout where it fits, and the column below that.
+std::string LayoutCss(const Column& column) {
+    std::ostringstream css;
+    css << "/* Generated from the window's layout table. */\n";
+    css << "#FormMorvani { width: " << Px(kClientWidth) << "; height: " << Px(kClientHeight)
+        << "; }\n";
+    for (const ControlRow& row : kControls) WriteWideRule(css, row);
+    for (const Block& block : column.blocks) {
+        if (!HasOptions(block)) continue;
+        const Rect r = WindowRect(*block.frame);
+        css << "[data-group=\"" << block.name << "\"] { left: " << Px(r.x) << "; top: " << Px(r.y)
+            << "; width: " << Px(r.w) << "; }\n";
+    }
+
+    css << "@media (width < " << kWideLayoutMinPx << "px) {\n";
+    css << "  #FormMorvani { width: auto; height: auto; grid-template-columns: " << Px(column.width)
+        << "; grid-template-areas:";
+    for (const Block& block : column.blocks) css << " \"" << block.name << "\"";
+    css << "; }\n";
+    for (const ControlRow& row : kControls) WriteColumnRule(css, column, row);
+    for (const Block& block : column.blocks) {
+        if (!HasOptions(block)) continue;
+        css << "  .options[data-group=\"" << block.name << "\"] { grid-area: " << block.name
+            << "; width: " << Px(column.width) << "; }\n";
+    }
+    css << "}\n";
+    // The charts keep the proportions of their drawings at any width.
+    css << "#ControlCurve { aspect-ratio: " << dephlegmator::kChartSize.width << " / "
+        << dephlegmator::kChartSize.height << "; }\n";
+    css << "#TankChart { aspect-ratio: " << dephlegmator::kTankChartSize.width << " / "
+        << dephlegmator::kTankChartSize.height << "; }\n";
+    return css.str();
 }
 
 // A chart's element, named for a screen reader until the first recalculation draws it.
@@ -225,25 +586,12 @@ int main(int argc, char** argv) {
         std::cerr << "usage: page_generator PARTS_DIR\n";
         return 2;
     }
-    std::ostringstream html;
-    WriteChildren(html, "", 2);
-
-    std::ostringstream css;
-    css << "/* Generated from the window's layout table. */\n";
-    css << "#FormMorvani { width: " << Px(kClientWidth) << "; height: " << Px(kClientHeight)
-        << "; }\n";
-    for (const ControlRow& row : kControls) WriteRule(css, row);
-    // The charts keep the proportions of their drawings at any width.
-    css << "#ControlCurve { aspect-ratio: " << dephlegmator::kChartSize.width << " / "
-        << dephlegmator::kChartSize.height << "; }\n";
-    css << "#TankChart { aspect-ratio: " << dephlegmator::kTankChartSize.width << " / "
-        << dephlegmator::kTankChartSize.height << "; }\n";
-
     // Each part NAME.html fills the page's slot <!-- NAME -->.
+    const Column column = MakeColumn();
     const std::string dir = argv[1];
     const std::pair<const char*, std::string> parts[] = {
-        {"layout.css", css.str()},
-        {"controls.html", html.str()},
+        {"layout.css", LayoutCss(column)},
+        {"controls.html", ControlWriter(column).write()},
         {"chart.html", ChartElement("ControlCurve", dephlegmator::kChartSize)},
         {"tank-chart.html", ChartElement("TankChart", dephlegmator::kTankChartSize)},
         {"reflux.html", RefluxRows()},

@@ -1,6 +1,6 @@
 // The site's assembly from web/page/files.json: the list names every module the page imports, and
-// the assembled site has each listed file, a module preload for each import, and every file that
-// the page links to and the worker caches.
+// the assembled site has each listed file, a module preload for each import, the guide page, and
+// every file that the pages link to and the worker caches.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
@@ -15,6 +15,17 @@ const assembler = resolve(here, '../tools/assemble_site.mjs');
 const list = JSON.parse(readFileSync(join(pageDir, 'files.json'), 'utf8'));
 // The engine's loader, which the build makes and the assembler adds.
 const LOADER = 'calculator.js';
+// A guide with what the real one has: a picture, inline markup, a table with HTML in a cell.
+const GUIDE = `# Руководство
+
+![Окно](../screenshot.png)
+
+## Как вводить *числа*
+
+| Поле | Что |
+|---|---|
+| t<sub>к</sub> | «СР» |
+`;
 
 // The relative imports of a script, by file name.
 function importsOf(file) {
@@ -70,11 +81,12 @@ describe('the assembled site', () => {
     writeFileSync(join(top, 'calculator.js'), 'export default function createCalculator() {}\n');
     writeFileSync(join(top, 'calculator.wasm'), '\0asm');
     writeFileSync(join(top, 'icon.svg'), '<svg xmlns="http://www.w3.org/2000/svg"/>');
+    writeFileSync(join(top, 'guide.md'), GUIDE);
     site = join(top, 'site');
     execFileSync(process.execPath, [
       assembler,
       ...['--page', pageDir, '--parts', parts, '--module', join(top, 'calculator.js')],
-      ...['--icon', join(top, 'icon.svg'), '--out', site],
+      ...['--icon', join(top, 'icon.svg'), '--guide', join(top, 'guide.md'), '--out', site],
     ]);
   });
   after(() => rmSync(top, { recursive: true, force: true }));
@@ -96,9 +108,24 @@ describe('the assembled site', () => {
     assert.match(html, /<input id="Text1" data-control="Text1">/);
   });
 
-  it('has every file that the page links to, and the worker caches every file', () => {
-    const html = readFileSync(join(site, list.page), 'utf8');
-    const linked = [...html.matchAll(/\b(?:href|src)="([^"#]+)"/g)].map((m) => m[1]);
+  it('makes the guide page: ids on headings, tables in regions to scroll, no pictures', () => {
+    const html = readFileSync(join(site, list.guide), 'utf8');
+    assert.match(html, /<h1 id="руководство">Руководство<\/h1>/);
+    assert.match(html, /<h2 id="как-вводить-числа">Как вводить <em>числа<\/em><\/h2>/);
+    assert.match(
+      html,
+      /<div class="table" role="region" tabindex="0" aria-label="Таблица: Как вводить числа"><table>/,
+    );
+    assert.match(html, /<td>t<sub>к<\/sub><\/td>/);
+    assert.doesNotMatch(html, /<img|<p>\s*<\/p>|<!-- guide -->/);
+  });
+
+  it('has every file that the pages link to, and the worker caches every file', () => {
+    const linked = [list.page, list.guide].flatMap((page) =>
+      [...readFileSync(join(site, page), 'utf8').matchAll(/\b(?:href|src)="([^"#]+)"/g)]
+        .map((m) => m[1])
+        .filter((file) => file !== './'),
+    );
     const files = filesUnder(site).sort();
     for (const file of linked) assert.ok(files.includes(file), `${file} is linked but missing`);
 

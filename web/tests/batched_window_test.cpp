@@ -15,6 +15,7 @@
 #include "fake_window.h"
 #include "input_modes.h"
 #include "panel_settings.h"
+#include "share_link.h"
 #include "window_layout.h"
 
 namespace dephlegmator {
@@ -28,6 +29,14 @@ Box BoxNamed(std::string_view name) {
     }
     ADD_FAILURE() << "no box " << name;
     return Box::Text1;
+}
+
+Option OptionNamed(std::string_view name) {
+    for (std::size_t i = 0; i < kOptionCount; ++i) {
+        if (kOptionNames[i] == name) return static_cast<Option>(i);
+    }
+    ADD_FAILURE() << "no option " << name;
+    return Option::Option4;
 }
 
 bool IsBox(std::string_view control) {
@@ -54,6 +63,9 @@ class ModelPage final : public Page {
     std::function<void(std::string_view)> reportFocus;
     std::vector<std::string> errorTitles;
     std::vector<std::string> announced;
+    std::vector<std::string> checked;
+    std::string geometry = "Option4";
+    std::string given = "Option6";
     std::vector<std::vector<PageOperation>> batches;
     std::map<std::string, int, std::less<>> asked;
     std::map<std::string, std::string, std::less<>> panel;  // the design panel's elements
@@ -111,6 +123,12 @@ class ModelPage final : public Page {
                 case Kind::SetContent:
                 case Kind::SetMarkup:
                     panel[control] = text;
+                    break;
+                case Kind::Check:
+                    checked.push_back(control);
+                    if (control == "Option4" || control == "Option5") geometry = control;
+                    if (control >= "Option6") given = control;
+                    shown.boxes.select(OptionNamed(geometry), OptionNamed(given));
                     break;
             }
         }
@@ -296,6 +314,40 @@ TEST_F(BatchedWindowTest, PanelSettingsReadWhatTheHandlerWrote) {
     batched.flush();
     EXPECT_EQ(page.panel["PanelU"], "1000");
     EXPECT_EQ(page.panel["DeviceRange"], "обычно 800–1250 Вт/(м²·К)");
+}
+
+// A share link's form selects its options through the page within one handler: the calculation
+// must read them as selected before the page has seen them, and the page must end up as a window
+// acting at once leaves it.
+TEST_F(BatchedWindowTest, OpensASharedFormAsAWindowActingAtOnceWould) {
+    const SharedForm form = *ReadShareLink("preset=ss&t2=20&a=1257&given=load&v=2000").form;
+    // The window acting at once selects the buttons as a toolkit does.
+    struct : OptionSelector {
+        ReportingWindow* window = nullptr;
+        std::string geometry = "Option4";
+        std::string given = "Option6";
+        void select(std::string_view option) override {
+            if (option == "Option4" || option == "Option5") geometry = option;
+            if (option >= "Option6") given = option;
+            window->boxes.select(OptionNamed(geometry), OptionNamed(given));
+        }
+    } toolkit;
+    toolkit.window = &directWindow;
+    OpenSharedForm(form, direct, directWindow, toolkit);
+    const std::size_t before = page.batches.size();
+    struct : OptionSelector {
+        BatchedWindow* window = nullptr;
+        void select(std::string_view option) override { window->check(option); }
+    } page_;
+    page_.window = &batched;
+    OpenSharedForm(form, batchedModes, batched, page_);
+    EXPECT_TRUE(batched.isSelected(Option::Option5));
+    EXPECT_FALSE(batched.isSelected(Option::Option4));
+    batched.flush();
+    EXPECT_EQ(page.batches.size(), before + 1);
+    EXPECT_EQ(page.checked, (std::vector<std::string>{"Option2", "Option5", "Option7"}));
+    EXPECT_EQ(page.shown.text(Box::Text7), "2000");
+    ExpectSamePage();
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The calculator can be installed as an app; once loaded, it works with the server gone; a new
-// version of the site replaces the cached one.
+// The calculator can be installed as an app; once loaded, it works with the server gone, its guide
+// too; a new version of the site replaces the cached one.
 import assert from 'node:assert/strict';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -89,6 +89,14 @@ it('reloads and calculates without the server, and takes a new version when it i
     '1571',
   ]);
   assert.equal(await page.$eval('#MaxLoad', (e) => e.textContent), '6729', 'the design panel too');
+  // The guide, by the calculator's link «Справка».
+  await Promise.all([page.waitForNavigation(), page.click('a[href="guide.html"]')]);
+  const guide = await page.evaluate(() => ({
+    title: document.querySelector('h1')?.textContent,
+    sections: document.querySelectorAll('h2').length,
+  }));
+  assert.equal(guide.title, 'Расчёт дефлегматора: руководство пользователя');
+  assert.ok(guide.sections >= 5, `${guide.sections} sections`);
 
   // A new version: the worker's version changes, as a change to any file makes it.
   const workerFile = join(copy, 'sw.js');

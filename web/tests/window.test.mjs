@@ -25,8 +25,8 @@ describe('the calculator window', () => {
           (e) => e.dataset.control,
         ),
         shownBoxes: ['Text1', 'Text2', 'Text3', 'Text4', 'Text6'].filter(shown),
-        unnamed: [...document.querySelectorAll('#FormMorvani input, #FormMorvani button')]
-          .filter((e) => e.id !== 'ErrorOk' && !e.getAttribute('aria-label'))
+        unnamed: [...document.querySelectorAll('#FormMorvani :is(input, button)')]
+          .filter((e) => !e.getAttribute('aria-label'))
           .map((e) => e.id),
         text6Name: document.getElementById('Text6').getAttribute('aria-label'),
       };

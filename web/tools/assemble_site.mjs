@@ -1,13 +1,15 @@
 // Puts the site together in one folder: the page with its generated controls and module preloads,
-// the page's files that web/page/files.json lists, the module, the fonts, the icons, and a service
-// worker that knows every file and a version drawn from their contents, so that any change
-// replaces its cache.
+// the guide page made from the Russian guide, the page's files that web/page/files.json lists, the
+// module, the fonts, the icons, and a service worker that knows every file and a version drawn from
+// their contents, so that any change replaces its cache.
 //
-// node assemble_site.mjs --page DIR --parts DIR --module calculator.js --icon icon.svg --out DIR
+// node assemble_site.mjs --page DIR --parts DIR --module calculator.js --icon icon.svg
+//                        --guide README.md --out DIR
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { basename, dirname, join } from 'node:path';
 import { parseArgs } from 'node:util';
+import { guidePage } from './guide.mjs';
 
 const { values: args } = parseArgs({
   options: {
@@ -15,6 +17,7 @@ const { values: args } = parseArgs({
     parts: { type: 'string' },
     module: { type: 'string' },
     icon: { type: 'string' },
+    guide: { type: 'string' },
     out: { type: 'string' },
   },
 });
@@ -47,6 +50,10 @@ for (const [slot, text] of slots) {
 const unfilled = html.match(/<!-- [a-z-]+ -->/);
 if (unfilled) throw new Error(`${page.page}: no part fills ${unfilled[0]}`);
 writeFileSync(join(out, page.page), html);
+writeFileSync(
+  join(out, page.guide),
+  guidePage(readFileSync(join(args.page, page.guide), 'utf8'), readFileSync(args.guide, 'utf8')),
+);
 
 for (const file of [page.entry, ...page.modules, ...page.styles, ...page.other]) {
   copy(join(args.page, file), file);

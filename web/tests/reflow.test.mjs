@@ -1,0 +1,243 @@
+// The page at a desktop's, a phone's and a zoomed page's width: the window at the desktop's
+// geometry where it fits and in one column below that, nothing scaled down and nothing to scroll
+// sideways, every control within reach, targets and texts large enough; printed on one A4 page;
+// and screenshots of each in the light and the dark theme.
+import assert from 'node:assert/strict';
+import { mkdirSync, readFileSync } from 'node:fs';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { after, before, describe, it } from 'node:test';
+import { launchBrowser, newPage, openCalculator, serveSite, siteDir } from './browser.mjs';
+import { SCREENS, enterHeaterExample } from './screens.mjs';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const screenshots = process.env.SCREENSHOT_DIR ?? join(siteDir, '../screenshots');
+
+// The window's layout table as form/window_layout.h writes it, read here on its own: each
+// control's kind, its rectangle in the window in CSS pixels (15 twips to the pixel), and whether
+// it takes a standard font.
+function layoutTable() {
+  const source = readFileSync(join(here, '../../form/window_layout.h'), 'utf8');
+  const row =
+    /\{"(\w+)", (\w+), "(\w*)", (?:"[^"]*"|kNoResult), (\d+), (\d+), (\d+), (\d+)(?:, (\w+))?/g;
+  const rows = new Map();
+  for (const [, name, kind, parent, x, y, w, h, font] of source.matchAll(row)) {
+    const origin = rows.get(parent) ?? { x: 0, y: 0 };
+    rows.set(name, {
+      kind,
+      x: origin.x + x / 15,
+      y: origin.y + y / 15,
+      w: w / 15,
+      h: h / 15,
+      standardFont: font !== 'Bold12',
+    });
+  }
+  return rows;
+}
+
+// The option buttons that stand lower than the table has them, so that a circle of 24 px about
+// each round button clears its neighbour's (WCAG 2.5.8), and by how much.
+const SPACED = { Option5: 4 };
+
+// Which of a control's place and size the page keeps exactly, and which it may enlarge to fit a
+// caption in its font: a unit label grows to the right, a heading downwards, an option and the
+// push button both ways.
+function rule(row) {
+  if (row.kind === 'Label') {
+    return row.standardFont
+      ? { exact: ['x', 'y', 'w'], atLeast: ['h'] }
+      : { exact: ['x', 'y', 'h'], atLeast: ['w'] };
+  }
+  if (row.kind === 'Option' || row.kind === 'Button') {
+    return { exact: ['x', 'y'], atLeast: ['w', 'h'] };
+  }
+  return { exact: ['x', 'y', 'w', 'h'], atLeast: [] };
+}
+
+// The place and size of every control the page shows, relative to the window.
+function renderedLayout() {
+  const form = document.getElementById('FormMorvani').getBoundingClientRect();
+  return Object.fromEntries(
+    [...document.querySelectorAll('[data-control]')]
+      .filter((e) => e.getClientRects().length > 0)
+      .map((e) => {
+        const r = e.getBoundingClientRect();
+        return [
+          e.dataset.control,
+          { x: r.left - form.left, y: r.top - form.top, w: r.width, h: r.height },
+        ];
+      }),
+  );
+}
+
+// What stops the page's controls being used at this width: a control that cannot be brought into
+// the viewport or that something else covers there, a target under 24 × 24 px (an option's
+// target is its row, the button and its caption), a box's text under 16 px, any text under 12 px
+// (the chart's as drawn), scrolling sideways and a scale below 1.
+function reachFaults(checkSizes) {
+  const faults = [];
+  const root = document.documentElement;
+  if (root.scrollWidth > root.clientWidth) faults.push(`scrolls sideways to ${root.scrollWidth}`);
+  if (visualViewport.scale < 1) faults.push(`scaled to ${visualViewport.scale}`);
+  const controls = [...document.querySelectorAll('a[href], button, input')].filter(
+    (e) => e.getClientRects().length > 0 && !e.closest('dialog'),
+  );
+  for (const control of controls) {
+    const name = control.id || control.textContent;
+    control.scrollIntoView({ block: 'center', inline: 'center' });
+    const target = control.type === 'radio' ? control.closest('label') : control;
+    const r = target.getBoundingClientRect();
+    if (r.left < 0 || r.right > root.clientWidth || r.top < 0 || r.bottom > innerHeight) {
+      faults.push(`${name} is off the screen at ${Math.round(r.left)}, ${Math.round(r.top)}`);
+      continue;
+    }
+    const box = control.getBoundingClientRect();
+    const hit = document.elementFromPoint(box.left + box.width / 2, box.top + box.height / 2);
+    if (!target.contains(hit)) faults.push(`${name} is covered by ${hit?.id || hit?.localName}`);
+    if (checkSizes && (r.width < 24 || r.height < 24)) {
+      faults.push(`${name}'s target is ${r.width} × ${r.height}`);
+    }
+    if (
+      checkSizes &&
+      control.type === 'text' &&
+      parseFloat(getComputedStyle(control).fontSize) < 16
+    ) {
+      faults.push(`${name}'s text is under 16 px`);
+    }
+  }
+  if (!checkSizes) return faults;
+  const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+  for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+    const element = node.parentElement;
+    if (!node.textContent.trim() || element.getClientRects().length === 0) continue;
+    let size = parseFloat(getComputedStyle(element).fontSize);
+    if (element instanceof SVGElement) {
+      const { a, b } = element.getScreenCTM();
+      size *= Math.hypot(a, b);
+    }
+    if (size < 12 - 0.01) faults.push(`«${node.textContent.trim()}» is ${size.toFixed(1)} px`);
+  }
+  return faults;
+}
+
+describe('the page at each width', () => {
+  let server;
+  let browser;
+  before(async () => {
+    server = await serveSite(siteDir);
+    browser = await launchBrowser();
+    mkdirSync(screenshots, { recursive: true });
+  });
+  after(async () => {
+    await browser?.close();
+    await server?.close();
+  });
+
+  it('keeps the window’s geometry on a desktop, apart from the spacing of option buttons', async () => {
+    const page = await newPage(browser, { width: 1366, height: 768 });
+    try {
+      await openCalculator(page, server.url);
+      const shown = await page.evaluate(renderedLayout);
+      const faults = [];
+      for (const [name, row] of layoutTable()) {
+        const at = shown[name];
+        if (!at) continue;
+        const { exact, atLeast } = rule(row);
+        const expect = { ...row, y: row.y + (SPACED[name] ?? 0) };
+        // The button widens about its centre to fit its caption.
+        const x = row.kind === 'Button' ? at.x + at.w / 2 - row.w / 2 : at.x;
+        const seen = { ...at, x };
+        for (const key of exact) {
+          if (Math.abs(seen[key] - expect[key]) > 0.5) faults.push(`${name} ${key} ${seen[key]}`);
+        }
+        for (const key of atLeast) {
+          if (seen[key] < expect[key] - 0.5) faults.push(`${name} ${key} ${seen[key]}`);
+        }
+      }
+      assert.deepEqual(faults, []);
+      const window = await page.$eval('#FormMorvani', (e) => [e.offsetWidth, e.offsetHeight]);
+      assert.deepEqual(window, [625, 562]);
+    } finally {
+      await page.close();
+    }
+  });
+
+  for (const { name, ...viewport } of SCREENS) {
+    it(`leaves every control within reach at ${name} px`, async () => {
+      const page = await newPage(browser, viewport);
+      try {
+        await page.setViewport(viewport);
+        await openCalculator(page, server.url);
+        await enterHeaterExample(page);
+        const narrow = viewport.width < 641;
+        assert.deepEqual(await page.evaluate(reachFaults, viewport.width === 360), []);
+        // Below the window's width the groups stand in one column, the panel under them.
+        const column = await page.evaluate(() => {
+          const left = (id) =>
+            document.querySelector(`[data-control="${id}"]`).getBoundingClientRect();
+          const form = document.getElementById('FormMorvani').getBoundingClientRect();
+          const panel = document.getElementById('DesignPanel').getBoundingClientRect();
+          return {
+            oneColumn:
+              left('Frame5').top > left('Frame4').bottom &&
+              left('Frame1').left === left('Frame5').left,
+            panelBelow: panel.top >= form.bottom,
+          };
+        });
+        assert.deepEqual(column, { oneColumn: narrow, panelBelow: narrow });
+      } finally {
+        await page.close();
+      }
+    });
+  }
+
+  it('prints the heater example on one A4 page, black on white, without the buttons', async () => {
+    const page = await newPage(browser, { width: 1366, height: 768 });
+    try {
+      // A dark theme on the screen, which print must not take.
+      await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
+      await openCalculator(page, server.url);
+      await enterHeaterExample(page);
+      const pdf = Buffer.from(await page.pdf({ format: 'A4' })).toString('latin1');
+      assert.equal(pdf.match(/\/Type\s*\/Page\b(?!s)/g)?.length, 1, 'pages');
+      await page.emulateMediaType('print');
+      const printed = await page.evaluate(() => {
+        const style = (selector) => getComputedStyle(document.querySelector(selector));
+        return {
+          ground: [style('html').backgroundColor, style('.window').backgroundColor],
+          text: [style('#Text7').color, style('#ControlCurve text').fill],
+          buttons: ['#Command1', '#ShareLink', 'a[href="guide.html"]'].map((s) => style(s).display),
+        };
+      });
+      assert.deepEqual(printed, {
+        ground: ['rgb(255, 255, 255)', 'rgb(255, 255, 255)'],
+        text: ['rgb(0, 0, 0)', 'rgb(0, 0, 0)'],
+        buttons: ['none', 'none', 'none'],
+      });
+    } finally {
+      await page.close();
+    }
+  });
+
+  it('takes screenshots at 360, 768 and 1366 px, light and dark', async () => {
+    const page = await newPage(browser);
+    try {
+      for (const scheme of ['light', 'dark']) {
+        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
+        for (const viewport of [SCREENS[1], { width: 768, height: 900 }, SCREENS[0]]) {
+          await page.setViewport({ ...viewport, name: undefined });
+          await openCalculator(page, server.url);
+          await enterHeaterExample(page);
+          const file = join(screenshots, `web-${viewport.width}-${scheme}.png`);
+          await page.screenshot({ path: file, fullPage: true });
+        }
+      }
+      const background = await page.evaluate(
+        () => getComputedStyle(document.body.parentElement).backgroundColor,
+      );
+      assert.notEqual(background, 'rgb(214, 214, 214)', 'the dark theme has a page of its own');
+    } finally {
+      await page.close();
+    }
+  });
+});
