@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { after, before, describe, it } from 'node:test';
-import { launchBrowser, newPage, openCalculator, serveSite, siteDir } from './browser.mjs';
+import { browserPerOptions, newPage, openCalculator, serveSite, siteDir } from './browser.mjs';
 import { SCREENS, enterHeaterExample } from './screens.mjs';
 
 const axeSource = readFileSync(
@@ -115,26 +115,33 @@ async function lineFaults(page) {
 
 describe('axe-core', () => {
   let server;
-  let browser;
+  const browsers = browserPerOptions();
   before(async () => {
     server = await serveSite(siteDir);
-    browser = await launchBrowser();
   });
   after(async () => {
-    await browser?.close();
+    await browsers.close();
     await server?.close();
   });
 
   it('explains «СР», «СС», «Предполагается» and the autonomous column where they are', async () => {
-    const page = await newPage(browser);
+    const page = await newPage(await browsers.get());
     try {
       await openCalculator(page, server.url);
-      const explained = {};
-      for (const selector of ['#Option1', '#Option2', '#Frame4Options', '#Text71', '#Text91']) {
-        const root = await page.$(selector);
-        const node = await page.accessibility.snapshot({ root, interestingOnly: false });
-        explained[selector] = node.description;
-      }
+      // The accessible description: the texts of the elements aria-describedby names, hidden or
+      // not, in its order.
+      const explained = await page.evaluate(
+        (selectors) => {
+          const describe = (e) =>
+            (e.getAttribute('aria-describedby') ?? '')
+              .split(/\s+/)
+              .filter(Boolean)
+              .map((id) => document.getElementById(id)?.textContent.trim() ?? `no #${id}`)
+              .join(' ');
+          return Object.fromEntries(selectors.map((s) => [s, describe(document.querySelector(s))]));
+        },
+        ['#Option1', '#Option2', '#Frame4Options', '#Text71', '#Text91'],
+      );
       const titles = await page.$$eval('#FormMorvani [title]', (all) => all.map((e) => e.title));
       assert.match(
         explained['#Option1'],
@@ -151,16 +158,18 @@ describe('axe-core', () => {
     }
   });
 
-  for (const scheme of ['light', 'dark']) {
-    for (const { name, ...viewport } of SCREENS) {
-      it(`finds nothing at ${name} px in the ${scheme} theme`, async () => {
-        const page = await newPage(browser, viewport);
+  for (const colorScheme of ['light', 'dark']) {
+    for (const { name, phone, ...viewport } of SCREENS) {
+      it(`finds nothing at ${name} px in the ${colorScheme} theme`, async () => {
+        const page = await newPage(await browsers.get({ phone, colorScheme }), viewport);
         try {
-          await page.setViewport(viewport);
-          await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
           const found = {};
           for (const state of STATES) {
             await openCalculator(page, server.url);
+            const theme = await page.evaluate(
+              () => matchMedia('(prefers-color-scheme: dark)').matches,
+            );
+            assert.equal(theme, colorScheme === 'dark', 'the theme the page sees');
             await state.reach(page);
             found[state.name] = await violations(page);
           }
@@ -171,10 +180,12 @@ describe('axe-core', () => {
       });
     }
 
-    it(`draws lines of 3:1 and focus rings of 2 px in the ${scheme} theme`, async () => {
-      const page = await newPage(browser, { width: 1366, height: 768 });
+    it(`draws lines of 3:1 and focus rings of 2 px in the ${colorScheme} theme`, async () => {
+      const page = await newPage(await browsers.get({ colorScheme }), {
+        width: 1366,
+        height: 768,
+      });
       try {
-        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
         await openCalculator(page, server.url);
         await enterHeaterExample(page);
         assert.deepEqual(await lineFaults(page), []);
@@ -183,20 +194,18 @@ describe('axe-core', () => {
       }
     });
 
-    it(`finds nothing in the guide in the ${scheme} theme, on a desktop and a phone`, async () => {
-      const page = await newPage(browser);
-      try {
-        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
-        const found = {};
-        for (const { name, ...viewport } of SCREENS.slice(0, 2)) {
-          await page.setViewport(viewport);
+    it(`finds nothing in the guide in the ${colorScheme} theme, on a desktop and a phone`, async () => {
+      const found = {};
+      for (const { name, phone, ...viewport } of SCREENS.slice(0, 2)) {
+        const page = await newPage(await browsers.get({ phone, colorScheme }), viewport);
+        try {
           await page.goto(`${server.url}guide.html`, { waitUntil: 'load' });
           found[name] = await violations(page);
+        } finally {
+          await page.close();
         }
-        assert.deepEqual(found, { 'desktop 1366': [], 'phone 360': [] });
-      } finally {
-        await page.close();
       }
+      assert.deepEqual(found, { 'desktop 1366': [], 'phone 360': [] });
     });
   }
 });

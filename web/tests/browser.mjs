@@ -37,9 +37,15 @@ const launched = new WeakMap();
 // Starts the browser with a fresh profile, removed again by its close(). `lang` is the language of
 // the browser and of every page in it: its own language, the languages pages see in
 // navigator.languages and the default locale of Intl. `phone` makes its pages phones (Firefox
-// takes that when it starts, not per page). `engine` overrides BROWSER, for the measurements,
-// which use Chromium's tracing.
-export async function launchBrowser({ lang = 'en-US', phone = false, engine: name = engine } = {}) {
+// takes that when it starts, not per page). `colorScheme`, 'light' or 'dark', is the theme its
+// pages see in prefers-color-scheme (Firefox takes that when it starts too). `engine` overrides
+// BROWSER, for the measurements, which use Chromium's tracing.
+export async function launchBrowser({
+  lang = 'en-US',
+  phone = false,
+  colorScheme,
+  engine: name = engine,
+} = {}) {
   const profile = mkdtempSync(join(tmpdir(), `dephlegmator-${name}-`));
   const env = {
     ...process.env,
@@ -55,7 +61,7 @@ export async function launchBrowser({ lang = 'en-US', phone = false, engine: nam
       userDataDir: profile,
       env,
       ...(name === 'firefox'
-        ? firefoxOptions(languages, lang, phone)
+        ? firefoxOptions(languages, lang, phone, colorScheme)
         : chromiumOptions(languages, lang)),
     });
   } catch (error) {
@@ -67,7 +73,7 @@ export async function launchBrowser({ lang = 'en-US', phone = false, engine: nam
     await close();
     rmSync(profile, { recursive: true, force: true });
   };
-  launched.set(browser, { engine: name, lang, phone });
+  launched.set(browser, { engine: name, lang, phone, colorScheme });
   return browser;
 }
 
@@ -99,8 +105,9 @@ function chromiumOptions(languages, lang) {
 // meta tag, has a coarse pointer without hover, one touch point with touch events (which
 // puppeteer's hasTouch does not give Firefox) and overlay scroll bars; and it lays a page
 // without the tag out at the viewport's width, not a desktop's, for a viewport's change waits until
-// the layout of the page shown, the blank one of newPage, has the new width.
-function firefoxOptions(languages, lang, phone) {
+// the layout of the page shown, the blank one of newPage, has the new width. The colour scheme of
+// pages is a preference, as WebDriver BiDi has no emulation of media features yet.
+function firefoxOptions(languages, lang, phone, colorScheme) {
   return {
     browser: 'firefox',
     protocol: 'webDriverBiDi',
@@ -109,6 +116,9 @@ function firefoxOptions(languages, lang, phone) {
       'intl.accept_languages': languages,
       'intl.locale.requested': lang,
       'intl.regional_prefs.use_os_locales': true,
+      ...(colorScheme && {
+        'layout.css.prefers-color-scheme.content-override': colorScheme === 'dark' ? 0 : 1,
+      }),
       ...(phone && {
         'dom.meta-viewport.enabled': true,
         'browser.viewport.desktopWidth': 100,
@@ -124,9 +134,10 @@ function firefoxOptions(languages, lang, phone) {
 }
 
 // A new page in the browser's language, at a desktop window's size or a phone's, or at `width` ×
-// `height`, before anything loads. Chromium pages also have `cdp`, a DevTools session. A phone in
-// Firefox takes its size here only: page.setViewport on a loaded page waits for a layout width
-// that the page's viewport tag overrides, until the protocol's time runs out.
+// `height`, before anything loads, in the browser's colour scheme. Chromium pages also have `cdp`,
+// a DevTools session. A phone in Firefox takes its size here only: page.setViewport on a loaded
+// page waits for a layout width that the page's viewport tag overrides, until the protocol's time
+// runs out.
 export async function newPage(browser, { lang, width, height } = {}) {
   const settings = launched.get(browser);
   if (!settings) throw new Error('newPage takes a browser that launchBrowser started');
@@ -143,6 +154,11 @@ export async function newPage(browser, { lang, width, height } = {}) {
   if (settings.engine === 'chromium') {
     page.cdp = await page.createCDPSession();
     await page.cdp.send('Emulation.setLocaleOverride', { locale: settings.lang });
+    if (settings.colorScheme) {
+      await page.emulateMediaFeatures([
+        { name: 'prefers-color-scheme', value: settings.colorScheme },
+      ]);
+    }
   }
   return page;
 }
@@ -174,6 +190,25 @@ export function calculatorPerTest() {
 }
 
 export { serveSite };
+
+// Browsers started as the tests need them, one for each set of launchBrowser's options, and
+// closed together: for suites that try the page as a phone and a desktop or in both themes, which
+// Firefox takes only when it starts.
+export function browserPerOptions() {
+  const started = new Map();
+  return {
+    get(options = {}) {
+      const key = JSON.stringify(options);
+      if (!started.has(key)) started.set(key, launchBrowser(options));
+      return started.get(key);
+    },
+    async close() {
+      const browsers = await Promise.allSettled(started.values());
+      started.clear();
+      for (const { value } of browsers) await value?.close();
+    },
+  };
+}
 
 // The focused control, its text and whether all of it is selected.
 export function focusState(page) {

@@ -7,7 +7,16 @@ import { mkdirSync, readFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, describe, it } from 'node:test';
-import { launchBrowser, newPage, openCalculator, serveSite, siteDir } from './browser.mjs';
+import { inflateSync } from 'node:zlib';
+import {
+  browserPerOptions,
+  engine,
+  newPage,
+  openCalculator,
+  serveSite,
+  siteDir,
+  skipIn,
+} from './browser.mjs';
 import { SCREENS, enterHeaterExample } from './screens.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
@@ -120,21 +129,37 @@ function reachFaults(checkSizes) {
   return faults;
 }
 
+// The pages of a PDF: its page objects, in the file or in its compressed streams (Firefox keeps
+// them in object streams).
+function pdfPages(pdf) {
+  const bytes = Buffer.from(pdf);
+  const file = bytes.toString('latin1');
+  const texts = [file];
+  for (const start of file.matchAll(/(?<!end)stream\r?\n/g)) {
+    const from = start.index + start[0].length;
+    try {
+      texts.push(inflateSync(bytes.subarray(from, file.indexOf('endstream', from))).toString());
+    } catch {
+      // Not compressed with Flate: an image's or a font's data.
+    }
+  }
+  return texts.join('\n').match(/\/Type\s*\/Page\b(?!s)/g)?.length ?? 0;
+}
+
 describe('the page at each width', () => {
   let server;
-  let browser;
+  const browsers = browserPerOptions();
   before(async () => {
     server = await serveSite(siteDir);
-    browser = await launchBrowser();
     mkdirSync(screenshots, { recursive: true });
   });
   after(async () => {
-    await browser?.close();
+    await browsers.close();
     await server?.close();
   });
 
   it('keeps the window’s geometry on a desktop, apart from the spacing of option buttons', async () => {
-    const page = await newPage(browser, { width: 1366, height: 768 });
+    const page = await newPage(await browsers.get(), { width: 1366, height: 768 });
     try {
       await openCalculator(page, server.url);
       const shown = await page.evaluate(renderedLayout);
@@ -162,15 +187,14 @@ describe('the page at each width', () => {
     }
   });
 
-  for (const { name, ...viewport } of SCREENS) {
+  for (const { name, phone, ...viewport } of SCREENS) {
     it(`leaves every control within reach at ${name} px`, async () => {
-      const page = await newPage(browser, viewport);
+      const page = await newPage(await browsers.get({ phone }), viewport);
       try {
-        await page.setViewport(viewport);
         await openCalculator(page, server.url);
         await enterHeaterExample(page);
         const narrow = viewport.width < 641;
-        assert.deepEqual(await page.evaluate(reachFaults, viewport.width === 360), []);
+        assert.deepEqual(await page.evaluate(reachFaults, phone), []);
         // Below the window's width the groups stand in one column, the panel under them.
         const column = await page.evaluate(() => {
           const left = (id) =>
@@ -191,53 +215,77 @@ describe('the page at each width', () => {
     });
   }
 
-  it('prints the heater example on one A4 page, black on white, without the buttons', async () => {
-    const page = await newPage(browser, { width: 1366, height: 768 });
+  // A dark theme on the screen, which print must not take.
+  it('prints the heater example on one A4 page', async () => {
+    const page = await newPage(await browsers.get({ colorScheme: 'dark' }), {
+      width: 1366,
+      height: 768,
+    });
     try {
-      // A dark theme on the screen, which print must not take.
-      await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
       await openCalculator(page, server.url);
       await enterHeaterExample(page);
-      const pdf = Buffer.from(await page.pdf({ format: 'A4' })).toString('latin1');
-      assert.equal(pdf.match(/\/Type\s*\/Page\b(?!s)/g)?.length, 1, 'pages');
-      await page.emulateMediaType('print');
-      const printed = await page.evaluate(() => {
-        const style = (selector) => getComputedStyle(document.querySelector(selector));
-        return {
-          ground: [style('html').backgroundColor, style('.window').backgroundColor],
-          text: [style('#Text7').color, style('#ControlCurve text').fill],
-          buttons: ['#Command1', '#ShareLink', 'a[href="guide.html"]'].map((s) => style(s).display),
-        };
-      });
-      assert.deepEqual(printed, {
-        ground: ['rgb(255, 255, 255)', 'rgb(255, 255, 255)'],
-        text: ['rgb(0, 0, 0)', 'rgb(0, 0, 0)'],
-        buttons: ['none', 'none', 'none'],
-      });
+      assert.equal(pdfPages(await page.pdf({ format: 'A4' })), 1);
     } finally {
       await page.close();
     }
   });
 
+  it(
+    'prints black on white, without the buttons',
+    { skip: skipIn('firefox', 'WebDriver BiDi cannot emulate the print media type') },
+    async () => {
+      const page = await newPage(await browsers.get({ colorScheme: 'dark' }), {
+        width: 1366,
+        height: 768,
+      });
+      try {
+        await openCalculator(page, server.url);
+        await enterHeaterExample(page);
+        await page.emulateMediaType('print');
+        const printed = await page.evaluate(() => {
+          const style = (selector) => getComputedStyle(document.querySelector(selector));
+          return {
+            ground: [style('html').backgroundColor, style('.window').backgroundColor],
+            text: [style('#Text7').color, style('#ControlCurve text').fill],
+            buttons: ['#Command1', '#ShareLink', 'a[href="guide.html"]'].map(
+              (s) => style(s).display,
+            ),
+          };
+        });
+        assert.deepEqual(printed, {
+          ground: ['rgb(255, 255, 255)', 'rgb(255, 255, 255)'],
+          text: ['rgb(0, 0, 0)', 'rgb(0, 0, 0)'],
+          buttons: ['none', 'none', 'none'],
+        });
+      } finally {
+        await page.close();
+      }
+    },
+  );
+
   it('takes screenshots at 360, 768 and 1366 px, light and dark', async () => {
-    const page = await newPage(browser);
-    try {
-      for (const scheme of ['light', 'dark']) {
-        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
-        for (const viewport of [SCREENS[1], { width: 768, height: 900 }, SCREENS[0]]) {
-          await page.setViewport({ ...viewport, name: undefined });
+    const grounds = {};
+    for (const colorScheme of ['light', 'dark']) {
+      for (const { phone, width, height } of [
+        SCREENS[1],
+        { width: 768, height: 900 },
+        SCREENS[0],
+      ]) {
+        const page = await newPage(await browsers.get({ phone, colorScheme }), { width, height });
+        try {
           await openCalculator(page, server.url);
           await enterHeaterExample(page);
-          const file = join(screenshots, `web-${viewport.width}-${scheme}.png`);
+          const file = join(screenshots, `web-${width}-${colorScheme}-${engine}.png`);
           await page.screenshot({ path: file, fullPage: true });
+          grounds[colorScheme] = await page.evaluate(
+            () => getComputedStyle(document.documentElement).backgroundColor,
+          );
+        } finally {
+          await page.close();
         }
       }
-      const background = await page.evaluate(
-        () => getComputedStyle(document.body.parentElement).backgroundColor,
-      );
-      assert.notEqual(background, 'rgb(214, 214, 214)', 'the dark theme has a page of its own');
-    } finally {
-      await page.close();
     }
+    assert.equal(grounds.light, 'rgb(214, 214, 214)');
+    assert.notEqual(grounds.dark, grounds.light, 'the dark theme has a page of its own');
   });
 });

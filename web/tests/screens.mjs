@@ -2,19 +2,12 @@
 // share-link tests.
 import { typeAndEnter } from './browser.mjs';
 
-// A desktop, a phone (its CSS pixels at twice the device's, touch) and a page at 400 % zoom of a
-// 1280 px screen, which WCAG's reflow criterion takes as its measure.
+// A desktop, a phone (a browser launched as one: its CSS pixels at twice the device's, touch) and a
+// page at 400 % zoom of a 1280 px screen, which WCAG's reflow criterion takes as its measure.
 export const SCREENS = [
-  { name: 'desktop 1366', width: 1366, height: 768 },
-  {
-    name: 'phone 360',
-    width: 360,
-    height: 740,
-    deviceScaleFactor: 2,
-    isMobile: true,
-    hasTouch: true,
-  },
-  { name: 'zoomed 320', width: 320, height: 640 },
+  { name: 'desktop 1366', width: 1366, height: 768, phone: false },
+  { name: 'phone 360', width: 360, height: 740, phone: true },
+  { name: 'zoomed 320', width: 320, height: 640, phone: false },
 ];
 
 // «СС» 88, inlet 20, height 80, diameter 5 and the heat load `load`, Enter: the design panel
