@@ -210,6 +210,16 @@ export function browserPerOptions() {
   };
 }
 
+// Lets pages of `origin` write the clipboard and read it back. Chromium asks for permissions;
+// Firefox lets a page write on the user's click and read back, without asking, what the page
+// itself wrote, and its permissions have no names for the clipboard.
+export async function allowClipboard(browser, origin) {
+  if (launched.get(browser)?.engine === 'firefox') return;
+  await browser
+    .defaultBrowserContext()
+    .overridePermissions(origin, ['clipboard-read', 'clipboard-sanitized-write']);
+}
+
 // The focused control, its text and whether all of it is selected.
 export function focusState(page) {
   return page.evaluate(() => {

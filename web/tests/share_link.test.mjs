@@ -3,6 +3,7 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
 import {
+  allowClipboard,
   launchBrowser,
   newPage,
   openCalculator,
@@ -45,9 +46,7 @@ for (const lang of ['en-US', 'ru-RU']) {
     before(async () => {
       server = await serveSite(siteDir);
       browser = await launchBrowser({ lang });
-      await browser
-        .defaultBrowserContext()
-        .overridePermissions(server.url, ['clipboard-read', 'clipboard-sanitized-write']);
+      await allowClipboard(browser, server.url);
     });
     after(async () => {
       await browser?.close();
