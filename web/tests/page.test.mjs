@@ -27,8 +27,10 @@ function layoutFaults() {
     (e) => e.getClientRects().length > 0,
   );
   const faults = [];
+  // Firefox counts the glyphs' full height, half a pixel above and below a caption's lines of
+  // 14 px, as overflow, and rounds it to a pixel; a line that does not fit is many more.
   for (const e of visible) {
-    if (e.scrollWidth > e.clientWidth + 0.5 || e.scrollHeight > e.clientHeight + 0.5) {
+    if (e.scrollWidth > e.clientWidth + 0.5 || e.scrollHeight > e.clientHeight + 1) {
       faults.push(`${e.dataset.control} is clipped`);
     }
   }
