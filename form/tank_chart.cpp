@@ -14,7 +14,7 @@ constexpr double kRoomAboveLimit = 1.1;
 // The plot between the axes' labels, in viewBox units.
 struct Plot {
     double left = 34, right = kTankChartSize.width - 10;
-    double top = 10, bottom = kTankChartSize.height - 30;
+    double top = 18, bottom = kTankChartSize.height - 36;
 };
 
 // A coordinate to a tenth of a unit, far below a pixel, with '.' as SVG wants.
@@ -57,17 +57,17 @@ std::string TankChartMarkup(double startTemp, double limitTemp, double seconds,
     Svg svg;
     for (const double tick : temp.ticks) {
         svg.line("grid", plot.left, y(tick), plot.right, y(tick));
-        svg.text("tick", plot.left - 4, y(tick) + 3.5, "end", FormatNumber(tick, separator));
+        svg.text("tick", plot.left - 4, y(tick) + 4, "end", FormatNumber(tick, separator));
     }
     for (const double tick : time.ticks) {
         svg.line("grid", x(tick), plot.top, x(tick), plot.bottom);
-        svg.text("tick", x(tick), plot.bottom + 13, "middle", FormatNumber(tick, separator));
+        svg.text("tick", x(tick), plot.bottom + 15, "middle", FormatNumber(tick, separator));
     }
     svg.line("axis", plot.left, plot.top, plot.left, plot.bottom)
         .line("axis", plot.left, plot.bottom, plot.right, plot.bottom);
     svg.text("title", (plot.left + plot.right) / 2, kTankChartSize.height - 4, "middle",
              "Время, ч");
-    svg.text("title", 4, plot.top - 1, "start", "°С");
+    svg.text("title", 4, plot.top - 5, "start", "°С");
     svg.line("limit", plot.left, y(limitTemp), plot.right, y(limitTemp));
     svg.text("caption", plot.right - 4, y(limitTemp) - 4, "end",
              "предел " + FormatRounded(limitTemp, 1, separator) + " °С");
