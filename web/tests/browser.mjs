@@ -197,7 +197,8 @@ export { serveSite };
 export function browserPerOptions() {
   const started = new Map();
   return {
-    get(options = {}) {
+    get({ lang = 'en-US', phone = false, colorScheme } = {}) {
+      const options = { lang, phone, colorScheme };
       const key = JSON.stringify(options);
       if (!started.has(key)) started.set(key, launchBrowser(options));
       return started.get(key);
