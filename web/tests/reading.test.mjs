@@ -133,7 +133,9 @@ describe('a megabyte pasted into a box', () => {
     await server?.close();
   });
 
-  it('is read once per recalculation: results painted within 50 ms', async () => {
+  // With the panel's sections the page does more after each recalculation; a megabyte read more
+  // than once would still cost several times this.
+  it('is read once per recalculation: results painted within 80 ms', async () => {
     const page = await newPage(browser);
     await openCalculator(page, server.url);
     await typeAndEnter(page, ['78', '15', '100', '5', '40']);
@@ -153,6 +155,6 @@ describe('a megabyte pasted into a box', () => {
     }
     assert.deepEqual(await values(page, ['Text7', 'Text9']), ['5282', '40']);
     times.sort((a, b) => a - b);
-    assert.ok(times[2] < 50, `median ${times[2].toFixed(1)} ms of ${times.map(Math.round)}`);
+    assert.ok(times[2] < 80, `median ${times[2].toFixed(1)} ms of ${times.map(Math.round)}`);
   });
 });
