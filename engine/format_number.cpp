@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "exact_decimal.h"
 #include "number_text.h"
 
 namespace dephlegmator {
@@ -40,8 +41,8 @@ constexpr double kScalingError = 1.0 / 16;
 // The 15 significant digits of x from one multiplication or division by an exact power of ten,
 // for decimal exponents from −8 to 21. The product, below 2^50, lies within 1/16 of the exact
 // scaled value, so its nearest whole number is the correctly rounded one unless the product lies
-// that close to a half; then, and outside those exponents, there is none. snprintf, which
-// settles every case, costs ten times as much in WebAssembly.
+// that close to a half; then, and outside those exponents, there is none. The exact conversion,
+// which settles every case, costs ten times as much.
 std::optional<Decimal> ScaledDecimal(double x) {
     const double magnitude = std::fabs(x);
     constexpr int kLowest = -8;
@@ -74,24 +75,24 @@ std::optional<Decimal> ScaledDecimal(double x) {
 #endif
 
 Decimal ToDecimal(double x) {
-    char buffer[64];
 #ifdef __EMSCRIPTEN__
     if (const std::optional<Decimal> scaled = ScaledDecimal(x)) return *scaled;
-    // Emscripten's libc++ has no to_chars for double. "%.*e" writes the same correctly rounded
-    // digits in the same d.ddde±xx form, and the module's C locale never changes its point.
-    const int length = std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, x);
-    const std::string_view text(buffer, static_cast<std::size_t>(length));
+    // Emscripten's libc++ has no to_chars for double; DoubleToDecimal gives the same correctly
+    // rounded digits.
+    DecimalDigits exact = DoubleToDecimal(x, kSignificantDigits);
+    Decimal d{x < 0, std::move(exact.digits), exact.exponent};
 #else
+    char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, x,
                                       std::chars_format::scientific, kSignificantDigits - 1);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-#endif
     Decimal d{text.front() == '-', {}, 0};
     const std::size_t e = text.find('e');
     for (const char c : text.substr(0, e)) {
         if (c >= '0' && c <= '9') d.digits.push_back(c);
     }
     d.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+#endif
     while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
     return d;
 }
@@ -136,7 +137,7 @@ std::string FormatNumber(double x, std::string_view decimalSeparator) {
 
 double RoundDecimals(double x, int n) {
     if (n == 0) return std::nearbyint(x);
-    const double scale = std::pow(10.0, n);
+    const double scale = PowerOfTen(n);
     const double scaled = x * scale;
     // A magnitude so large that scaling overflows has no fractional digits left to round.
     if (!std::isfinite(scaled)) return x;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "exact_decimal.h"
 #include "number_text.h"
 
 namespace dephlegmator {
@@ -126,6 +127,31 @@ bool IsTooLarge(std::string_view mantissa, std::string_view exponent) {
     return place > 0;
 }
 
+#ifdef __EMSCRIPTEN__
+// The mantissa's digits without its point.
+std::string MantissaDigits(std::string_view mantissa) {
+    std::string digits(mantissa);
+    std::erase(digits, '.');
+    return digits;
+}
+
+// The power of ten by which the mantissa's digits, read as a whole number, are scaled: the
+// exponent less the digits after the point. The exponent saturates far beyond any double.
+std::int64_t DecimalExponent(const DecimalPrefix& p) {
+    constexpr std::int64_t kSaturated = 1'000'000'000'000;
+    std::int64_t exponent = 0;
+    for (const char c : p.exponent) {
+        if (IsDigit(c) && exponent < kSaturated) exponent = exponent * 10 + (c - '0');
+    }
+    if (!p.exponent.empty() && p.exponent.front() == '-') exponent = -exponent;
+    const std::size_t point = p.mantissa.find('.');
+    if (point != std::string_view::npos) {
+        exponent -= static_cast<std::int64_t>(p.mantissa.size() - point - 1);
+    }
+    return exponent;
+}
+#endif
+
 }  // namespace
 
 LeadingNumber ParseLeadingNumber(std::string_view text) {
@@ -141,21 +167,20 @@ LeadingNumber ParseLeadingNumber(std::string_view text) {
     const DecimalPrefix p = ScanDecimal(s);
     if (!p.hasDigit) return {0, 0};
 
+    double value = 0;
+#ifdef __EMSCRIPTEN__
+    // Emscripten's libc++ has no from_chars for double; DecimalToDouble rounds the same digits to
+    // the same double. Like from_chars, only a result of infinity or of 0 from non-zero digits is
+    // out of range; a subnormal result stands.
+    value = DecimalToDouble(MantissaDigits(p.mantissa), DecimalExponent(p));
+    const bool nonZero = p.mantissa.find_first_not_of("0.") != std::string_view::npos;
+    if (__builtin_isinf(value) || (value == 0 && nonZero)) {
+#else
     std::string number(p.mantissa);
     if (!p.exponent.empty()) {
         number += 'e';
         number += p.exponent.front() == '+' ? p.exponent.substr(1) : p.exponent;
     }
-    double value = 0;
-#ifdef __EMSCRIPTEN__
-    // Emscripten's libc++ has no from_chars for double. strtod rounds the same text to the same
-    // double, and the module's C locale never changes, so '.' stays its decimal point. Like
-    // from_chars, only a result of infinity or of 0 from non-zero digits is out of range; a
-    // subnormal result stands.
-    value = std::strtod(number.c_str(), nullptr);
-    const bool nonZero = p.mantissa.find_first_not_of("0.") != std::string_view::npos;
-    if (__builtin_isinf(value) || (value == 0 && nonZero)) {
-#else
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
 #endif

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "exact_decimal.h"
+
 namespace dephlegmator {
 namespace {
 
@@ -30,9 +32,9 @@ constexpr int kDrawingDigits = 6;
 int DecimalExponent(double x) {
     if (!(x > 0 && std::isfinite(x))) return 0;
     int k = static_cast<int>(std::floor(std::log10(x)));
-    if (std::pow(10.0, k) > x) {
+    if (PowerOfTen(k) > x) {
         --k;
-    } else if (std::pow(10.0, k + 1) <= x) {
+    } else if (PowerOfTen(k + 1) <= x) {
         ++k;
     }
     return k;
@@ -53,7 +55,7 @@ std::vector<double> Ticks(double from, double to, double step) {
 
 double TickStep(double span) {
     const double raw = span / kTicksWanted;
-    const double magnitude = std::pow(10.0, DecimalExponent(raw));
+    const double magnitude = PowerOfTen(DecimalExponent(raw));
     const double leading = raw / magnitude;
     const double nice = leading < 1.5 ? 1 : leading < 3 ? 2 : leading < 7 ? 5 : 10;
     return nice * magnitude;
