@@ -1,5 +1,5 @@
 // axe-core over the page at each width, in the light and the dark theme: at start, after a
-// calculation and with the error message open; and over the guide.
+// calculation and with the error message open; and over the guides.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -194,18 +194,25 @@ describe('axe-core', () => {
       }
     });
 
-    it(`finds nothing in the guide in the ${colorScheme} theme, on a desktop and a phone`, async () => {
+    it(`finds nothing in the guides in the ${colorScheme} theme, on a desktop and a phone`, async () => {
       const found = {};
-      for (const { name, phone, ...viewport } of SCREENS.slice(0, 2)) {
-        const page = await newPage(await browsers.get({ phone, colorScheme }), viewport);
-        try {
-          await page.goto(`${server.url}guide.html`, { waitUntil: 'load' });
-          found[name] = await violations(page);
-        } finally {
-          await page.close();
+      for (const guide of ['guide.html', 'guide-en.html']) {
+        for (const { name, phone, ...viewport } of SCREENS.slice(0, 2)) {
+          const page = await newPage(await browsers.get({ phone, colorScheme }), viewport);
+          try {
+            await page.goto(`${server.url}${guide}`, { waitUntil: 'load' });
+            found[`${guide}, ${name}`] = await violations(page);
+          } finally {
+            await page.close();
+          }
         }
       }
-      assert.deepEqual(found, { 'desktop 1366': [], 'phone 360': [] });
+      assert.deepEqual(found, {
+        'guide.html, desktop 1366': [],
+        'guide.html, phone 360': [],
+        'guide-en.html, desktop 1366': [],
+        'guide-en.html, phone 360': [],
+      });
     });
   }
 });

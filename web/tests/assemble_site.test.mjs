@@ -1,6 +1,6 @@
 // The site's assembly from web/page/files.json: the list names every module the page imports, and
-// the assembled site has each listed file, a module preload for each import, the guide page, and
-// every file that the pages link to and the worker caches.
+// the assembled site has each listed file, a module preload for each import, a page for each guide
+// in its language, and every file that the pages link to and the worker caches.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
@@ -15,8 +15,10 @@ const assembler = resolve(here, '../tools/assemble_site.mjs');
 const list = JSON.parse(readFileSync(join(pageDir, 'files.json'), 'utf8'));
 // The engine's loader, which the build makes and the assembler adds.
 const LOADER = 'calculator.js';
-// A guide with what the real one has: a picture, inline markup, a table with HTML in a cell.
-const GUIDE = `# Руководство
+// Guides with what the real ones have: a picture, inline markup, a table with HTML in a cell, and
+// in English an apostrophe in a heading.
+const GUIDES = {
+  'ru/README.md': `# Руководство
 
 ![Окно](../screenshot.png)
 
@@ -25,7 +27,20 @@ const GUIDE = `# Руководство
 | Поле | Что |
 |---|---|
 | t<sub>к</sub> | «СР» |
-`;
+`,
+  'en/README.md': `# Guide
+
+![Window](../screenshot.png)
+
+## The panel's *U*
+
+| Box | What |
+|---|---|
+| t<sub>c</sub> | “RS” |
+`,
+};
+// A guide's page, by the folder of its Markdown: docs/ru/, docs/en/.
+const guidePage = (lang) => list.guides.find((guide) => guide.markdown.startsWith(`${lang}/`)).page;
 
 // The relative imports of a script, by file name.
 function importsOf(file) {
@@ -81,12 +96,15 @@ describe('the assembled site', () => {
     writeFileSync(join(top, 'calculator.js'), 'export default function createCalculator() {}\n');
     writeFileSync(join(top, 'calculator.wasm'), '\0asm');
     writeFileSync(join(top, 'icon.svg'), '<svg xmlns="http://www.w3.org/2000/svg"/>');
-    writeFileSync(join(top, 'guide.md'), GUIDE);
+    for (const [file, markdown] of Object.entries(GUIDES)) {
+      mkdirSync(dirname(join(top, 'docs', file)), { recursive: true });
+      writeFileSync(join(top, 'docs', file), markdown);
+    }
     site = join(top, 'site');
     execFileSync(process.execPath, [
       assembler,
       ...['--page', pageDir, '--parts', parts, '--module', join(top, 'calculator.js')],
-      ...['--icon', join(top, 'icon.svg'), '--guide', join(top, 'guide.md'), '--out', site],
+      ...['--icon', join(top, 'icon.svg'), '--docs', join(top, 'docs'), '--out', site],
     ]);
   });
   after(() => rmSync(top, { recursive: true, force: true }));
@@ -108,8 +126,18 @@ describe('the assembled site', () => {
     assert.match(html, /<input id="Text1" data-control="Text1">/);
   });
 
-  it('makes the guide page: ids on headings, tables in regions to scroll, no pictures', () => {
-    const html = readFileSync(join(site, list.guide), 'utf8');
+  it('makes a page for each guide, in the language of its folder, with no slot left', () => {
+    assert.deepEqual(list.guides.map((guide) => guide.markdown).sort(), Object.keys(GUIDES).sort());
+    for (const guide of list.guides) {
+      const html = readFileSync(join(site, guide.page), 'utf8');
+      const lang = guide.markdown.split('/')[0];
+      assert.match(html, new RegExp(`<html lang="${lang}">`), guide.page);
+      assert.doesNotMatch(html, /<!-- guide -->/, guide.page);
+    }
+  });
+
+  it('makes the Russian guide page: ids on headings, tables in regions to scroll, no pictures', () => {
+    const html = readFileSync(join(site, guidePage('ru')), 'utf8');
     assert.match(html, /<h1 id="руководство">Руководство<\/h1>/);
     assert.match(html, /<h2 id="как-вводить-числа">Как вводить <em>числа<\/em><\/h2>/);
     assert.match(
@@ -120,8 +148,21 @@ describe('the assembled site', () => {
     assert.doesNotMatch(html, /<img|<p>\s*<\/p>|<!-- guide -->/);
   });
 
+  it('makes the English guide page with English ids, table names and title', () => {
+    const html = readFileSync(join(site, guidePage('en')), 'utf8');
+    assert.match(html, /<h2 id="the-panels-u">The panel&#39;s <em>U<\/em><\/h2>/);
+    assert.match(
+      html,
+      /<div class="table" role="region" tabindex="0" aria-label="Table: The panel&#39;s U"><table>/,
+    );
+    assert.match(html, /<td>t<sub>c<\/sub><\/td>/);
+    // Nothing Russian is left over from the Russian page: not the title, the bar or a table's name.
+    assert.doesNotMatch(html, /\p{Script=Cyrillic}/u);
+    assert.doesNotMatch(html, /<img|<p>\s*<\/p>/);
+  });
+
   it('has every file that the pages link to, and the worker caches every file', () => {
-    const linked = [list.page, list.guide].flatMap((page) =>
+    const linked = [list.page, ...list.guides.map((guide) => guide.page)].flatMap((page) =>
       [...readFileSync(join(site, page), 'utf8').matchAll(/\b(?:href|src)="([^"#]+)"/g)]
         .map((m) => m[1])
         .filter((file) => file !== './'),

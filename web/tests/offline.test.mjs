@@ -1,5 +1,5 @@
-// The calculator can be installed as an app; once loaded, it works with the server gone, its guide
-// too; a new version of the site replaces the cached one.
+// The calculator can be installed as an app; once loaded, it works with the server gone, its
+// guides too; a new version of the site replaces the cached one.
 import assert from 'node:assert/strict';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -97,6 +97,19 @@ it('reloads and calculates without the server, and takes a new version when it i
   }));
   assert.equal(guide.title, 'Расчёт дефлегматора: руководство пользователя');
   assert.ok(guide.sections >= 5, `${guide.sections} sections`);
+  // The English guide, which no link leads to yet, by its address.
+  await page.goto(`${url}guide-en.html`, { waitUntil: 'load' });
+  const english = await page.evaluate(() => ({
+    lang: document.documentElement.lang,
+    title: document.querySelector('h1')?.textContent,
+    sections: document.querySelectorAll('h2').length,
+  }));
+  assert.deepEqual(english, {
+    lang: 'en',
+    title: 'Dephlegmator calculator: user guide',
+    // The Russian guide's sections and a glossary.
+    sections: guide.sections + 1,
+  });
 
   // A new version: the worker's version changes, as a change to any file makes it.
   const workerFile = join(copy, 'sw.js');

@@ -1,10 +1,11 @@
 // Puts the site together in one folder: the page with its generated controls and module preloads,
-// the guide page made from the Russian guide, the page's files that web/page/files.json lists, the
+// a page for each guide, Russian and English, the page's files that web/page/files.json lists, the
 // module, the fonts, the icons, and a service worker that knows every file and a version drawn from
 // their contents, so that any change replaces its cache.
 //
 // node assemble_site.mjs --page DIR --parts DIR --module calculator.js --icon icon.svg
-//                        --guide README.md --out DIR
+//                        --docs DIR --out DIR
+// where the guides' Markdown, as files.json names it, lies under --docs.
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { basename, dirname, join } from 'node:path';
@@ -17,7 +18,7 @@ const { values: args } = parseArgs({
     parts: { type: 'string' },
     module: { type: 'string' },
     icon: { type: 'string' },
-    guide: { type: 'string' },
+    docs: { type: 'string' },
     out: { type: 'string' },
   },
 });
@@ -50,10 +51,12 @@ for (const [slot, text] of slots) {
 const unfilled = html.match(/<!-- [a-z-]+ -->/);
 if (unfilled) throw new Error(`${page.page}: no part fills ${unfilled[0]}`);
 writeFileSync(join(out, page.page), html);
-writeFileSync(
-  join(out, page.guide),
-  guidePage(readFileSync(join(args.page, page.guide), 'utf8'), readFileSync(args.guide, 'utf8')),
-);
+// Each guide in its own page, from the page's template and the guide's Markdown.
+for (const guide of page.guides) {
+  const template = readFileSync(join(args.page, guide.page), 'utf8');
+  const markdown = readFileSync(join(args.docs, guide.markdown), 'utf8');
+  writeFileSync(join(out, guide.page), guidePage(template, markdown));
+}
 
 for (const file of [page.entry, ...page.modules, ...page.styles, ...page.other]) {
   copy(join(args.page, file), file);

@@ -1,15 +1,19 @@
-// The Russian guide as a page of the site: docs/ru/README.md converted to HTML by marked (pinned in
-// web/package-lock.json) and put into the page's template. Its headings get ids to link to; its
-// tables can scroll sideways on their own on a narrow screen; its pictures, screenshots of the
-// program kept beside the guide in the repository, are left out, since the site has the program.
+// A guide as a page of the site: docs/ru/README.md or docs/en/README.md converted to HTML by marked
+// (pinned in web/package-lock.json) and put into its page's template. Its headings get ids to link
+// to; its tables can scroll sideways on their own on a narrow screen, named in the template's
+// language; its pictures, screenshots of the program kept beside the guide in the repository, are
+// left out, since the site has the program.
 import { Marked } from 'marked';
 
 // A heading's id: its words in lower case joined by hyphens, «Как вводить числа» →
-// «как-вводить-числа».
+// «как-вводить-числа», "The panel's U and c" → "the-panels-u-and-c". The text is marked's HTML, in
+// which an apostrophe is &#39;.
 export function headingId(text) {
   return text
     .toLowerCase()
     .replace(/<[^>]*>/g, '')
+    .replace(/&#39;|['’]/g, '')
+    .replace(/&[#\w]+;/g, ' ')
     .replace(/[^\p{L}\p{N}]+/gu, '-')
     .replace(/^-|-$/g, '');
 }
@@ -27,9 +31,14 @@ const marked = new Marked({
   },
 });
 
+// What a table's region is called, in each language a guide page has.
+const TABLE = { ru: 'Таблица', en: 'Table' };
+
 // The guide's HTML for the template's <!-- guide --> slot. A table is wrapped in a region that
-// the keyboard can scroll, named after the section it stands in.
-export function guideHtml(markdown) {
+// the keyboard can scroll, named in the page's language after the section it stands in.
+export function guideHtml(markdown, lang) {
+  const table = TABLE[lang];
+  if (!table) throw new Error(`no guide page in the language ${lang}`);
   let section = '';
   return marked
     .parse(markdown)
@@ -39,14 +48,16 @@ export function guideHtml(markdown) {
         section = heading.replace(/<[^>]*>/g, '');
         return found;
       }
-      return `<div class="table" role="region" tabindex="0" aria-label="Таблица: ${section}"><table>`;
+      return `<div class="table" role="region" tabindex="0" aria-label="${table}: ${section}"><table>`;
     })
     .replace(/<\/table>/g, '</table></div>');
 }
 
-// The guide page: the template with the guide in its slot.
+// The guide page: the template with the guide in its slot, in the language of the template's
+// <html lang>.
 export function guidePage(template, markdown) {
   const slot = '<!-- guide -->\n';
   if (!template.includes(slot)) throw new Error('the guide template has no <!-- guide --> slot');
-  return template.replace(slot, () => guideHtml(markdown));
+  const lang = /<html lang="([^"]+)">/.exec(template)?.[1];
+  return template.replace(slot, () => guideHtml(markdown, lang));
 }
