@@ -3,7 +3,7 @@
 // and the design panel painted, the script time of an Enter, and Calculate in WebAssembly. Run
 // after the web build:
 //
-//   node bench/web/measure.mjs [runs] [--only=size,wasm,load,enter] [--trace[=prefix]]
+//   node bench/web/measure.mjs [runs] [--only=size,wasm,load,enter,focus] [--trace[=prefix]]
 //
 // runs: of each page load, 20 by default. --only: the parts to measure, all by default.
 // --trace: also records Chromium performance traces of Enters and breaks their time down (see
@@ -28,7 +28,7 @@ const args = process.argv.slice(2);
 const runs = Number(args.find((a) => /^\d+$/.test(a)) ?? 20);
 const option = (name) =>
   args.find((a) => a === `--${name}` || a.startsWith(`--${name}=`))?.replace(/^[^=]*=?/, '');
-const only = option('only')?.split(',') ?? ['size', 'wasm', 'load', 'enter'];
+const only = option('only')?.split(',') ?? ['size', 'wasm', 'load', 'enter', 'focus'];
 const trace = option('trace');
 
 const median = (xs) => [...xs].sort((a, b) => a - b)[Math.floor(xs.length / 2)];
@@ -211,6 +211,38 @@ async function enterToPainted(browser, url, samples, form) {
   return { painted, script };
 }
 
+// Milliseconds of script for a focus move alone, timed as the script time of an Enter is, between
+// Text1 and Text2 of the calculator's page and between the two text boxes of a bare page, a frame
+// between moves: what every Enter spends before the page's own work.
+async function focusMoves(browser, url, samples) {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1024, height: 700 });
+  const times = {};
+  const pages = {
+    'the calculator': url,
+    'a bare page of two text boxes': 'data:text/html,<input id=Text1><input id=Text2>',
+  };
+  for (const [name, address] of Object.entries(pages)) {
+    await page.goto(address);
+    if (address === url) {
+      await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+    }
+    times[name] = await page.evaluate(async (n) => {
+      const boxes = [document.getElementById('Text1'), document.getElementById('Text2')];
+      const spent = [];
+      for (let i = 0; i < n; ++i) {
+        await new Promise((done) => requestAnimationFrame(() => setTimeout(done)));
+        const start = performance.now();
+        boxes[i % 2].focus();
+        spent.push(performance.now() - start);
+      }
+      return spent;
+    }, samples);
+  }
+  await page.close();
+  return times;
+}
+
 // Performance traces of `presses` Enters each (after a few untraced ones), each Enter followed by
 // two frames: a light one (Blink's timeline only) for the handler's time and its thread (CPU)
 // time, then one with V8's CPU samples for the breakdown, kept in `file` when one is given.
@@ -301,6 +333,15 @@ try {
       );
       console.log(
         `script time of the Enter: median ${ms(median(script))}, 95th percentile ${ms(percentile(script, 95))}, max ${ms(Math.max(...script))} (budget: median 1 ms, 95th percentile 2 ms)`,
+      );
+    }
+  }
+
+  if (only.includes('focus')) {
+    console.log('\n## A focus move alone, 200 moves');
+    for (const [name, times] of Object.entries(await focusMoves(browser, site.url, 200))) {
+      console.log(
+        `${name}: median ${ms(median(times))}, 95th percentile ${ms(percentile(times, 95))}`,
       );
     }
   }
