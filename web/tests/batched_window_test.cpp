@@ -124,6 +124,12 @@ class ModelPage final : public Page {
                 case Kind::SetMarkup:
                     panel[control] = text;
                     break;
+                case Kind::SetCaption:
+                    shown.setCaption(control, text);
+                    break;
+                case Kind::SetToolTip:
+                    shown.setToolTip(control, text);
+                    break;
                 case Kind::Check:
                     checked.push_back(control);
                     if (control == "Option4" || control == "Option5") geometry = control;
@@ -239,7 +245,7 @@ TEST_F(BatchedWindowTest, LeavesThePageAsAWindowActingAtOnceWould) {
     Click("Command1");
     ExpectSamePage();
     ASSERT_EQ(page.shown.messages.size(), 1u);
-    EXPECT_EQ(page.errorTitles, std::vector<std::string>{kErrorTitle});
+    EXPECT_EQ(page.errorTitles, std::vector<std::string>{std::string(ErrorTitle())});
 }
 
 TEST_F(BatchedWindowTest, EachHandlerReachesThePageInOneCallAtItsEnd) {
