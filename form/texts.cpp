@@ -22,7 +22,7 @@ constexpr auto kTexts = std::to_array<TextEntry>({
     {Option4Caption, "Option4.caption", "Высота, Диаметр [cм]", "Height, diameter [cm]"},
     {Option5Caption, "Option5.caption", "Площадь поверхности [см кв]", "Surface area [cm²]"},
     {Frame4Caption, "Frame4.caption", "Предполагается", "Given"},
-    {Option6Caption, "Option6.caption", "Т воды на выходе", "Outlet water temp."},
+    {Option6Caption, "Option6.caption", "Т воды на выходе", "Outlet temp."},
     {Option7Caption, "Option7.caption", "Тепловая нагрузка", "Heat load"},
     {Option8Caption, "Option8.caption", "Расход воды", "Water flow"},
     {Label13Caption, "Label13.caption", "Результаты для внешнего охлаждения",
