@@ -39,7 +39,7 @@ std::string CodeWithoutComments(std::string_view source) {
             i = stop;
         } else if (rest[0] == '"' ||
                    (rest[0] == '\'' &&
-                    (i == 0 || !std::isalnum(static_cast<unsigned char>(source[i - 1]))))) {
+                    (i == 0 || std::isalnum(static_cast<unsigned char>(source[i - 1])) == 0))) {
             const char quote = rest[0];
             std::size_t end = i + 1;
             while (end < source.size() && source[end] != quote)
