@@ -150,6 +150,15 @@ class Calculator {
         return &afterRecalculation();
     }
 
+    // Switches the texts the module writes to `language`: the window's captions, tooltips,
+    // accessible names and marks at once, and the panel's sections shown again; returns the
+    // design panel's JSON as panelEvent does. The page's own texts are the page's to switch.
+    const std::string& setLanguage(Language language) {
+        SetLanguage(language);
+        modes_.LanguageChanged();
+        return refreshPanel();
+    }
+
     // The fragment of a link to the window's inputs and modes as they stand.
     const std::string& shareFragment() {
         SharedForm form;
@@ -327,6 +336,15 @@ EMSCRIPTEN_KEEPALIVE const char* calculator_command1_click() {
 EMSCRIPTEN_KEEPALIVE const char* calculator_open_link() {
     const std::string* json = dephlegmator::TheCalculator().openLink();
     return json ? json->c_str() : nullptr;
+}
+
+// Switches the module's texts to English (1) or Russian (0) and writes the window's texts again;
+// returns the design panel's JSON as the panel's handlers do.
+EMSCRIPTEN_KEEPALIVE const char* calculator_set_language(int english) {
+    return dephlegmator::TheCalculator()
+        .setLanguage(english != 0 ? dephlegmator::Language::English
+                                  : dephlegmator::Language::Russian)
+        .c_str();
 }
 
 // The fragment, without '#', of a link to the window's inputs and modes; valid until the next
