@@ -107,12 +107,8 @@ constexpr auto kTexts = std::to_array<TextEntry>({
 
     // Units after a number.
     {UnitDegrees, "unit.degrees", "°С", "°C"},
-    {UnitWatts, "unit.watts", "Вт", "W"},
-    {UnitLitresPerMinute, "unit.litresPerMinute", "л/мин", "l/min"},
-    {UnitSquareCentimetres, "unit.squareCentimetres", "см²", "cm²"},
     {UnitHours, "unit.hours", "ч", "h"},
     {UnitMinutes, "unit.minutes", "мин", "min"},
-    {UnitHeatTransfer, "unit.heatTransfer", "Вт/(м²·К)", "W/(m²·K)"},
 
     // Messages of a failed calculation. {rise} is the autonomous rise with its unit, {max} the
     // most heat the surface passes, in whole watts.

@@ -77,14 +77,10 @@ enum class Text : std::uint16_t {
     GivenWaterFlowName,
     NoResultSaid,
 
-    // Units after a number.
+    // Units after a number, where a text is made of a number and its unit.
     UnitDegrees,
-    UnitWatts,
-    UnitLitresPerMinute,
-    UnitSquareCentimetres,
     UnitHours,
     UnitMinutes,
-    UnitHeatTransfer,
 
     // Messages of a failed calculation.
     ErrorTitle,
