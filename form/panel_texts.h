@@ -11,21 +11,18 @@
 namespace dephlegmator {
 
 // The design panel's texts, in the current language: why it shows no numbers, what its chart
-// shows to a screen reader, and the rows of its reflux table.
+// shows to a screen reader, and the rows of its reflux table. Its fixed sentences are the
+// catalogue's: Text::PanelFlowNotReached in place of a flow no flow reaches, the reasons
+// PanelCondensationNotAboveInlet, PanelCalculationStopped and PanelNoCharacteristic, and the
+// chart's name until the first recalculation, PanelChartBeforeFirstRecalculation.
 
 // In place of a number that cannot be given.
 inline constexpr std::string_view kNoNumber = "—";
-// In place of a water flow beyond the surface's limit, which no flow reaches (Text::
-// PanelFlowNotReached).
 
 // Why the panel has no numbers when `box`, read by the modes, is out of range: for an empty box
 // «Введите …» with what it holds ("Введите высоту."), otherwise what the box's mark says
 // (InputMark), numbers written with `separator`.
 std::string OutOfRangeReason(Box box, const FormInputs& inputs, std::string_view separator);
-
-// The other reasons are Text::PanelCondensationNotAboveInlet, PanelCalculationStopped and
-// PanelNoCharacteristic; the chart's name for a screen reader until the first recalculation is
-// Text::PanelChartBeforeFirstRecalculation.
 
 // What the chart shows, for a screen reader, with numbers in `separator`: "График: тепловая
 // нагрузка дефлегматора … от 0 до 14 л/мин, и температура воды на выходе. Предел поверхности
