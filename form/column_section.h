@@ -41,8 +41,8 @@ inline constexpr std::string_view kTankReason = "TankReason";
 // vapour, and TankTime «бак не справится с самого начала» (Text::ColumnTankFailsAtOnce) where
 // the tank is too warm from the start.
 
-// A duration as the section writes it, to the nearest minute: 15 379 s → «4 ч 16 мин» ("4 h 16
-// min"), 600 s → «10 мин», 7200 s → «2 ч».
+// A duration as the section writes it, to the nearest minute: 15 379 s → «4 ч 16 мин»,
+// 600 s → «10 мин», 7200 s → «2 ч»; in English "4 h 16 min", "10 min", "2 h".
 std::string HoursAndMinutes(double seconds);
 
 class ColumnSection {
