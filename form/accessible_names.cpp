@@ -3,57 +3,47 @@
 #include <algorithm>
 #include <array>
 
+#include "texts.h"
+
 namespace dephlegmator {
 namespace {
 
 struct Name {
     std::string_view control;
-    std::string_view name;
+    Text name;
 };
 
 constexpr std::array kNames = std::to_array<Name>({
-    {"Text1", "Температура конденсации, °С"},
-    {"Text2", "Температура воды на входе, °С"},
-    {"Text3", "Высота дефлегматора, см"},
-    {"Text4", "Диаметр дефлегматора, см"},
-    {"Text5", "Площадь поверхности дефлегматора, см²"},
-    {"Text7", "Внешнее охлаждение: тепловая нагрузка, Вт"},
-    {"Text8", "Внешнее охлаждение: расход воды, л/мин"},
-    {"Text9", "Внешнее охлаждение: температура воды на выходе, °С"},
-    {"Text71", "Автономное охлаждение: тепловая нагрузка, Вт"},
-    {"Text81", "Автономное охлаждение: расход воды, л/мин"},
-    {"Text91", "Автономное охлаждение: температура воды на выходе, °С"},
-    {"Text10", "Площадь поверхности, см²"},
-    {"Option1", "Температура конденсации СР, 78 °С"},
-    {"Option2", "Температура конденсации СС, 88 °С"},
-    {"Option3", "Другая температура конденсации"},
-    {"Option4", "Дефлегматор задан высотой и диаметром, см"},
-    {"Option5", "Дефлегматор задан площадью поверхности, см²"},
-    {"Option6", "Задана температура воды на выходе"},
-    {"Option7", "Задана тепловая нагрузка"},
-    {"Option8", "Задан расход воды"},
-    {"Command1", "Пересчет (Enter)"},
+    {"Text1", Text::Text1Name},       {"Text2", Text::Text2Name},
+    {"Text3", Text::Text3Name},       {"Text4", Text::Text4Name},
+    {"Text5", Text::Text5Name},       {"Text7", Text::Text7Name},
+    {"Text8", Text::Text8Name},       {"Text9", Text::Text9Name},
+    {"Text71", Text::Text71Name},     {"Text81", Text::Text81Name},
+    {"Text91", Text::Text91Name},     {"Text10", Text::Text10Name},
+    {"Option1", Text::Option1Name},   {"Option2", Text::Option2Name},
+    {"Option3", Text::Option3Name},   {"Option4", Text::Option4Name},
+    {"Option5", Text::Option5Name},   {"Option6", Text::Option6Name},
+    {"Option7", Text::Option7Name},   {"Option8", Text::Option8Name},
+    {"Command1", Text::Command1Name},
 });
 
 struct GivenName {
     Option given;
-    std::string_view name;
+    Text name;
 };
 
 constexpr std::array kGivenNames = std::to_array<GivenName>({
-    {Option::Option6, "Заданная температура воды на выходе, °С"},
-    {Option::Option7, "Заданная тепловая нагрузка, Вт"},
-    {Option::Option8, "Заданный расход воды, л/мин"},
+    {Option::Option6, Text::GivenOutletTempName},
+    {Option::Option7, Text::GivenHeatLoadName},
+    {Option::Option8, Text::GivenWaterFlowName},
 });
 
 std::string_view NameOf(std::string_view control) {
     for (const auto& [named, name] : kNames) {
-        if (named == control) return name;
+        if (named == control) return Tr(name);
     }
     return {};
 }
-
-constexpr std::string_view kNoResultSaid = ", нет результата";
 
 }  // namespace
 
@@ -63,7 +53,7 @@ void NameControls(Window& window) {
         const bool result =
             std::any_of(kResultBoxes.begin(), kResultBoxes.end(),
                         [control = control](Box box) { return BoxName(box) == control; });
-        if (!result) window.setAccessibleName(control, name);
+        if (!result) window.setAccessibleName(control, Tr(name));
     }
     for (const Box box : kResultBoxes) {
         window.setAccessibleName(BoxName(box), ResultBoxName(box, true));
@@ -73,7 +63,7 @@ void NameControls(Window& window) {
 
 std::string ResultBoxName(Box box, bool noResult) {
     std::string name(NameOf(BoxName(box)));
-    if (noResult) name += kNoResultSaid;
+    if (noResult) name += Tr(Text::NoResultSaid);
     return name;
 }
 
@@ -85,9 +75,9 @@ std::string_view InputBoxName(Box box, Given given) {
 
 std::string_view GivenQuantityName(Option given) {
     for (const auto& [option, name] : kGivenNames) {
-        if (option == given) return name;
+        if (option == given) return Tr(name);
     }
-    return kGivenNames.front().name;
+    return Tr(kGivenNames.front().name);
 }
 
 }  // namespace dephlegmator

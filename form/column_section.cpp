@@ -8,6 +8,7 @@
 #include "number_text.h"
 #include "panel_texts.h"
 #include "tank_chart.h"
+#include "texts.h"
 
 namespace dephlegmator {
 namespace {
@@ -15,26 +16,18 @@ namespace {
 // The section's boxes with what each needs, in the order of the page.
 struct NumberBox {
     std::string_view id;
-    std::string_view problem;
+    Text problem;
 };
-constexpr NumberBox kPower{kPanelPower, "Введите мощность нагрева, Вт — число больше нуля."};
-constexpr NumberBox kFlow{kTapFlow, "Введите расход воды из крана, л/мин — число больше нуля."};
-constexpr NumberBox kHours{kRunHours, "Введите время перегонки, ч — число больше нуля."};
-constexpr NumberBox kVolume{kTankVolume, "Введите объём бака, л — число больше нуля."};
-constexpr NumberBox kStart{kTankStart,
-                           "Введите температуру воды в баке в начале, °С — число больше нуля."};
-constexpr NumberBox kPump{kPumpFlow, "Введите расход насоса, л/мин — число больше нуля."};
+constexpr NumberBox kPower{kPanelPower, Text::ColumnEnterPower};
+constexpr NumberBox kFlow{kTapFlow, Text::ColumnEnterTapFlow};
+constexpr NumberBox kHours{kRunHours, Text::ColumnEnterRunHours};
+constexpr NumberBox kVolume{kTankVolume, Text::ColumnEnterTankVolume};
+constexpr NumberBox kStart{kTankStart, Text::ColumnEnterTankStart};
+constexpr NumberBox kPump{kPumpFlow, Text::ColumnEnterPumpFlow};
 constexpr std::array<NumberBox, 6> kNumberBoxes{kPower, kFlow, kHours, kVolume, kStart, kPump};
 
 constexpr double kSecondsPerMinute = 60;
 constexpr double kMinutesPerHour = 60;
-
-const RefluxRatio& TankRatio(std::string_view heading) {
-    const auto* found =
-        std::find_if(kRefluxRatios.begin(), kRefluxRatios.end(),
-                     [heading](const RefluxRatio& row) { return row.heading == heading; });
-    return found == kRefluxRatios.end() ? kRefluxRatios.back() : *found;
-}
 
 }  // namespace
 
@@ -42,8 +35,8 @@ std::string HoursAndMinutes(double seconds) {
     const double minutes = RoundDecimals(seconds / kSecondsPerMinute, 0);
     const double hours = std::floor(minutes / kMinutesPerHour);
     const double rest = minutes - hours * kMinutesPerHour;
-    std::string h = FormatNumber(hours, ".") + " ч";
-    std::string m = FormatNumber(rest, ".") + " мин";
+    std::string h = WithUnit(FormatNumber(hours, "."), Text::UnitHours);
+    std::string m = WithUnit(FormatNumber(rest, "."), Text::UnitMinutes);
     if (hours == 0) return m;
     return rest == 0 ? h : h + " " + m;
 }
@@ -70,7 +63,7 @@ void ColumnSection::Restore() {
         controls_.setValue(box.id, number ? FormatNumber(*number, separator()) : std::string());
         if (box.id == kTankStart) tankStartFollowsInlet_ = !number;
     }
-    controls_.setValue(kTankReflux, TankRatio(controls_.value(kTankReflux)).heading);
+    controls_.setValue(kTankReflux, RefluxHeading(RefluxRatioHeaded(controls_.value(kTankReflux))));
 }
 
 void ColumnSection::Recalculated(const FormInputs& inputs) {
@@ -103,14 +96,16 @@ std::vector<std::pair<std::string_view, std::string>> ColumnSection::Stored() co
         if (!text.empty()) stored.emplace_back(box.id, std::move(text));
     }
     std::string reflux = controls_.value(kTankReflux);
-    if (reflux != kRefluxRatios.back().heading) stored.emplace_back(kTankReflux, std::move(reflux));
+    if (!RefluxRatioHeaded(reflux).number.empty()) {
+        stored.emplace_back(kTankReflux, std::move(reflux));
+    }
     return stored;
 }
 
 void ColumnSection::Show(const PanelBasis& basis) {
-    const Reading power = Read(kPower.id, kPower.problem, true);
-    const Reading flow = Read(kFlow.id, kFlow.problem, true);
-    const Reading hours = Read(kHours.id, kHours.problem, true);
+    const Reading power = Read(kPower.id, Tr(kPower.problem), true);
+    const Reading flow = Read(kFlow.id, Tr(kFlow.problem), true);
+    const Reading hours = Read(kHours.id, Tr(kHours.problem), true);
     ShowTap(basis, power, flow);
     ShowRun(flow, hours);
     ShowTank(basis, power);
@@ -137,7 +132,7 @@ void ColumnSection::ShowTap(const PanelBasis& basis, const Reading& power, const
     controls_.setContent(kTapOutlet, FormatRounded(outlet, 1, separator()));
     controls_.setContent(kTapReflux,
                          condensable >= p
-                             ? std::string(kAllReflux)
+                             ? std::string(Tr(Text::FullReflux))
                              : FormatRounded(condensable / (p - condensable), 1, separator()));
     controls_.setContent(kTapReason, {});
 }
@@ -155,9 +150,9 @@ void ColumnSection::ShowRun(const Reading& flow, const Reading& hours) {
 }
 
 void ColumnSection::ShowTank(const PanelBasis& basis, const Reading& power) {
-    const Reading volume = Read(kVolume.id, kVolume.problem, true);
-    const Reading start = Read(kStart.id, kStart.problem, true);
-    const Reading pump = Read(kPump.id, kPump.problem, true);
+    const Reading volume = Read(kVolume.id, Tr(kVolume.problem), true);
+    const Reading start = Read(kStart.id, Tr(kStart.problem), true);
+    const Reading pump = Read(kPump.id, Tr(kPump.problem), true);
     std::string reason = !basis.condenser ? basis.reason : std::string();
     for (const Reading* reading : {&power, &volume, &start, &pump}) {
         if (reason.empty() && !reading->number) reason = reading->problem;
@@ -165,27 +160,23 @@ void ColumnSection::ShowTank(const PanelBasis& basis, const Reading& power) {
     const auto fail = [this](std::string_view limit, std::string_view time, std::string_view why) {
         controls_.setContent(kTankLimitTemp, limit);
         controls_.setContent(kTankTime, time);
-        controls_.setDrawing(kTankChart, {}, "График не построен. " + std::string(why));
+        controls_.setDrawing(kTankChart, {}, Fill(Text::ColumnNoChart, {{"why", why}}));
         controls_.setContent(kTankReason, why);
     };
     if (!reason.empty()) return fail(kNoNumber, kNoNumber, reason);
 
     const Condenser& condenser = *basis.condenser;
-    const RefluxRatio& ratio = TankRatio(controls_.value(kTankReflux));
+    const RefluxRatio& ratio = RefluxRatioHeaded(controls_.value(kTankReflux));
     const double needed = RefluxLoad(*power.number, ratio.ratio);
     const double limit = condenser.inletTempForLoad(*pump.number, needed);
     const std::string& sep = separator();
     if (!(limit > *start.number)) {
         const std::string limitText =
             std::isfinite(limit) ? FormatRounded(limit, 1, sep) : std::string(kNoNumber);
-        return fail(limitText, kTankFailsAtOnce,
-                    "Уже при " + FormatNumber(*start.number, sep) + " °С насос на " +
-                        FormatNumber(*pump.number, sep) +
-                        " л/мин не даёт дефлегматору "
-                        "сконденсировать нужные " +
-                        FormatRounded(needed, 0, sep) +
-                        " Вт. Увеличьте расход насоса или поверхность дефлегматора, или "
-                        "уменьшите мощность нагрева.");
+        return fail(limitText, Tr(Text::ColumnTankFailsAtOnce),
+                    Fill(Text::ColumnTankTooWarm, {{"start", FormatNumber(*start.number, sep)},
+                                                   {"pump", FormatNumber(*pump.number, sep)},
+                                                   {"load", FormatRounded(needed, 0, sep)}}));
     }
     const double seconds = TankHoldSeconds(limit, *start.number, *volume.number,
                                            condenser.specificHeatC, *power.number);
@@ -193,10 +184,10 @@ void ColumnSection::ShowTank(const PanelBasis& basis, const Reading& power) {
     const std::string time = HoursAndMinutes(seconds);
     controls_.setContent(kTankLimitTemp, limitText);
     controls_.setContent(kTankTime, time);
-    controls_.setDrawing(kTankChart, TankChartMarkup(*start.number, limit, seconds, sep),
-                         "График: температура воды в баке растёт от " +
-                             FormatNumber(*start.number, sep) + " °С до предела " + limitText +
-                             " °С за " + time + ".");
+    controls_.setDrawing(
+        kTankChart, TankChartMarkup(*start.number, limit, seconds, sep),
+        Fill(Text::ColumnTankChart,
+             {{"start", FormatNumber(*start.number, sep)}, {"limit", limitText}, {"time", time}}));
     controls_.setContent(kTankReason, {});
 }
 

@@ -37,13 +37,12 @@ inline constexpr std::string_view kTankTime = "TankTime";
 inline constexpr std::string_view kTankChart = "TankChart";
 inline constexpr std::string_view kTankReason = "TankReason";
 
-// In TapReflux where the tap's water condenses all the vapour, and in TankTime where the tank
-// is too warm from the start.
-inline constexpr std::string_view kAllReflux = "полная флегма";
-inline constexpr std::string_view kTankFailsAtOnce = "бак не справится с самого начала";
+// TapReflux shows «полная флегма» (Text::FullReflux) where the tap's water condenses all the
+// vapour, and TankTime «бак не справится с самого начала» (Text::ColumnTankFailsAtOnce) where
+// the tank is too warm from the start.
 
 // A duration as the section writes it, to the nearest minute: 15 379 s → «4 ч 16 мин»,
-// 600 s → «10 мин», 7200 s → «2 ч».
+// 600 s → «10 мин», 7200 s → «2 ч»; in English "4 h 16 min", "10 min", "2 h".
 std::string HoursAndMinutes(double seconds);
 
 class ColumnSection {

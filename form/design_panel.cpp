@@ -6,6 +6,7 @@
 #include "box_io.h"
 #include "heat_exchanger.h"
 #include "number_text.h"
+#include "texts.h"
 
 namespace dephlegmator {
 namespace {
@@ -38,7 +39,7 @@ std::string Problem(const FormInputs& inputs, std::string_view separator) {
         return OutOfRangeReason(*box, inputs, separator);
     }
     if (!(inputs[Box::Text1].number > inputs[Box::Text2].number)) {
-        return std::string(kCondensationNotAboveInlet);
+        return std::string(Tr(Text::PanelCondensationNotAboveInlet));
     }
     if (box) return OutOfRangeReason(*box, inputs, separator);
     return {};
@@ -78,8 +79,8 @@ void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, double pow
         const RefluxRatio& row = kRefluxRatios.at(i);
         const double load = RefluxLoad(power, row.ratio);
         const double flow = condenser.flowForLoad(load);
-        panel.reflux.at(i).flow =
-            std::isfinite(flow) ? FormatRounded(flow, 2, separator) : std::string(kFlowNotReached);
+        panel.reflux.at(i).flow = std::isfinite(flow) ? FormatRounded(flow, 2, separator)
+                                                      : std::string(Tr(Text::PanelFlowNotReached));
         if (flow > 0 && flow <= panel.curve.chart.flow.max) {
             panel.curve.refluxMarks.push_back({flow, load, row.mark});
         }
@@ -105,13 +106,13 @@ PanelBasis PanelCondenser(const FormInputs& inputs, const FormState& state, bool
                           const PanelCoefficients& coefficients, std::string_view separator) {
     std::string problem = Problem(inputs, separator);
     if (!problem.empty()) return {std::nullopt, std::move(problem)};
-    if (calculationFailed) return {std::nullopt, std::string(kCalculationStopped)};
+    if (calculationFailed) return {std::nullopt, std::string(Tr(Text::PanelCalculationStopped))};
     if (!coefficients.problem.empty()) return {std::nullopt, coefficients.problem};
     const Condenser condenser{inputs[Box::Text1].number, inputs[Box::Text2].number, state.AreaM2,
                               coefficients.heatTransferK, coefficients.specificHeatC};
     const double maxLoad = condenser.maxLoad();
     if (!condenser.usable() || !(maxLoad > 0 && std::isfinite(maxLoad))) {
-        return {std::nullopt, std::string(kNoCharacteristic)};
+        return {std::nullopt, std::string(Tr(Text::PanelNoCharacteristic))};
     }
     return {condenser, {}};
 }

@@ -9,11 +9,11 @@
 
 namespace dephlegmator {
 
-// The Russian message for a calculation that stopped: the kind of error on the first line, then
-// which result could not be computed (the error's stage), what causes it with these inputs, and
-// what to change. `inputs` are the inputs the failed calculation read and `state` the variables
-// as it left them; numbers are written with `separator`. A message says that a result was
-// computed only when its stage had completed. Examples, with the area given in cm²:
+// The message, in the current language, for a calculation that stopped: the kind of error on the
+// first line, then which result could not be computed (the error's stage), what causes it with
+// these inputs, and what to change. `inputs` are the inputs the failed calculation read and `state`
+// the variables as it left them; numbers are written with `separator`. A message says that a result
+// was computed only when its stage had completed. Examples, with the area given in cm²:
 //   water flow 0.25 l/min, area 10000, Tc 25, Tin 15: the outlet temperature rounds to Tc, and
 //     "Ошибка вычисления: деление на ноль.\n\nНе удалось вычислить тепловую нагрузку: при таком
 //     малом расходе вода нагревается до температуры конденсации. Увеличьте расход воды."
@@ -26,6 +26,6 @@ std::string ErrorMessage(const CalcError& error, const FormInputs& inputs, const
 std::string ErrorKindLine(CalcError::Kind kind);
 
 // The title of the message box.
-inline constexpr const char* kErrorTitle = "Ошибка";
+std::string_view ErrorTitle();
 
 }  // namespace dephlegmator

@@ -9,6 +9,7 @@
 #include "input_marks.h"
 #include "mode_tables.h"
 #include "number_text.h"
+#include "window_texts.h"
 
 namespace dephlegmator {
 namespace {
@@ -151,6 +152,30 @@ void InputModes::Recalculate() {
     if (failure) {
         window_.reportError(
             *failure, ErrorMessage(*failure, lastInputs_, state_, window_.decimalSeparator()));
+    }
+}
+
+void InputModes::LanguageChanged() {
+    WriteCaptions(window_);
+    NameControls(window_);
+    for (std::size_t i = 0; i < kResultBoxes.size(); ++i) {
+        if (!showsNoResult_[i]) {
+            window_.setAccessibleName(BoxName(kResultBoxes[i]),
+                                      ResultBoxName(kResultBoxes[i], false));
+        }
+    }
+    constexpr std::array<Option, 3> kGivenOptions{Option::Option6, Option::Option7,
+                                                  Option::Option8};
+    window_.setAccessibleName(
+        "Text6",
+        GivenQuantityName(kGivenOptions.at(static_cast<std::size_t>(ReadModes(window_).given))));
+    // Only a marked box asks for the separator, which a browser sets up slowly on first use.
+    std::optional<std::string> separator;
+    for (std::size_t i = 0; i < marks_.size(); ++i) {
+        if (marks_[i].empty()) continue;
+        if (!separator) separator = window_.decimalSeparator();
+        marks_[i] = InputMark(kInputBoxes[i], lastInputs_, *separator);
+        window_.setMark(BoxName(kInputBoxes[i]), marks_[i]);
     }
 }
 

@@ -46,6 +46,11 @@ class InputModes {
     // handler left, so a front end that cannot tell the user's focus from the handlers' may
     // report both.
     void BoxFocused(std::string_view box);
+    // The language has changed (SetLanguage): writes again, in the new language, every caption
+    // and its tooltip, every accessible name as the window's state has it, and the marks of the
+    // last recalculate command. Texts, focus, selection and visibility stay; a message shown
+    // stays as it was.
+    void LanguageChanged();
 
     const FormState& state() const { return state_; }
     // The inputs the last recalculate command read, and whether its calculation failed.

@@ -8,27 +8,21 @@
 #include "heat_exchanger.h"
 #include "number_text.h"
 #include "panel_texts.h"
+#include "texts.h"
 
 namespace dephlegmator {
 namespace {
 
-constexpr std::string_view kUProblem = "Введите коэффициент теплопередачи U — число больше нуля.";
-constexpr std::string_view kCProblem = "Введите теплоёмкость воды c — число больше нуля.";
-
 // The calibration boxes in the order they are checked, with what each needs.
 struct CalibrationBox {
     std::string_view id;
-    std::string_view problem;
+    Text problem;
 };
 constexpr std::array<CalibrationBox, 3> kCalibrationBoxes{{
-    {kCalibFlow, "Введите расход воды при замере, л/мин — число больше нуля."},
-    {kCalibTin, "Введите температуру воды на входе при замере, °С — число больше нуля."},
-    {kCalibTout, "Введите температуру воды на выходе при замере, °С — число больше нуля."},
+    {kCalibFlow, Text::SettingsEnterCalibFlow},
+    {kCalibTin, Text::SettingsEnterCalibTin},
+    {kCalibTout, Text::SettingsEnterCalibTout},
 }};
-constexpr std::string_view kWindowNeeded =
-    "Температура конденсации и поверхность берутся из окна. ";
-constexpr std::string_view kNoCoefficient =
-    "Из этих замеров коэффициент не получается: проверьте числа.";
 
 // Whole numbers are written alike under every separator, so writing them never asks for it.
 std::string Whole(double x) {
@@ -47,7 +41,8 @@ const DeviceType& Own() {
 
 std::string RangeText(const DeviceType& device) {
     if (device.lowU == 0) return {};
-    return "обычно " + Whole(device.lowU) + "–" + Whole(device.highU) + " Вт/(м²·К)";
+    return Fill(Text::SettingsUsualRange,
+                {{"low", Whole(device.lowU)}, {"high", Whole(device.highU)}});
 }
 
 }  // namespace
@@ -82,11 +77,13 @@ void DephlegmatorSettings::ShowDevice(const DeviceType& device) {
 }
 
 void DephlegmatorSettings::ReadCoefficients() {
-    const std::optional<double> u = ReadBox(kPanelU, kUProblem);
-    const std::optional<double> c = ReadBox(kPanelC, kCProblem);
+    const std::string_view uProblem = Tr(Text::SettingsEnterU);
+    const std::string_view cProblem = Tr(Text::SettingsEnterC);
+    const std::optional<double> u = ReadBox(kPanelU, uProblem);
+    const std::optional<double> c = ReadBox(kPanelC, cProblem);
     if (u) coefficients_.heatTransferK = *u;
     if (c) coefficients_.specificHeatC = *c;
-    coefficients_.problem = !u ? kUProblem : !c ? kCProblem : std::string_view();
+    coefficients_.problem = !u ? uProblem : !c ? cProblem : std::string_view();
 }
 
 void DephlegmatorSettings::Restore() {
@@ -174,11 +171,11 @@ bool DephlegmatorSettings::Calibrate(const FormInputs& window) {
     std::string_view firstBox;
     for (std::size_t i = 0; i < run.size(); ++i) {
         const CalibrationBox& box = kCalibrationBoxes.at(i);
-        const std::optional<double> number = ReadBox(box.id, box.problem);
+        const std::optional<double> number = ReadBox(box.id, Tr(box.problem));
         if (number) run.at(i) = *number;
         if (!number && firstBox.empty()) {
             firstBox = box.id;
-            firstProblem = box.problem;
+            firstProblem = Tr(box.problem);
         }
     }
     if (!firstBox.empty()) {
@@ -187,17 +184,17 @@ bool DephlegmatorSettings::Calibrate(const FormInputs& window) {
     }
     for (const Box box : {Box::Text1, Box::Text3, Box::Text4, Box::Text5}) {
         if (window.used(box) && !window[box].inRange()) {
-            Refuse({}, std::string(kWindowNeeded) + OutOfRangeReason(box, window, separator()));
+            Refuse({}, Fill(Text::SettingsWindowNeeded,
+                            {{"reason", OutOfRangeReason(box, window, separator())}}));
             return false;
         }
     }
     const auto [flow, tin, tout] = run;
     const double tc = window[Box::Text1].number;
     if (!(tin < tout && tout < tc)) {
-        Refuse(kCalibTout, "Температура на выходе должна быть выше температуры на входе (" +
-                               FormatNumber(tin, separator()) +
-                               ") и ниже температуры конденсации в окне (" +
-                               FormatNumber(tc, separator()) + ").");
+        Refuse(kCalibTout,
+               Fill(Text::SettingsOutletNotBetween, {{"tin", FormatNumber(tin, separator())},
+                                                     {"tc", FormatNumber(tc, separator())}}));
         return false;
     }
     double u = 0;
@@ -209,7 +206,7 @@ bool DephlegmatorSettings::Calibrate(const FormInputs& window) {
     }
     const double shown = RoundDecimals(u, 0);
     if (!std::isfinite(shown) || !(shown >= 1)) {
-        Refuse({}, kNoCoefficient);
+        Refuse({}, Tr(Text::SettingsNoCoefficient));
         return false;
     }
 
@@ -220,11 +217,10 @@ bool DephlegmatorSettings::Calibrate(const FormInputs& window) {
     ReadCoefficients();
     const bool usual = shown >= kUsualLowU && shown <= kUsualHighU;
     controls_.setContent(
-        kCalibMessage, usual ? "U = " + text + " Вт/(м²·К): панель считает с ним."
-                             : "U = " + text + " Вт/(м²·К) вне обычных " + Whole(kUsualLowU) + "–" +
-                                   Whole(kUsualHighU) +
-                                   ": так бывает при ошибке замера. Проверьте расход и "
-                                   "температуры. Значение принято.");
+        kCalibMessage,
+        usual ? Fill(Text::SettingsCalibrated, {{"u", text}})
+              : Fill(Text::SettingsCalibratedUnusual,
+                     {{"u", text}, {"low", Whole(kUsualLowU)}, {"high", Whole(kUsualHighU)}}));
     return true;
 }
 

@@ -9,6 +9,7 @@
 
 #include "design_panel.h"
 #include "form_inputs.h"
+#include "texts.h"
 
 namespace dephlegmator {
 
@@ -30,17 +31,17 @@ inline constexpr std::string_view kCalibMessage = "CalibMessage";
 
 // A kind of dephlegmator and its typical U, with the usual range where the sources give one.
 struct DeviceType {
-    std::string_view id;       // the choice's value
-    std::string_view caption;  // what the choice shows
-    double typicalU;           // W/(m²·K); 0 for a U of the user's own
-    double lowU, highU;        // the usual range; 0 where there is none
+    std::string_view id;  // the choice's value
+    Text caption;         // what the choice shows
+    double typicalU;      // W/(m²·K); 0 for a U of the user's own
+    double lowU, highU;   // the usual range; 0 where there is none
 };
 inline constexpr std::array<DeviceType, 5> kDeviceTypes{{
-    {"window", "как в окне", kHeatTransferKAtLoad, 0, 0},
-    {"jacket", "рубашка (кольцевой зазор)", 350, 300, 450},
-    {"shell", "кожухотрубный", 500, 300, 600},
-    {"coil", "змеевик / Димрот", 1000, 800, 1250},
-    {"own", "свой", 0, 0, 0},
+    {"window", Text::DeviceWindow, kHeatTransferKAtLoad, 0, 0},
+    {"jacket", Text::DeviceJacket, 350, 300, 450},
+    {"shell", Text::DeviceShell, 500, 300, 600},
+    {"coil", Text::DeviceCoil, 1000, 800, 1250},
+    {"own", Text::DeviceOwn, 0, 0, 0},
 }};
 inline constexpr std::string_view kOwnDevice = "own";
 

@@ -1,29 +1,32 @@
 #include "panel_texts.h"
 
+#include <algorithm>
+
 #include "input_marks.h"
 #include "number_text.h"
+#include "texts.h"
 
 namespace dephlegmator {
+
 std::string OutOfRangeReason(Box box, const FormInputs& inputs, std::string_view separator) {
     if (inputs[box].fault == InputFault::Empty) {
-        return "Введите " + std::string(QuantityToEnter(box, inputs.modes.given)) + ".";
+        return Fill(Text::PanelEnter, {{"quantity", QuantityToEnter(box, inputs.modes.given)}});
     }
     return InputMark(box, inputs, separator);
 }
 
 std::string ChartDescription(const ControlCurveChart& chart, std::string_view separator) {
     std::string text =
-        "График: тепловая нагрузка дефлегматора в ваттах в зависимости от расхода воды в литрах "
-        "в минуту, от 0 до " +
-        FormatNumber(chart.flow.max, separator) +
-        " л/мин, и температура воды на выходе. Предел поверхности " +
-        FormatRounded(chart.maxLoad, 0, separator) + " Вт.";
+        Fill(Text::PanelChart, {{"flow", FormatNumber(chart.flow.max, separator)},
+                                {"limit", FormatRounded(chart.maxLoad, 0, separator)}});
     if (chart.result) {
-        text += " Результат расчёта: " + FormatRounded(chart.result->flow, 2, separator) +
-                " л/мин, " + FormatRounded(chart.result->load, 0, separator) + " Вт.";
+        text += " " + Fill(Text::PanelChartResult,
+                           {{"flow", FormatRounded(chart.result->flow, 2, separator)},
+                            {"load", FormatRounded(chart.result->load, 0, separator)}});
     }
     if (chart.heaterPower) {
-        text += " Мощность нагрева " + FormatNumber(*chart.heaterPower, separator) + " Вт.";
+        text += " " + Fill(Text::PanelChartHeater,
+                           {{"power", FormatNumber(*chart.heaterPower, separator)}});
     }
     return text;
 }
@@ -31,9 +34,20 @@ std::string ChartDescription(const ControlCurveChart& chart, std::string_view se
 std::string BeyondTheChart(const ControlCurveChart& chart, std::string_view separator) {
     constexpr double kReachShare = 0.95;
     if (!(chart.flow.max < chart.reach)) return {};
-    return "Дальше кривая почти горизонтальна: при " + FormatRounded(chart.reach, 1, separator) +
-           " л/мин — " + FormatRounded(kReachShare * chart.maxLoad, 0, separator) +
-           " Вт, 95 % предела.";
+    return Fill(Text::PanelBeyondTheChart,
+                {{"flow", FormatRounded(chart.reach, 1, separator)},
+                 {"load", FormatRounded(kReachShare * chart.maxLoad, 0, separator)}});
+}
+
+std::string_view RefluxHeading(const RefluxRatio& row) {
+    return row.number.empty() ? Tr(Text::FullReflux) : row.number;
+}
+
+const RefluxRatio& RefluxRatioHeaded(std::string_view heading) {
+    const auto* found = std::find_if(
+        kRefluxRatios.begin(), kRefluxRatios.end(),
+        [heading](const RefluxRatio& row) { return !row.number.empty() && row.number == heading; });
+    return found == kRefluxRatios.end() ? kRefluxRatios.back() : *found;
 }
 
 }  // namespace dephlegmator

@@ -10,28 +10,19 @@
 
 namespace dephlegmator {
 
-// The design panel's Russian texts: why it shows no numbers, what its chart shows to a screen
-// reader, and the rows of its reflux table.
+// The design panel's texts, in the current language: why it shows no numbers, what its chart
+// shows to a screen reader, and the rows of its reflux table. Its fixed sentences are the
+// catalogue's: Text::PanelFlowNotReached in place of a flow no flow reaches, the reasons
+// PanelCondensationNotAboveInlet, PanelCalculationStopped and PanelNoCharacteristic, and the
+// chart's name until the first recalculation, PanelChartBeforeFirstRecalculation.
 
 // In place of a number that cannot be given.
 inline constexpr std::string_view kNoNumber = "—";
-// In place of a water flow beyond the surface's limit, which no flow reaches.
-inline constexpr std::string_view kFlowNotReached = "не достичь";
 
 // Why the panel has no numbers when `box`, read by the modes, is out of range: for an empty box
 // «Введите …» with what it holds ("Введите высоту."), otherwise what the box's mark says
 // (InputMark), numbers written with `separator`.
 std::string OutOfRangeReason(Box box, const FormInputs& inputs, std::string_view separator);
-
-inline constexpr std::string_view kCondensationNotAboveInlet =
-    "Температура конденсации должна быть выше температуры воды на входе.";
-inline constexpr std::string_view kCalculationStopped =
-    "Расчёт остановлен ошибкой, поэтому характеристики нет.";
-inline constexpr std::string_view kNoCharacteristic = "Нет данных для характеристики.";
-
-// The chart's name for a screen reader until the first recalculation.
-inline constexpr std::string_view kChartBeforeFirstRecalculation =
-    "График не построен: расчёта ещё не было.";
 
 // What the chart shows, for a screen reader, with numbers in `separator`: "График: тепловая
 // нагрузка дефлегматора … от 0 до 14 л/мин, и температура воды на выходе. Предел поверхности
@@ -39,12 +30,12 @@ inline constexpr std::string_view kChartBeforeFirstRecalculation =
 // the chart has them.
 std::string ChartDescription(const ControlCurveChart& chart, std::string_view separator);
 
-// A row of the reflux table: the id of the cell that shows its water flow, the row's heading
-// and its reflux ratio R. The panel computes the flows of these rows and the page generator
-// writes the table's rows from them.
+// A row of the reflux table: the id of the cell that shows its water flow, the row's number
+// (none for full reflux) and its reflux ratio R. The panel computes the flows of these rows and
+// the page generator writes the table's rows from them.
 struct RefluxRatio {
     std::string_view id;
-    std::string_view heading;
+    std::string_view number;  // "" for full reflux
     double ratio;
     std::string_view mark;  // its label on the chart's curve
 };
@@ -54,8 +45,14 @@ inline constexpr std::array<RefluxRatio, 6> kRefluxRatios{{
     {"RefluxFlow3", "3", 3, "3"},
     {"RefluxFlow5", "5", 5, "5"},
     {"RefluxFlow10", "10", 10, "10"},
-    {"RefluxFlowFull", "полная флегма", kFullReflux, "∞"},
+    {"RefluxFlowFull", "", kFullReflux, "∞"},
 }};
+
+// The row's heading: its number, or «полная флегма» ("full reflux") in the current language.
+std::string_view RefluxHeading(const RefluxRatio& row);
+// The row of the number `heading`; full reflux for any other text, its heading in any language
+// included.
+const RefluxRatio& RefluxRatioHeaded(std::string_view heading);
 
 // What lies beyond a flow axis that stops short of the curve's reach: "Дальше кривая почти
 // горизонтальна: при 13.2 л/мин — 5520 Вт, 95 % предела.", numbers in `separator`.

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "number_text.h"
+#include "texts.h"
 #include "window_layout.h"
 
 namespace dephlegmator {
@@ -196,20 +197,13 @@ Fault Read(std::string_view fragment, SharedForm& form, Detail& detail) {
 
 // The live region's sentence for a malformed fragment.
 std::string Problem(Fault fault, const Detail& detail) {
-    static constexpr std::array<std::array<std::string_view, 3>, 7> kTexts{{
-        {"«", "» без значения", ""},
-        {"«", "» указано дважды", ""},
-        {"неверная %-запись в «", "»", ""},
-        {"в «", "» не текст в UTF-8", ""},
-        {"неизвестное значение «", "», возможны ", ""},
-        {"«", "» длиннее ", " знаков"},
-        {"указаны и площадь («a»), и высота или диаметр («h», «d»)", "", ""},
-    }};
-    const auto& [before, after, end] =
-        kTexts[static_cast<std::size_t>(fault) - static_cast<std::size_t>(Fault::NoValue)];
-    std::string sentence = "Ссылка на расчёт не прочитана: ";
-    sentence.append(before).append(detail.what).append(after).append(detail.more).append(end);
-    return sentence + ". Окно показано в начальном состоянии.";
+    static constexpr std::array<Text, 7> kProblems{
+        Text::LinkNoValue,       Text::LinkTwice,   Text::LinkBadEscape,    Text::LinkNotUtf8,
+        Text::LinkUnknownChoice, Text::LinkTooLong, Text::LinkAreaAndHeight};
+    const Text problem =
+        kProblems[static_cast<std::size_t>(fault) - static_cast<std::size_t>(Fault::NoValue)];
+    return Fill(Text::LinkUnread,
+                {{"problem", Fill(problem, {{"what", detail.what}, {"more", detail.more}})}});
 }
 
 }  // namespace

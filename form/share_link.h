@@ -35,7 +35,7 @@ std::string ShareLinkFragment(const SharedForm& form);
 
 // What a fragment (with or without its '#') says. A fragment with no key of a calculation is no
 // link to one (a plain visit, or an anchor): neither a form nor a problem. Unknown keys are
-// ignored. A fragment is malformed, and `problem` says why in a Russian sentence for the live
+// ignored. A fragment is malformed, and `problem` says why in a sentence for the live
 // region, when a known key has no '=', appears twice or has a value the key does not take
 // (an unknown choice, a broken percent escape, text that is not UTF-8, a text longer than its
 // box takes), or when it gives both the area and the height or diameter.

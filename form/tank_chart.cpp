@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "number_text.h"
+#include "texts.h"
 
 namespace dephlegmator {
 namespace {
@@ -66,11 +67,11 @@ std::string TankChartMarkup(double startTemp, double limitTemp, double seconds,
     svg.line("axis", plot.left, plot.top, plot.left, plot.bottom)
         .line("axis", plot.left, plot.bottom, plot.right, plot.bottom);
     svg.text("title", (plot.left + plot.right) / 2, kTankChartSize.height - 4, "middle",
-             "Время, ч");
-    svg.text("title", 4, plot.top - 5, "start", "°С");
+             Tr(Text::TankChartTime));
+    svg.text("title", 4, plot.top - 5, "start", Tr(Text::UnitDegrees));
     svg.line("limit", plot.left, y(limitTemp), plot.right, y(limitTemp));
     svg.text("caption", plot.right - 4, y(limitTemp) - 4, "end",
-             "предел " + FormatRounded(limitTemp, 1, separator) + " °С");
+             Fill(Text::TankChartLimit, {{"temp", FormatRounded(limitTemp, 1, separator)}}));
     svg.line("tank", x(0), y(startTemp), x(seconds / kSecondsPerHour), y(limitTemp));
     return svg.take();
 }

@@ -24,8 +24,13 @@ class Window : public Controls {
     virtual void setMark(std::string_view box, std::string_view problem) = 0;
     // What a screen reader calls the control; UTF-8.
     virtual void setAccessibleName(std::string_view control, std::string_view name) = 0;
+    // Replaces the caption of a frame, label, option button or the push button; UTF-8.
+    virtual void setCaption(std::string_view control, std::string_view caption) = 0;
+    // What the pointer finds over a frame, label, option button or the push button, beyond its
+    // caption; "" for nothing. UTF-8.
+    virtual void setToolTip(std::string_view control, std::string_view tip) = 0;
     // A calculation stopped with `error`; `message` is what to show the user (UTF-8), under the
-    // title kErrorTitle.
+    // title ErrorTitle().
     virtual void reportError(const CalcError& error, const std::string& message) = 0;
 };
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "controls.h"
+#include "texts.h"
 
 namespace dephlegmator::layout {
 
@@ -17,7 +19,7 @@ struct ControlRow {
     std::string_view name;
     Kind kind;
     std::string_view parent;
-    std::string_view caption;  // caption of a frame, label, option or button; start text of a box
+    std::optional<Text> caption;  // of a frame, label, option or button; none for a box
     int x, y, w, h;
     Font font = Font::Standard;
     Align align = Align::Left;
@@ -36,64 +38,64 @@ using enum Font;
 using enum Align;
 
 // In creation order: a window-level box that lies over a frame comes after the frame, so it is
-// drawn in front of it. Option4's caption has a Latin "c" before the Cyrillic "м"; every "[°С]"
-// has a Cyrillic "С".
+// drawn in front of it. The captions are the catalogue's, in the current language.
 inline constexpr std::array kControls = std::to_array<ControlRow>({
-    {"Frame1", Frame, "", "Т конденсации", 360, 960, 2775, 1935},
-    {"Option1", Option, "Frame1", "СР", 120, 240, 975, 255},
-    {"Option2", Option, "Frame1", "СС", 120, 600, 1095, 255},
-    {"Option3", Option, "Frame1", "другая", 120, 960, 1335, 255},
-    {"Text1", TextBox, "Frame1", "", 120, 1320, 1215, 375, Bold12, Right, 5},
-    {"Label1", Label, "Frame1", "[°С]", 1440, 1320, 495, 375, Bold12},
+    {"Frame1", Frame, "", Text::Frame1Caption, 360, 960, 2775, 1935},
+    {"Option1", Option, "Frame1", Text::Option1Caption, 120, 240, 975, 255},
+    {"Option2", Option, "Frame1", Text::Option2Caption, 120, 600, 1095, 255},
+    {"Option3", Option, "Frame1", Text::Option3Caption, 120, 960, 1335, 255},
+    {"Text1", TextBox, "Frame1", {}, 120, 1320, 1215, 375, Bold12, Right, 5},
+    {"Label1", Label, "Frame1", Text::UnitLabelDegrees, 1440, 1320, 495, 375, Bold12},
 
-    {"Frame2", Frame, "", "Т воды на входе", 360, 3000, 2775, 735},
-    {"Label2", Label, "Frame2", "[°С]", 1440, 240, 615, 375, Bold12},
-    {"Text2", TextBox, "", "", 480, 3240, 1215, 375, Bold12, Right, 2},
+    {"Frame2", Frame, "", Text::Frame2Caption, 360, 3000, 2775, 735},
+    {"Label2", Label, "Frame2", Text::UnitLabelDegrees, 1440, 240, 615, 375, Bold12},
+    {"Text2", TextBox, "", {}, 480, 3240, 1215, 375, Bold12, Right, 2},
 
-    {"Frame3", Frame, "", "Дефлегматор", 360, 3840, 2775, 2055},
-    {"Option4", Option, "Frame3", "Высота, Диаметр [cм]", 120, 240, 2055, 255},
-    {"Option5", Option, "Frame3", "Площадь поверхности [см кв]", 120, 480, 2655, 375},
-    {"Text3", TextBox, "Frame3", "", 120, 960, 1215, 375, Bold12, Right, 3},
-    {"Text5", TextBox, "Frame3", "", 120, 960, 1215, 375, Bold12, Right, 4, false},
-    {"Text4", TextBox, "Frame3", "", 120, 1440, 1215, 375, Bold12, Right, 3},
-    {"Label4", Label, "Frame3", "[см]", 1440, 1080, 615, 375, Bold12},
-    {"Label5", Label, "Frame3", "[см]", 1440, 1440, 615, 375, Bold12},
-    {"Label6", Label, "Frame3", "[см кв.]", 1440, 1080, 975, 375, Bold12, Left, 0, false},
+    {"Frame3", Frame, "", Text::Frame3Caption, 360, 3840, 2775, 2055},
+    {"Option4", Option, "Frame3", Text::Option4Caption, 120, 240, 2055, 255},
+    {"Option5", Option, "Frame3", Text::Option5Caption, 120, 480, 2655, 375},
+    {"Text3", TextBox, "Frame3", {}, 120, 960, 1215, 375, Bold12, Right, 3},
+    {"Text5", TextBox, "Frame3", {}, 120, 960, 1215, 375, Bold12, Right, 4, false},
+    {"Text4", TextBox, "Frame3", {}, 120, 1440, 1215, 375, Bold12, Right, 3},
+    {"Label4", Label, "Frame3", Text::UnitLabelCentimetres, 1440, 1080, 615, 375, Bold12},
+    {"Label5", Label, "Frame3", Text::UnitLabelCentimetres, 1440, 1440, 615, 375, Bold12},
+    {"Label6", Label, "Frame3", Text::UnitLabelSquareCentimetres, 1440, 1080, 975, 375, Bold12,
+     Left, 0, false},
 
-    {"Frame4", Frame, "", "Предполагается", 360, 6000, 2775, 1935},
-    {"Option6", Option, "Frame4", "Т воды на выходе", 120, 240, 1695, 255},
-    {"Option7", Option, "Frame4", "Тепловая нагрузка", 120, 600, 1815, 255},
-    {"Option8", Option, "Frame4", "Расход воды", 120, 960, 1695, 255},
-    {"Text6", TextBox, "Frame4", "", 120, 1320, 1215, 375, Bold12, Right},
-    {"Label7", Label, "Frame4", "[°С]", 1440, 1320, 735, 375, Bold12},
-    {"Label8", Label, "Frame4", "[Вт]", 1440, 1320, 1095, 375, Bold12, Left, 0, false},
-    {"Label9", Label, "Frame4", "[л/мин]", 1440, 1320, 1095, 375, Bold12, Left, 0, false},
+    {"Frame4", Frame, "", Text::Frame4Caption, 360, 6000, 2775, 1935},
+    {"Option6", Option, "Frame4", Text::Option6Caption, 120, 240, 1695, 255},
+    {"Option7", Option, "Frame4", Text::Option7Caption, 120, 600, 1815, 255},
+    {"Option8", Option, "Frame4", Text::Option8Caption, 120, 960, 1695, 255},
+    {"Text6", TextBox, "Frame4", {}, 120, 1320, 1215, 375, Bold12, Right},
+    {"Label7", Label, "Frame4", Text::UnitLabelDegrees, 1440, 1320, 735, 375, Bold12},
+    {"Label8", Label, "Frame4", Text::UnitLabelWatts, 1440, 1320, 1095, 375, Bold12, Left, 0,
+     false},
+    {"Label9", Label, "Frame4", Text::UnitLabelLitresPerMinute, 1440, 1320, 1095, 375, Bold12, Left,
+     0, false},
 
-    {"Label13", Label, "", "Результаты для внешнего охлаждения", 3480, 480, 2535, 375, Standard,
-     Center},
-    {"Label14", Label, "", "Результаты для автономного охлаждения", 6120, 480, 2535, 615, Standard,
-     Center},
+    {"Label13", Label, "", Text::Label13Caption, 3480, 480, 2535, 375, Standard, Center},
+    {"Label14", Label, "", Text::Label14Caption, 6120, 480, 2535, 615, Standard, Center},
 
-    {"Frame5", Frame, "", "Тепловая нагрузка", 3360, 960, 5175, 735},
-    {"Text7", TextBox, "Frame5", kNoResult, 720, 240, 1335, 375, Bold12, Center},
-    {"Label10", Label, "Frame5", "[Вт]", 2400, 240, 615, 375, Bold12},
-    {"Text71", TextBox, "", kNoResult, 6720, 1200, 1335, 375, Bold12, Center},
+    {"Frame5", Frame, "", Text::Frame5Caption, 3360, 960, 5175, 735},
+    {"Text7", TextBox, "Frame5", {}, 720, 240, 1335, 375, Bold12, Center},
+    {"Label10", Label, "Frame5", Text::UnitLabelWatts, 2400, 240, 615, 375, Bold12},
+    {"Text71", TextBox, "", {}, 6720, 1200, 1335, 375, Bold12, Center},
 
-    {"Frame6", Frame, "", "Расход воды", 3360, 1800, 5175, 735},
-    {"Text8", TextBox, "Frame6", kNoResult, 720, 240, 1335, 375, Bold12, Center},
-    {"Label11", Label, "Frame6", "[л/мин]", 2280, 240, 855, 375, Bold12},
-    {"Text81", TextBox, "", kNoResult, 6720, 2040, 1335, 375, Bold12, Center},
+    {"Frame6", Frame, "", Text::Frame6Caption, 3360, 1800, 5175, 735},
+    {"Text8", TextBox, "Frame6", {}, 720, 240, 1335, 375, Bold12, Center},
+    {"Label11", Label, "Frame6", Text::UnitLabelLitresPerMinute, 2280, 240, 855, 375, Bold12},
+    {"Text81", TextBox, "", {}, 6720, 2040, 1335, 375, Bold12, Center},
 
-    {"Frame7", Frame, "", "Т воды на выходе", 3360, 2640, 5175, 735},
-    {"Text9", TextBox, "Frame7", kNoResult, 720, 240, 1335, 375, Bold12, Center},
-    {"Label12", Label, "Frame7", "[°С]", 2400, 240, 615, 375, Bold12},
-    {"Text91", TextBox, "", kNoResult, 6720, 2880, 1335, 375, Bold12, Center},
+    {"Frame7", Frame, "", Text::Frame7Caption, 3360, 2640, 5175, 735},
+    {"Text9", TextBox, "Frame7", {}, 720, 240, 1335, 375, Bold12, Center},
+    {"Label12", Label, "Frame7", Text::UnitLabelDegrees, 2400, 240, 615, 375, Bold12},
+    {"Text91", TextBox, "", {}, 6720, 2880, 1335, 375, Bold12, Center},
 
-    {"Frame8", Frame, "", "Площадь поверхности", 3360, 3480, 3255, 735},
-    {"Label3", Label, "Frame8", "[см кв.]", 2160, 240, 975, 375, Bold12},
-    {"Text10", TextBox, "", kNoResult, 4080, 3720, 1335, 375, Bold12, Center},
+    {"Frame8", Frame, "", Text::Frame8Caption, 3360, 3480, 3255, 735},
+    {"Label3", Label, "Frame8", Text::UnitLabelSquareCentimetres, 2160, 240, 975, 375, Bold12},
+    {"Text10", TextBox, "", {}, 4080, 3720, 1335, 375, Bold12, Center},
 
-    {"Command1", Button, "", "Пересчет(ENTER)", 3960, 7320, 1695, 495},
+    {"Command1", Button, "", Text::Command1Caption, 3960, 7320, 1695, 495},
 });
 
 // The controls that can take the focus, in tab order. Of each option group only the selected
@@ -103,6 +105,20 @@ inline constexpr std::array<std::string_view, 22> kTabOrder{
     "Option2", "Option3",  "Option4", "Option5", "Option6", "Option7", "Option8", "Text7",
     "Text8",   "Text9",    "Text10",  "Text81",  "Text91",  "Text71",
 };
+
+// The text a box shows when the window is built: kNoResult in a result box, nothing in an input
+// box.
+constexpr std::string_view StartText(const ControlRow& row) {
+    for (const Box box : kResultBoxes) {
+        if (BoxName(box) == row.name) return kNoResult;
+    }
+    return {};
+}
+
+// What a control shows in the current language: its caption, or a box's start text.
+inline std::string_view Caption(const ControlRow& row) {
+    return row.caption ? Tr(*row.caption) : StartText(row);
+}
 
 // The buttons selected at start, one per group.
 inline constexpr std::array<std::string_view, 3> kSelectedAtStart{"Option1", "Option4", "Option6"};

@@ -1,5 +1,6 @@
 #include "control_factory.h"
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,8 +16,8 @@ using layout::Align;
 using layout::ControlRow;
 using layout::Kind;
 
-QString Caption(const ControlRow& row) {
-    return ToQString(row.caption);
+QString CaptionOf(const ControlRow& row) {
+    return ToQString(layout::Caption(row));
 }
 
 QRect PixelRect(const ControlRow& row) {
@@ -36,7 +37,7 @@ Qt::Alignment Alignment(Align align) {
 }
 
 QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
-    auto* box = new QLineEdit(Caption(row), parent);
+    auto* box = new QLineEdit(CaptionOf(row), parent);
     box->setAlignment(Alignment(row.align) | Qt::AlignVCenter);
     if (row.maxLength > 0) box->setMaxLength(row.maxLength);
     return box;
@@ -45,7 +46,7 @@ QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
 // A frame drawn as a line with its caption set into the top edge, so that the space below the
 // caption belongs to the frame's controls.
 QWidget* CreateFrame(const ControlRow& row, QWidget* parent) {
-    auto* frame = new QGroupBox(Caption(row), parent);
+    auto* frame = new QGroupBox(CaptionOf(row), parent);
     frame->setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; }"));
@@ -53,7 +54,7 @@ QWidget* CreateFrame(const ControlRow& row, QWidget* parent) {
 }
 
 QWidget* CreateLabel(const ControlRow& row, QWidget* parent) {
-    auto* label = new QLabel(Caption(row), parent);
+    auto* label = new QLabel(CaptionOf(row), parent);
     label->setAlignment(Alignment(row.align) | Qt::AlignTop);
     // Unit labels stay on one line; the column headings wrap at spaces.
     label->setWordWrap(row.font == layout::Font::Standard);
@@ -94,6 +95,16 @@ QFont MarkedFont() {
     return font;
 }
 
+void SetCaption(QWidget* control, const QString& caption) {
+    if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        frame->setTitle(caption);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(caption);
+    }
+}
+
 QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     QWidget* widget = nullptr;
     switch (row.kind) {
@@ -107,15 +118,24 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
             widget = CreateTextBox(row, parent);
             break;
         case Kind::Option:
-            widget = new OptionButton(Caption(row), parent);
+            widget = new OptionButton(CaptionOf(row), parent);
             break;
         case Kind::Button:
-            widget = new QPushButton(Caption(row), parent);
+            widget = new QPushButton(CaptionOf(row), parent);
             break;
     }
     widget->setObjectName(ToQString(row.name));
     if (row.font == layout::Font::Bold12) widget->setFont(MarkedFont());
-    widget->setGeometry(FitText(widget, PixelRect(row)));
+    QRect rect = PixelRect(row);
+    // The window has one geometry, the one its Russian captions give; the captions of another
+    // language are chosen to fit it, and only grow it where a font at hand is wider than those
+    // they were chosen with.
+    if (row.caption && CurrentLanguage() != Language::Russian) {
+        SetCaption(widget, ToQString(Tr(*row.caption, Language::Russian)));
+        rect = FitText(widget, rect);
+        SetCaption(widget, CaptionOf(row));
+    }
+    widget->setGeometry(FitText(widget, rect));
     if (!row.visible) widget->setVisible(false);
     return widget;
 }

@@ -1,8 +1,7 @@
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
+#include "desktop_language.h"
 #include "main_window.h"
 
 int main(int argc, char* argv[]) {
@@ -11,13 +10,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("net.dephlegmator.Calculator"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/net.dephlegmator.Calculator.png")));
 
-    // Qt's own texts (message box buttons, context menus of the boxes) in Russian, like the rest.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QStringLiteral("qtbase_ru"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTranslator);
-    }
-
+    dephlegmator::SetUpDesktopLanguage(app);
     dephlegmator::FormMorvani window;
     QObject::connect(&window, &QDialog::finished, &app, &QApplication::quit);
     window.show();

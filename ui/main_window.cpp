@@ -14,6 +14,7 @@
 #include "control_factory.h"
 #include "error_messages.h"
 #include "window_layout.h"
+#include "window_texts.h"
 
 namespace dephlegmator {
 namespace {
@@ -52,6 +53,7 @@ FormMorvani::FormMorvani(QWidget* parent) : QDialog(parent) {
                    Qt::WindowCloseButtonHint);
     setFixedSize(TwipsToPixels(layout::kClientWidth), TwipsToPixels(layout::kClientHeight));
     BuildControls();
+    WriteCaptions(controls_);  // and the tooltips that go with them
     ConnectHandlers();
     modes_.Form_Load();
     controls_.focus("Text1");  // the first tab stop has the focus when the window opens
@@ -95,7 +97,7 @@ void FormMorvani::setErrorReport(ErrorReport report) {
         controls_.setErrorReport(std::move(report));
     } else {
         controls_.setErrorReport([this](const CalcError&, const std::string& message) {
-            QMessageBox::critical(this, ToQString(kErrorTitle), ToQString(message));
+            QMessageBox::critical(this, ToQString(ErrorTitle()), ToQString(message));
         });
     }
 }

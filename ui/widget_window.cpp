@@ -81,6 +81,14 @@ void WidgetWindow::setAccessibleName(std::string_view control, std::string_view 
     widget(control)->setAccessibleName(ToQString(name));
 }
 
+void WidgetWindow::setCaption(std::string_view control, std::string_view caption) {
+    SetCaption(widget(control), ToQString(caption));
+}
+
+void WidgetWindow::setToolTip(std::string_view control, std::string_view tip) {
+    widget(control)->setToolTip(ToQString(tip));
+}
+
 void WidgetWindow::reportError(const CalcError& error, const std::string& message) {
     if (report_) report_(error, message);
 }

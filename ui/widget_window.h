@@ -33,6 +33,8 @@ class WidgetWindow final : public Window {
     void setVisible(std::string_view control, bool visible) override;
     void setMark(std::string_view box, std::string_view problem) override;
     void setAccessibleName(std::string_view control, std::string_view name) override;
+    void setCaption(std::string_view control, std::string_view caption) override;
+    void setToolTip(std::string_view control, std::string_view tip) override;
     void reportError(const CalcError& error, const std::string& message) override;
 
   private:

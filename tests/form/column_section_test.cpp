@@ -66,7 +66,7 @@ TEST(ColumnSection, TapRefluxInvertsTheRefluxTable) {
     const Condenser condenser = *Example().condenser;
     for (const RefluxRatio& row : kRefluxRatios) {
         if (row.ratio == kFullReflux) continue;
-        SCOPED_TRACE(row.heading);
+        SCOPED_TRACE(row.number);
         const double flow = condenser.flowForLoad(RefluxLoad(2000, row.ratio));
         Section section;
         section.type("TapFlow", FormatNumber(flow, ".").c_str()).show();

@@ -27,6 +27,8 @@ class FakeWindow : public Window {
     std::string selected;  // the box whose whole text is selected, if its text has not changed
     std::vector<std::string> focusedWhileHidden;
     std::map<std::string, std::string, std::less<>> accessibleNames;
+    std::map<std::string, std::string, std::less<>> captions;  // as last written, not as built
+    std::map<std::string, std::string, std::less<>> toolTips;
     std::map<std::string, std::string, std::less<>> marks;  // the marked boxes and their texts
     int markChanges = 0;
     std::vector<CalcError::Kind> errors;
@@ -64,6 +66,12 @@ class FakeWindow : public Window {
     }
     void setAccessibleName(std::string_view control, std::string_view name) override {
         accessibleNames[std::string(control)] = name;
+    }
+    void setCaption(std::string_view control, std::string_view caption) override {
+        captions[std::string(control)] = caption;
+    }
+    void setToolTip(std::string_view control, std::string_view tip) override {
+        toolTips[std::string(control)] = tip;
     }
     void reportError(const CalcError& error, const std::string& message) override {
         errors.push_back(error.kind());

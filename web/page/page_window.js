@@ -125,6 +125,23 @@ export const pageWindow = {
     element('Outcome').textContent = sentence;
   },
 
+  // A frame's, label's, option button's or the push button's caption, after a change of language.
+  setCaption(control, caption) {
+    const part = shownPart(control);
+    const captioned = element(`${control}Caption`) ?? part.querySelector('span') ?? part;
+    if (captioned.textContent !== caption) captioned.textContent = caption;
+  },
+
+  // What the pointer finds over a caption beyond what it says; "" for nothing.
+  setToolTip(control, tip) {
+    const titled = element(`${control}Caption`) ?? shownPart(control);
+    if (tip) {
+      titled.title = tip;
+    } else {
+      titled.removeAttribute('title');
+    }
+  },
+
   setAccessibleName(control, name) {
     const named = element(control);
     if (named.getAttribute('aria-label') !== name) named.setAttribute('aria-label', name);

@@ -49,8 +49,16 @@ void BatchedWindow::setAccessibleName(std::string_view control, std::string_view
     push(PageOperation::Kind::SetAccessibleName, control, name);
 }
 
+void BatchedWindow::setCaption(std::string_view control, std::string_view caption) {
+    push(PageOperation::Kind::SetCaption, control, caption);
+}
+
+void BatchedWindow::setToolTip(std::string_view control, std::string_view tip) {
+    push(PageOperation::Kind::SetToolTip, control, tip);
+}
+
 void BatchedWindow::reportError(const CalcError& /*error*/, const std::string& message) {
-    push(PageOperation::Kind::ShowError, kErrorTitle, message);
+    push(PageOperation::Kind::ShowError, ErrorTitle(), message);
 }
 
 void BatchedWindow::announce(std::string_view sentence) {

@@ -28,13 +28,16 @@ struct PageOperation {
         Announce,
         SetContent,
         SetMarkup,
-        Check
+        Check,
+        SetCaption,
+        SetToolTip
     };
     Kind kind;
     std::string control;  // ShowError: the title
     // SetText: the text; SetMark: the problem, "" for none; SetAccessibleName: the name;
     // ShowError: the message; Announce: what the live region says (control empty); SetContent:
-    // the text an output element shows; SetMarkup: the SVG elements a drawing holds; Check: none
+    // the text an output element shows; SetMarkup: the SVG elements a drawing holds; Check: none;
+    // SetCaption: the caption; SetToolTip: the tooltip, "" for none
     std::string text;
 };
 
@@ -70,6 +73,8 @@ class BatchedWindow final : public Window {
     void setVisible(std::string_view control, bool visible) override;
     void setMark(std::string_view box, std::string_view problem) override;
     void setAccessibleName(std::string_view control, std::string_view name) override;
+    void setCaption(std::string_view control, std::string_view caption) override;
+    void setToolTip(std::string_view control, std::string_view tip) override;
     void reportError(const CalcError& error, const std::string& message) override;
 
     // Has the page's live region say `sentence`, in order with the other operations.

@@ -18,6 +18,7 @@
 #include "panel_json.h"
 #include "panel_settings.h"
 #include "share_link.h"
+#include "texts.h"
 
 // The page object's operations. A string the page returns is written into the caller's buffer of
 // `capacity` bytes (and a terminating zero) when it fits; the result is its length in bytes.
@@ -43,7 +44,8 @@ EM_JS(int, page_is_checked, (const char* option, int length), {
 // the text's UTF-8 bytes as pointer and length. The page receives them as [method, control, text].
 EM_JS(void, page_apply, (const int* records, int count), {
   var methods = ['setText', 'focus', 'selectAll', 'show', 'hide', 'setMark', 'setAccessibleName',
-                 'showError', 'announce', 'setContent', 'setMarkup', 'check'];
+                 'showError', 'announce', 'setContent', 'setMarkup', 'check', 'setCaption',
+                 'setToolTip'];
   var operations = new Array(count);
   for (var i = 0; i < count; ++i) {
     var at = (records >> 2) + 5 * i;
@@ -89,7 +91,7 @@ class EmscriptenPage final : public Page {
         return PageString([](char* out, int capacity) { return page_string(0, out, capacity); });
     }
     void apply(const std::vector<PageOperation>& operations) override {
-        static_assert(static_cast<int>(PageOperation::Kind::Check) == 11,
+        static_assert(static_cast<int>(PageOperation::Kind::SetToolTip) == 13,
                       "page_apply names the page's methods in the order of the kinds");
         std::vector<int> records;
         records.reserve(operations.size() * 5);
@@ -120,7 +122,7 @@ class Calculator {
         modes_.Form_Load();
         settings_.Restore();
         column_.Restore();
-        column_.Show({std::nullopt, std::string(kColumnBeforeFirstRecalculation)});
+        column_.Show({std::nullopt, ColumnBeforeFirstRecalculation()});
         window_.flush();
     }
     // The recalculate command; returns the design panel for the inputs it read, as JSON. The
@@ -146,6 +148,15 @@ class Calculator {
         if (!link.form) return &panelJson_;
         OpenSharedForm(*link.form, modes_, window_, selector_);
         return &afterRecalculation();
+    }
+
+    // Switches the texts the module writes to `language`: the window's captions, tooltips,
+    // accessible names and marks at once, and the panel's sections shown again; returns the
+    // design panel's JSON as panelEvent does. The page's own texts are the page's to switch.
+    const std::string& setLanguage(Language language) {
+        SetLanguage(language);
+        modes_.LanguageChanged();
+        return refreshPanel();
     }
 
     // The fragment of a link to the window's inputs and modes as they stand.
@@ -216,8 +227,9 @@ class Calculator {
 
   private:
     // What the section «У колонны» says before there is a condenser to compute with.
-    static constexpr std::string_view kColumnBeforeFirstRecalculation =
-        "Числа появятся после расчёта (Enter).";
+    static std::string ColumnBeforeFirstRecalculation() {
+        return std::string(Tr(Text::ColumnBeforeFirstRecalculation));
+    }
 
     // What the page receives after a recalculation: the window's operations, then what the live
     // region says of the outcome, then the panel's sections shown again and the design panel for
@@ -294,7 +306,7 @@ const std::string& Calculator::refreshPanel() {
         panelJson_ = DesignPanelJson(BuildDesignPanel(basis, inputs, window_, modes_.state(),
                                                       settings_.coefficients(), column_.tapFlow()));
     } else {
-        column_.Show({std::nullopt, std::string(kColumnBeforeFirstRecalculation)});
+        column_.Show({std::nullopt, ColumnBeforeFirstRecalculation()});
     }
     window_.flush();
     return panelJson_;
@@ -324,6 +336,15 @@ EMSCRIPTEN_KEEPALIVE const char* calculator_command1_click() {
 EMSCRIPTEN_KEEPALIVE const char* calculator_open_link() {
     const std::string* json = dephlegmator::TheCalculator().openLink();
     return json ? json->c_str() : nullptr;
+}
+
+// Switches the module's texts to English (1) or Russian (0) and writes the window's texts again;
+// returns the design panel's JSON as the panel's handlers do.
+EMSCRIPTEN_KEEPALIVE const char* calculator_set_language(int english) {
+    return dephlegmator::TheCalculator()
+        .setLanguage(english != 0 ? dephlegmator::Language::English
+                                  : dephlegmator::Language::Russian)
+        .c_str();
 }
 
 // The fragment, without '#', of a link to the window's inputs and modes; valid until the next

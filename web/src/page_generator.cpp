@@ -23,7 +23,9 @@
 #include "panel_settings.h"
 #include "panel_texts.h"
 #include "tank_chart.h"
+#include "texts.h"
 #include "window_layout.h"
+#include "window_texts.h"
 
 namespace {
 
@@ -231,40 +233,23 @@ int OptionTop(const ControlRow& option, bool column) {
 }
 
 // Short explanations of the window's terms where the user meets them: the title of the control
-// that shows the term, and the description a screen reader gives the controls it concerns.
+// that shows the term (its caption's tooltip, CaptionToolTip), and the description a screen
+// reader gives the controls it concerns.
 struct Explanation {
     std::string_view id;
-    std::string_view titled;  // the control, or frame caption, that shows the term
     std::array<std::string_view, 3> describes;
-    std::string_view text;
+    dephlegmator::Text text;
 };
 constexpr std::array kExplanations = std::to_array<Explanation>({
-    {"AboutSR",
-     "Option1",
-     {"Option1"},
-     "СР — 78 °С: температура конденсации пара почти чистого этилового спирта в верхней части "
-     "ректификационной колонны."},
-    {"AboutSS",
-     "Option2",
-     {"Option2"},
-     "СС — 88 °С: температура конденсации более слабого (менее концентрированного) пара."},
-    {"AboutGiven",
-     "Frame4",
-     {"Frame4Options"},
-     "Предполагается — одна известная величина: температура воды на выходе, тепловая нагрузка "
-     "или расход воды. Остальные программа рассчитывает по ней."},
-    {"AboutAutonomous",
-     "Label14",
-     {"Text71", "Text81", "Text91"},
-     "Автономное охлаждение: вода нагревается ровно на 10 К, температура на выходе равна "
-     "температуре на входе плюс 10 °С."},
+    {"AboutSR", {"Option1"}, dephlegmator::Text::Option1About},
+    {"AboutSS", {"Option2"}, dephlegmator::Text::Option2About},
+    {"AboutGiven", {"Frame4Options"}, dephlegmator::Text::Frame4About},
+    {"AboutAutonomous", {"Text71", "Text81", "Text91"}, dephlegmator::Text::Label14About},
 });
 
 std::string TitleOf(std::string_view control) {
-    for (const Explanation& about : kExplanations) {
-        if (about.titled == control) return " title=\"" + Escape(about.text) + "\"";
-    }
-    return {};
+    const std::string_view tip = dephlegmator::CaptionToolTip(control);
+    return tip.empty() ? std::string() : " title=\"" + Escape(tip) + "\"";
 }
 
 std::string DescribedBy(std::string_view element) {
@@ -323,8 +308,8 @@ class ControlWriter {
         }
         for (const Block& block : column_.blocks) open(block);
         for (const Explanation& about : kExplanations) {
-            html_ << "  <span id=\"" << about.id << "\" hidden>" << Escape(about.text)
-                  << "</span>\n";
+            html_ << "  <span id=\"" << about.id << "\" hidden>"
+                  << Escape(dephlegmator::Tr(about.text)) << "</span>\n";
         }
         return html_.str();
     }
@@ -384,7 +369,7 @@ class ControlWriter {
 
     void writeControl(const ControlRow& row) {
         const std::string name(row.name);
-        const std::string caption = Escape(row.caption);
+        const std::string caption = Escape(Caption(row));
         html_ << "  ";
         switch (row.kind) {
             case Kind::Frame:
@@ -537,8 +522,8 @@ std::string LayoutCss(const Column& column) {
 std::string ChartElement(std::string_view id, dephlegmator::ChartSize size) {
     std::ostringstream html;
     html << "  <svg id=\"" << id << "\" role=\"img\" aria-label=\""
-         << Escape(dephlegmator::kChartBeforeFirstRecalculation) << "\" viewBox=\"0 0 "
-         << size.width << ' ' << size.height << "\"></svg>\n";
+         << Escape(dephlegmator::Tr(dephlegmator::Text::PanelChartBeforeFirstRecalculation))
+         << "\" viewBox=\"0 0 " << size.width << ' ' << size.height << "\"></svg>\n";
     return html.str();
 }
 
@@ -546,8 +531,8 @@ std::string ChartElement(std::string_view id, dephlegmator::ChartSize size) {
 std::string RefluxRows() {
     std::ostringstream html;
     for (const dephlegmator::RefluxRatio& row : dephlegmator::kRefluxRatios) {
-        html << "        <tr><th scope=\"row\">" << Escape(row.heading) << "</th><td id=\""
-             << row.id << "\">" << dephlegmator::kNoNumber << "</td></tr>\n";
+        html << "        <tr><th scope=\"row\">" << Escape(dephlegmator::RefluxHeading(row))
+             << "</th><td id=\"" << row.id << "\">" << dephlegmator::kNoNumber << "</td></tr>\n";
     }
     return html.str();
 }
@@ -556,8 +541,8 @@ std::string RefluxRows() {
 std::string DeviceOptions() {
     std::ostringstream html;
     for (const dephlegmator::DeviceType& device : dephlegmator::kDeviceTypes) {
-        html << "      <option value=\"" << device.id << "\">" << Escape(device.caption)
-             << "</option>\n";
+        html << "      <option value=\"" << device.id << "\">"
+             << Escape(dephlegmator::Tr(device.caption)) << "</option>\n";
     }
     return html.str();
 }
@@ -567,8 +552,8 @@ std::string TankRefluxOptions() {
     std::ostringstream html;
     for (const dephlegmator::RefluxRatio& row : dephlegmator::kRefluxRatios) {
         const bool full = row.ratio == dephlegmator::kFullReflux;
-        html << "        <option" << (full ? " selected" : "") << ">" << Escape(row.heading)
-             << "</option>\n";
+        html << "        <option" << (full ? " selected" : "") << ">"
+             << Escape(dephlegmator::RefluxHeading(row)) << "</option>\n";
     }
     return html.str();
 }

@@ -13,6 +13,7 @@
 
 #include "design_panel.h"
 #include "fake_window.h"
+#include "in_language.h"
 #include "input_modes.h"
 #include "panel_settings.h"
 #include "share_link.h"
@@ -22,6 +23,7 @@ namespace dephlegmator {
 namespace {
 
 using testing::FakeWindow;
+using testing::InLanguage;
 
 Box BoxNamed(std::string_view name) {
     for (std::size_t i = 0; i < kBoxCount; ++i) {
@@ -123,6 +125,12 @@ class ModelPage final : public Page {
                 case Kind::SetContent:
                 case Kind::SetMarkup:
                     panel[control] = text;
+                    break;
+                case Kind::SetCaption:
+                    shown.setCaption(control, text);
+                    break;
+                case Kind::SetToolTip:
+                    shown.setToolTip(control, text);
                     break;
                 case Kind::Check:
                     checked.push_back(control);
@@ -239,7 +247,25 @@ TEST_F(BatchedWindowTest, LeavesThePageAsAWindowActingAtOnceWould) {
     Click("Command1");
     ExpectSamePage();
     ASSERT_EQ(page.shown.messages.size(), 1u);
-    EXPECT_EQ(page.errorTitles, std::vector<std::string>{kErrorTitle});
+    EXPECT_EQ(page.errorTitles, std::vector<std::string>{std::string(ErrorTitle())});
+}
+
+// The window's texts written again in English after a marked recalculation, in one call.
+TEST_F(BatchedWindowTest, ALanguageChangeReachesThePageAsAWindowActingAtOnceWould) {
+    Type(Box::Text1, "78");
+    Type(Box::Text6, "abc");
+    Click("Command1");
+    const std::size_t batches = page.batches.size();
+    const InLanguage english(Language::English);
+    direct.LanguageChanged();
+    batchedModes.LanguageChanged();
+    batched.flush();
+    EXPECT_EQ(page.batches.size(), batches + 1);
+    ExpectSamePage();
+    EXPECT_EQ(page.shown.captions, directWindow.captions);
+    EXPECT_EQ(page.shown.toolTips, directWindow.toolTips);
+    EXPECT_EQ(page.shown.captions["Frame1"], "Condensation temperature");
+    EXPECT_EQ(page.shown.marks["Text6"], "Enter a number in degrees, for example 40.");
 }
 
 TEST_F(BatchedWindowTest, EachHandlerReachesThePageInOneCallAtItsEnd) {

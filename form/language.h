@@ -1,0 +1,32 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+namespace dephlegmator {
+
+// The language of every text the program shows. A front end sets it once at start, and may set
+// it again later; the texts written after that are in the new language (InputModes::
+// LanguageChanged writes those the window already shows).
+enum class Language { Russian, English };
+
+void SetLanguage(Language language);
+// Russian until a front end sets another.
+Language CurrentLanguage();
+
+// The desktop's language from the system's user-interface languages, most preferred first, as
+// BCP 47 tags or locale names ("en-US", "en_GB", "ru-RU", "C"). English when the first one is
+// English, whatever its region or script; Russian otherwise, the C locale and an empty list
+// included. Examples: {"en-US", "ru-RU"} → English; {"en"} → English; {"de-DE", "en-US"} →
+// Russian; {"C"} → Russian; {} → Russian.
+Language DesktopLanguage(std::span<const std::string> uiLanguages);
+
+// The browser page's language from the reader's preferred languages, most preferred first
+// (navigator.languages). English when the first one is English and none of them is Russian,
+// Ukrainian, Belarusian or Kazakh (ru, uk, be, kk, with any region), since a reader who reads one
+// of those reads Russian too; Russian otherwise, an empty list included. Examples: {"en-US",
+// "en"} → English; {"en-GB", "de"} → English; {"en-US", "uk-UA"} → Russian; {"de", "en"} →
+// Russian; {} → Russian.
+Language BrowserLanguage(std::span<const std::string> preferred);
+
+}  // namespace dephlegmator

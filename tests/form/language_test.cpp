@@ -1,0 +1,66 @@
+// Which language the desktop and the browser page choose from the user's preferred languages.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "language.h"
+
+namespace dephlegmator {
+namespace {
+
+struct Choice {
+    const char* name;
+    std::vector<std::string> languages;
+    Language expected;
+};
+
+TEST(Language, DesktopIsEnglishOnlyWhenTheFirstLanguageIs) {
+    const Choice cases[] = {
+        {"a BCP 47 tag", {"en-US", "en-Latn-US", "en"}, Language::English},
+        {"a locale name", {"en_GB"}, Language::English},
+        {"bare, upper case", {"EN"}, Language::English},
+        {"English before Russian", {"en", "ru-RU"}, Language::English},
+        {"Russian", {"ru-RU", "ru-Cyrl-RU", "ru"}, Language::Russian},
+        {"Russian before English", {"ru", "en-US"}, Language::Russian},
+        {"German before English", {"de-DE", "en-US"}, Language::Russian},
+        {"the C locale", {"C"}, Language::Russian},
+        {"no language at all", {}, Language::Russian},
+        {"a language that begins like English", {"eno"}, Language::Russian},
+    };
+    for (const Choice& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(DesktopLanguage(c.languages), c.expected);
+    }
+}
+
+TEST(Language, BrowserIsEnglishOnlyWithoutARussianReader) {
+    const Choice cases[] = {
+        {"English", {"en-US", "en"}, Language::English},
+        {"English, then German", {"en-GB", "de"}, Language::English},
+        {"bare English", {"en"}, Language::English},
+        {"Ukrainian after English", {"en-US", "uk-UA"}, Language::Russian},
+        {"Russian after English", {"en", "ru"}, Language::Russian},
+        {"Belarusian after English", {"en", "be-BY"}, Language::Russian},
+        {"Kazakh after English", {"en", "kk"}, Language::Russian},
+        {"Russian first", {"ru-RU", "en"}, Language::Russian},
+        {"German first", {"de", "en"}, Language::Russian},
+        {"no language at all", {}, Language::Russian},
+        {"a language that begins like Russian", {"en", "rup"}, Language::English},
+    };
+    for (const Choice& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(BrowserLanguage(c.languages), c.expected);
+    }
+}
+
+TEST(Language, RussianUntilAFrontEndSetsAnother) {
+    EXPECT_EQ(CurrentLanguage(), Language::Russian);
+    SetLanguage(Language::English);
+    EXPECT_EQ(CurrentLanguage(), Language::English);
+    SetLanguage(Language::Russian);
+    EXPECT_EQ(CurrentLanguage(), Language::Russian);
+}
+
+}  // namespace
+}  // namespace dephlegmator

@@ -1,0 +1,220 @@
+// The catalogue of texts: every entry complete and in order, patterns filled as written, and the
+// window's texts in English after a change of language and in Russian again after another.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "error_messages.h"
+#include "form_driver.h"
+#include "in_language.h"
+#include "outcome.h"
+#include "texts.h"
+#include "window_layout.h"
+#include "window_texts.h"
+
+namespace dephlegmator {
+namespace {
+
+using testing::FakeWindow;
+using testing::FormDriver;
+using testing::InLanguage;
+
+// Cyrillic letters, U+0400 to U+04FF, begin with the bytes D0 to D3 in UTF-8.
+bool HasCyrillic(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0xD0 && byte <= 0xD3;
+    });
+}
+
+TEST(Texts, TheCatalogueHasNoFaults) {
+    EXPECT_EQ(CatalogueFaults(Catalogue()), std::vector<std::string>{});
+}
+
+TEST(Texts, FaultsOfACatalogueAreFound) {
+    const struct {
+        const char* name;
+        std::vector<TextEntry> entries;
+        std::vector<std::string> faults;
+    } cases[] = {
+        {"complete", {{Text(0), "a", "а", "a"}, {Text(1), "b", "б", "b"}}, {}},
+        {"no English", {{Text(0), "a", "а", ""}}, {"a: no English text"}},
+        {"no Russian", {{Text(0), "a", "", "a"}}, {"a: no Russian text"}},
+        {"a key twice",
+         {{Text(0), "a", "а", "a"}, {Text(1), "a", "б", "b"}},
+         {"a: the key is used twice"}},
+        {"no key", {{Text(0), "", "а", "a"}}, {"#0: no key"}},
+        {"out of order", {{Text(1), "a", "а", "a"}}, {"a: out of order"}},
+        {"a placeholder missing",
+         {{Text(0), "a", "{max} Вт", "W"}},
+         {"a: the languages have different placeholders"}},
+        {"placeholders in another order", {{Text(0), "a", "{a} {b}", "{b} {a}"}}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(CatalogueFaults(c.entries), c.faults);
+    }
+}
+
+TEST(Texts, EnglishTextsHaveNoCyrillicLetter) {
+    for (const TextEntry& entry : Catalogue()) {
+        EXPECT_FALSE(HasCyrillic(entry.english)) << entry.key << ": " << entry.english;
+    }
+}
+
+TEST(Texts, FillReplacesEachPlaceholderOnceAndNothingElse) {
+    // OutcomeEmptyBox is "Нет результата: не заполнено поле «{name}».", ErrorAutonomousBelowRise
+    // has {rise} twice.
+    EXPECT_EQ(Fill(Text::OutcomeEmptyBox, {{"name", "{name}"}}),
+              "Нет результата: не заполнено поле «{name}».");
+    EXPECT_EQ(Fill(Text::OutcomeEmptyBox, {{"other", "x"}}),
+              "Нет результата: не заполнено поле «{name}».");
+    const std::string twice = Fill(Text::ErrorAutonomousBelowRise, {{"rise", "10 °С"}});
+    EXPECT_NE(twice.find("нагревается на 10 °С, а температура конденсации меньше чем на 10 °С"),
+              std::string::npos)
+        << twice;
+    EXPECT_EQ(WithUnit("10", Text::UnitDegrees), "10 °С");
+}
+
+TEST(Texts, TrGivesTheLanguageAskedFor) {
+    EXPECT_EQ(Tr(Text::Frame1Caption), "Т конденсации");
+    EXPECT_EQ(Tr(Text::Frame1Caption, Language::English), "Condensation temperature");
+    const InLanguage english(Language::English);
+    EXPECT_EQ(Tr(Text::Frame1Caption), "Condensation temperature");
+    EXPECT_EQ(Tr(Text::Frame1Caption, Language::Russian), "Т конденсации");
+}
+
+const layout::ControlRow& Row(std::string_view name) {
+    return *std::find_if(layout::kControls.begin(), layout::kControls.end(),
+                         [name](const layout::ControlRow& row) { return row.name == name; });
+}
+
+TEST(Texts, CaptionsAndToolTipsFollowTheLanguage) {
+    EXPECT_EQ(layout::Caption(Row("Option4")), "Высота, Диаметр [cм]");
+    EXPECT_EQ(layout::Caption(Row("Text7")), kNoResult);
+    EXPECT_EQ(CaptionToolTip("Option6"), "") << "the Russian caption says it all";
+    const InLanguage english(Language::English);
+    EXPECT_EQ(layout::Caption(Row("Option4")), "Height, diameter [cm]");
+    EXPECT_EQ(layout::Caption(Row("Label1")), "[°C]");
+    EXPECT_EQ(layout::Caption(Row("Text7")), kNoResult);
+    EXPECT_EQ(layout::Caption(Row("Text1")), "");
+    EXPECT_EQ(CaptionToolTip("Option6"), "Outlet water temperature");
+    EXPECT_EQ(CaptionToolTip("Frame1"), "");
+}
+
+// The heat load given beyond what 1000 cm² pass between 78 and 15 °C.
+void TypeLoadBeyondTheSurface(FormDriver& form) {
+    form.Click("Option5");
+    form.window.boxes.set(Box::Text1, "78").set(Box::Text2, "15").set(Box::Text5, "1000");
+    form.window.boxes.set(Box::Text6, "5000");
+    form.Click("Option7");
+    form.modes.Recalculate();
+}
+
+TEST(Texts, AnErrorMessageInEnglishWithItsNumber) {
+    const InLanguage english(Language::English);
+    FormDriver form;
+    TypeLoadBeyondTheSurface(form);
+    ASSERT_EQ(form.window.messages.size(), 1u);
+    EXPECT_EQ(form.window.messages[0],
+              "Calculation error: heat load above the surface's limit.\n\nCould not calculate "
+              "the water flow: at these temperatures this surface passes no more than 4284 W, even "
+              "at a very large water flow. Lower the heat load or increase the surface.");
+    EXPECT_EQ(ErrorTitle(), "Error");
+}
+
+TEST(Texts, AMarkAndTheOutcomeInEnglish) {
+    const InLanguage english(Language::English);
+    FormDriver form;
+    form.window.boxes.separator(",");
+    form.window.boxes.set(Box::Text1, "78").set(Box::Text2, "15").set(Box::Text3, "100");
+    form.window.boxes.set(Box::Text4, "5").set(Box::Text6, "1,5 кВт");
+    form.Click("Option8");
+    form.modes.Recalculate();
+    EXPECT_EQ(form.window.marks["Text6"], "Enter a number in litres per minute, for example 1,5.");
+    EXPECT_EQ(OutcomeSentence(form.modes.lastInputs(), form.modes.marks(), form.window, false),
+              "No result. Enter a number in litres per minute, for example 1,5.");
+
+    form.window.boxes.separator(".");
+    form.window.boxes.set(Box::Text6, "40");
+    form.Click("Option6");
+    form.modes.Recalculate();
+    EXPECT_EQ(OutcomeSentence(form.modes.lastInputs(), form.modes.marks(), form.window, false),
+              "Results: heat load 5282 W, water flow 3.37 l/min, outlet water temperature 40 °C, "
+              "area 1571 cm².");
+}
+
+// The heat load given, with results in every box but Text71, which the heat-load mode leaves.
+void LeaveResults(FormDriver& form) {
+    form.window.boxes.set(Box::Text1, "78").set(Box::Text2, "15").set(Box::Text3, "100");
+    form.window.boxes.set(Box::Text4, "5").set(Box::Text6, "2000");
+    form.Click("Option7");
+    form.modes.Recalculate();
+}
+
+// The same with a negative diameter: Text4 marked, no results.
+void LeaveMarked(FormDriver& form) {
+    LeaveResults(form);
+    form.window.boxes.set(Box::Text4, "-5");
+    form.modes.Recalculate();
+}
+
+void ExpectNoCyrillic(const FakeWindow& window) {
+    for (const auto* texts :
+         {&window.captions, &window.toolTips, &window.accessibleNames, &window.marks}) {
+        for (const auto& [control, text] : *texts) {
+            EXPECT_FALSE(HasCyrillic(text)) << control << ": " << text;
+        }
+    }
+}
+
+// Changes to English and back: English captions, tooltips, names and marks, then the Russian
+// ones exactly as a window that stayed Russian has them.
+TEST(Texts, ALanguageChangeWritesTheWindowsTextsAgain) {
+    for (const auto leave : {&LeaveResults, &LeaveMarked}) {
+        const bool marked = leave == &LeaveMarked;
+        SCOPED_TRACE(marked ? "marked" : "results");
+        FormDriver russian;
+        leave(russian);
+        FormDriver form;
+        leave(form);
+        {
+            const InLanguage english(Language::English);
+            form.modes.LanguageChanged();
+            EXPECT_EQ(form.window.captions["Frame3"], "Reflux condenser");
+            EXPECT_EQ(form.window.captions["Label7"], "[°C]");
+            EXPECT_EQ(form.window.toolTips["Option1"], Tr(Text::Option1About));
+            EXPECT_EQ(form.window.toolTips["Option6"], "Outlet water temperature");
+            EXPECT_EQ(form.window.accessibleNames["Text6"], "Given heat load, W");
+            EXPECT_EQ(form.window.accessibleNames["Text71"],
+                      "Autonomous cooling: heat load, W, no result");
+            if (marked) {
+                EXPECT_EQ(form.window.marks["Text4"],
+                          "Enter a diameter above zero, for example 5.");
+            } else {
+                EXPECT_EQ(form.window.accessibleNames["Text7"], "External cooling: heat load, W");
+            }
+            const auto captioned = std::count_if(
+                layout::kControls.begin(), layout::kControls.end(),
+                [](const layout::ControlRow& row) { return row.caption.has_value(); });
+            EXPECT_EQ(std::ssize(form.window.captions), captioned);
+            ExpectNoCyrillic(form.window);
+        }
+        form.modes.LanguageChanged();
+        EXPECT_EQ(form.window.accessibleNames, russian.window.accessibleNames);
+        EXPECT_EQ(form.window.marks, russian.window.marks);
+        EXPECT_EQ(form.window.marks.size(), marked ? 1u : 0u);
+        for (const layout::ControlRow& row : layout::kControls) {
+            if (row.caption) {
+                EXPECT_EQ(form.window.captions[std::string(row.name)], Tr(*row.caption));
+            }
+        }
+        EXPECT_EQ(form.window.captions["Option4"], "Высота, Диаметр [cм]");
+        EXPECT_EQ(form.window.toolTips["Option6"], "");
+    }
+}
+
+}  // namespace
+}  // namespace dephlegmator
