@@ -21,9 +21,20 @@ constexpr int kLargestPlainExponent = kSignificantDigits - 1;
 // x rounded to 15 significant digits: the digits without trailing zeros and the decimal
 // exponent of the first one.
 struct Decimal {
-    bool negative;
-    std::string digits;
-    int exponent;
+    bool negative = false;
+    std::array<char, kSignificantDigits> buffer{};
+    std::size_t count = 0;
+    int exponent = 0;
+
+    std::string_view digits() const { return {buffer.data(), count}; }
+    // Keeps the digits of `text` (other characters skipped) but its trailing zeros.
+    void setDigits(std::string_view text) {
+        count = 0;
+        for (const char c : text) {
+            if (c >= '0' && c <= '9' && count < buffer.size()) buffer.at(count++) = c;
+        }
+        while (count > 1 && buffer.at(count - 1) == '0') --count;
+    }
 };
 
 #ifdef __EMSCRIPTEN__
@@ -68,8 +79,10 @@ std::optional<Decimal> ScaledDecimal(double x) {
     char buffer[24];
     const char* end =
         std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint64_t>(whole)).ptr;
-    Decimal d{x < 0, std::string(buffer, static_cast<std::size_t>(end - buffer)), exponent};
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+    Decimal d;
+    d.negative = x < 0;
+    d.exponent = exponent;
+    d.setDigits({buffer, static_cast<std::size_t>(end - buffer)});
     return d;
 }
 #endif
@@ -79,50 +92,60 @@ Decimal ToDecimal(double x) {
     if (const std::optional<Decimal> scaled = ScaledDecimal(x)) return *scaled;
     // Emscripten's libc++ has no to_chars for double; DoubleToDecimal gives the same correctly
     // rounded digits.
-    DecimalDigits exact = DoubleToDecimal(x, kSignificantDigits);
-    Decimal d{x < 0, std::move(exact.digits), exact.exponent};
+    const DecimalDigits exact = DoubleToDecimal(x, kSignificantDigits);
+    Decimal d;
+    d.negative = x < 0;
+    d.exponent = exact.exponent;
+    d.setDigits(exact.digits);
 #else
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, x,
                                       std::chars_format::scientific, kSignificantDigits - 1);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    Decimal d{text.front() == '-', {}, 0};
     const std::size_t e = text.find('e');
-    for (const char c : text.substr(0, e)) {
-        if (c >= '0' && c <= '9') d.digits.push_back(c);
-    }
-    d.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    Decimal d;
+    d.negative = text.front() == '-';
+    d.setDigits(text.substr(0, e));
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    d.exponent);
 #endif
-    while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
     return d;
 }
 
-std::string Plain(const Decimal& d, std::string_view separator) {
+// The digits written plainly after `out`: d.ddd, ddd.d, ddd000 or 0.000ddd.
+void AppendPlain(std::string& out, const Decimal& d, std::string_view separator) {
+    const std::string_view digits = d.digits();
     if (d.exponent < 0) {
-        std::string out(1, '0');
+        out += '0';
         out.append(separator);
         out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        return out.append(d.digits);
+        out.append(digits);
+        return;
     }
     const auto intDigits = static_cast<std::size_t>(d.exponent) + 1;
-    if (d.digits.size() <= intDigits)
-        return d.digits + std::string(intDigits - d.digits.size(), '0');
-    std::string out(d.digits, 0, intDigits);
+    if (digits.size() <= intDigits) {
+        out.append(digits);
+        out.append(intDigits - digits.size(), '0');
+        return;
+    }
+    out.append(digits.substr(0, intDigits));
     out.append(separator);
-    return out.append(d.digits, intDigits);
+    out.append(digits.substr(intDigits));
 }
 
-std::string Exponential(const Decimal& d, std::string_view separator) {
-    std::string out = d.digits.substr(0, 1);
-    if (d.digits.size() > 1) {
-        out += separator;
-        out += d.digits.substr(1);
+// The digits in the exponent form after `out`: d.dddE+xx.
+void AppendExponential(std::string& out, const Decimal& d, std::string_view separator) {
+    const std::string_view digits = d.digits();
+    out += digits.front();
+    if (digits.size() > 1) {
+        out.append(separator);
+        out.append(digits.substr(1));
     }
     const int magnitude = std::abs(d.exponent);
     out += d.exponent < 0 ? "E-" : "E+";
     if (magnitude < 10) out += '0';
-    out += std::to_string(magnitude);
-    return out;
+    char buffer[8];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, magnitude).ptr);
 }
 
 }  // namespace
@@ -130,9 +153,16 @@ std::string Exponential(const Decimal& d, std::string_view separator) {
 std::string FormatNumber(double x, std::string_view decimalSeparator) {
     if (x == 0) return "0";  // negative zero too
     const Decimal d = ToDecimal(x);
-    const bool plain = d.exponent >= kSmallestPlainExponent && d.exponent <= kLargestPlainExponent;
-    const std::string body = plain ? Plain(d, decimalSeparator) : Exponential(d, decimalSeparator);
-    return d.negative ? "-" + body : body;
+    std::string out;
+    // Room for a sign, the digits, the separator and up to 14 zeros or an exponent.
+    out.reserve(d.count + decimalSeparator.size() + 20);
+    if (d.negative) out += '-';
+    if (d.exponent >= kSmallestPlainExponent && d.exponent <= kLargestPlainExponent) {
+        AppendPlain(out, d, decimalSeparator);
+    } else {
+        AppendExponential(out, d, decimalSeparator);
+    }
+    return out;
 }
 
 double RoundDecimals(double x, int n) {

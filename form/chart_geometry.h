@@ -72,7 +72,9 @@ struct ControlCurveChart {
     std::optional<CurvePoint> result;   // the window's last result, a marked point
 };
 
-inline constexpr int kControlCurvePoints = 121;
+// 5 px apart on the page's chart, where a straight line between two points keeps within a tenth of
+// a pixel of the curve.
+inline constexpr int kControlCurvePoints = 61;
 
 // The window's last result as its result boxes show it.
 struct ShownResult {

@@ -174,10 +174,10 @@ TEST(PanelJson, HeaterExampleAsThePageReadsIt) {
     EXPECT_EQ(KindAt(json, "heatLoadMode"), True);
     EXPECT_EQ(KindAt(json, "heightDiameterMode"), True);
 
-    EXPECT_EQ(KindAt(json, "curve/points/120/2"), Number);
-    EXPECT_EQ(KindAt(json, "curve/points/121"), Nothing);
+    EXPECT_EQ(KindAt(json, "curve/points/60/2"), Number);
+    EXPECT_EQ(KindAt(json, "curve/points/61"), Nothing);
     EXPECT_EQ(NumberAt(json, "curve/points/0/2"), 88);
-    EXPECT_EQ(NumberAt(json, "curve/points/120/0"), NumberAt(json, "curve/flowAxisMax"));
+    EXPECT_EQ(NumberAt(json, "curve/points/60/0"), NumberAt(json, "curve/flowAxisMax"));
     EXPECT_EQ(NumberAt(json, "curve/loadAxisMax"), 7000);
     EXPECT_EQ(NumberAt(json, "curve/tempAxisMin"), 20);
     EXPECT_EQ(NumberAt(json, "curve/tempAxisMax"), 88);
@@ -221,7 +221,7 @@ TEST(PanelJson, HostileTextsAndNonFiniteNumbersStillParse) {
                              "reflux/0/flow", "HeightMin"}) {
         EXPECT_EQ(StringAt(json, path), hostile) << path;
     }
-    for (const char* path : {"curve/maxLoad", "curve/heaterPower", "curve/points/120/2"}) {
+    for (const char* path : {"curve/maxLoad", "curve/heaterPower", "curve/points/60/2"}) {
         EXPECT_EQ(KindAt(json, path), Null) << path;
     }
 }
