@@ -79,6 +79,11 @@ export const pageWindow = {
   // The fragment of the page's address, where a share link carries a calculation.
   linkFragment: () => location.hash,
 
+  // The reader's preferred languages, comma-separated, and the language they chose on the page
+  // before, "" for none: what the module chooses the page's language by.
+  preferredLanguages: () => navigator.languages.join(','),
+  storedLanguage: () => storedItem(LANGUAGE_KEY) ?? '',
+
   focus: (control) => element(control).focus(),
 
   selectAll: (box) => element(box).select(),
@@ -167,6 +172,18 @@ export const pageWindow = {
 };
 
 let separator;
+
+// Where the page keeps the language the reader chose with the switch.
+export const LANGUAGE_KEY = 'dephlegmator.language';
+
+// An item of localStorage, or null where the browser keeps none or refuses it.
+export function storedItem(key) {
+  try {
+    return globalThis.localStorage?.getItem(key) ?? null;
+  } catch {
+    return null;
+  }
+}
 
 // The decimal separator of the user's language, as their regional settings would give it.
 function languageDecimalSeparator(languages = navigator.languages) {
