@@ -96,7 +96,7 @@ constexpr auto kTexts = std::to_array<TextEntry>({
      "Outlet water temperature given"},
     {Option7Name, "Option7.name", "Задана тепловая нагрузка", "Heat load given"},
     {Option8Name, "Option8.name", "Задан расход воды", "Water flow given"},
-    {Command1Name, "Command1.name", "Пересчет (Enter)", "Recalculate (Enter)"},
+    {Command1Name, "Command1.name", "Пересчет (Enter)", "Calculate (Enter)"},
     {GivenOutletTempName, "Text6.name.outletTemp", "Заданная температура воды на выходе, °С",
      "Given outlet water temperature, °C"},
     {GivenHeatLoadName, "Text6.name.heatLoad", "Заданная тепловая нагрузка, Вт",

@@ -91,6 +91,8 @@ function wireEvents(calculator, module) {
   // button there is pressed as usual.
   document.addEventListener('keydown', (event) => {
     if (event.key !== 'Enter' || event.isComposing || event.altKey || event.ctrlKey) return;
+    // A language button takes Enter as buttons do.
+    if (event.target.matches?.('[data-language]')) return;
     if (dialog.open) {
       event.preventDefault();
       closeError();
@@ -187,6 +189,8 @@ async function start() {
   store(SHOWN_KEY, root.lang === 'en' ? 'en' : null);
   restoreSettings();
   calculator.formLoad();
+  // The window's controls were written in Russian; the module writes their texts again.
+  if (root.lang === 'en') calculator.setLanguage(true);
   wireEvents(calculator, module);
   root.classList.remove('translating');
   document.getElementById('Text1').focus();

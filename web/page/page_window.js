@@ -164,7 +164,7 @@ export const pageWindow = {
     for (const [method, control, text] of operations) this[method](control, text);
   },
 
-  // The user's language decides it; worked out on first use, since that is slow.
+  // The user's regional settings decide it; worked out on first use, since that is slow.
   decimalSeparator() {
     separator ??= languageDecimalSeparator();
     return separator;
@@ -185,10 +185,11 @@ export function storedItem(key) {
   }
 }
 
-// The decimal separator of the user's language, as their regional settings would give it.
-function languageDecimalSeparator(languages = navigator.languages) {
+// The decimal separator of the user's regional settings (the browser's own locale), whatever
+// language the page is in.
+function languageDecimalSeparator() {
   try {
-    const parts = new Intl.NumberFormat(languages).formatToParts(1.5);
+    const parts = new Intl.NumberFormat().formatToParts(1.5);
     return parts.find((part) => part.type === 'decimal')?.value ?? '.';
   } catch {
     return '.';

@@ -168,12 +168,18 @@ class Calculator {
     }
 
     // Switches the texts the module writes to `language`: the window's captions, tooltips,
-    // accessible names and marks at once, and the panel's sections shown again; returns the
+    // accessible names and marks and the live region's sentence at once, and the panel's sections
+    // shown again; returns the
     // design panel's JSON as panelEvent does. The page's own texts are the page's to switch.
     const std::string& setLanguage(Language language) {
         SetLanguage(language);
         modes_.LanguageChanged();
         settings_.LanguageChanged();
+        // What the live region says of the last recalculation, in the new language.
+        if (recalculated_) {
+            window_.announce(OutcomeSentence(modes_.lastInputs(), modes_.marks(), window_,
+                                             modes_.lastCalculationFailed()));
+        }
         return refreshPanel();
     }
 
