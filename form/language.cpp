@@ -10,19 +10,39 @@ namespace {
 // One process, one window, one thread: the language is a plain variable.
 Language current = Language::Russian;
 
-// The primary language subtag of a tag or locale name, lower-cased: "en" of "en-US", "EN_gb",
-// "en.UTF-8" and "en@euro".
-std::string PrimaryLanguage(std::string_view tag) {
+// Whether the primary language subtag of a tag or locale name is `primary` (lower-case), in any
+// case: "en" of "en-US", "EN_gb", "en.UTF-8" and "en@euro".
+bool HasPrimary(std::string_view tag, std::string_view primary) {
     const std::size_t end = std::min(tag.find_first_of("-_.@"), tag.size());
-    std::string primary(tag.substr(0, end));
-    std::transform(primary.begin(), primary.end(), primary.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return primary;
+    if (end != primary.size()) return false;
+    for (std::size_t i = 0; i < end; ++i) {
+        const char c = tag[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != primary[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool IsEnglish(std::string_view tag) {
-    return PrimaryLanguage(tag) == "en";
+    return HasPrimary(tag, "en");
+}
+
+// BrowserLanguage over the tags that `forEachTag` passes to the function it is given, in order.
+template <typename ForEachTag>
+Language ChooseBrowserLanguage(ForEachTag forEachTag) {
+    constexpr std::array<std::string_view, 4> kReadsRussian{"ru", "uk", "be", "kk"};
+    bool first = true;
+    bool english = false;
+    bool readsRussian = false;
+    forEachTag([&](std::string_view tag) {
+        if (first) english = IsEnglish(tag);
+        first = false;
+        for (const std::string_view language : kReadsRussian) {
+            if (HasPrimary(tag, language)) readsRussian = true;
+        }
+    });
+    return english && !readsRussian ? Language::English : Language::Russian;
 }
 
 }  // namespace
@@ -41,15 +61,32 @@ Language DesktopLanguage(std::span<const std::string> uiLanguages) {
 }
 
 Language BrowserLanguage(std::span<const std::string> preferred) {
-    constexpr std::array<std::string_view, 4> kReadsRussian{"ru", "uk", "be", "kk"};
-    const bool readsRussian =
-        std::any_of(preferred.begin(), preferred.end(), [&](const std::string& tag) {
-            const std::string primary = PrimaryLanguage(tag);
-            return std::find(kReadsRussian.begin(), kReadsRussian.end(), primary) !=
-                   kReadsRussian.end();
-        });
-    return !readsRussian && !preferred.empty() && IsEnglish(preferred.front()) ? Language::English
-                                                                               : Language::Russian;
+    return ChooseBrowserLanguage([preferred](auto visit) {
+        for (const std::string& tag : preferred) visit(tag);
+    });
+}
+
+std::optional<Language> LanguageNamed(std::string_view code) {
+    if (code == "en") return Language::English;
+    if (code == "ru") return Language::Russian;
+    return std::nullopt;
+}
+
+std::string_view LanguageCode(Language language) {
+    return language == Language::English ? "en" : "ru";
+}
+
+Language PageLanguage(std::optional<Language> linked, std::string_view stored,
+                      std::string_view preferred) {
+    if (linked) return *linked;
+    if (const std::optional<Language> chosen = LanguageNamed(stored)) return *chosen;
+    return ChooseBrowserLanguage([preferred](auto visit) {
+        for (std::size_t start = 0; start < preferred.size();) {
+            const std::size_t end = std::min(preferred.find(',', start), preferred.size());
+            if (end > start) visit(preferred.substr(start, end - start));
+            start = end + 1;
+        }
+    });
 }
 
 }  // namespace dephlegmator

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace dephlegmator {
 
@@ -28,5 +30,17 @@ Language DesktopLanguage(std::span<const std::string> uiLanguages);
 // "en"} → English; {"en-GB", "de"} → English; {"en-US", "uk-UA"} → Russian; {"de", "en"} →
 // Russian; {} → Russian.
 Language BrowserLanguage(std::span<const std::string> preferred);
+
+// The language a code names, as a share link and the page's stored choice write it: "en" or
+// "ru"; none for any other text.
+std::optional<Language> LanguageNamed(std::string_view code);
+// The code of `language`: "en" or "ru".
+std::string_view LanguageCode(Language language);
+
+// The browser page's language: the one a share link names, else the one the reader chose on the
+// page before (`stored`, a code, "" for none; an unknown code counts as none), else
+// BrowserLanguage of `preferred`, a comma-separated list ("en-US,en").
+Language PageLanguage(std::optional<Language> linked, std::string_view stored,
+                      std::string_view preferred);
 
 }  // namespace dephlegmator

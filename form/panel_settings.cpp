@@ -159,6 +159,11 @@ void DephlegmatorSettings::SpecificHeatTyped() {
     ReadCoefficients();
 }
 
+void DephlegmatorSettings::LanguageChanged() {
+    if (const DeviceType* device = FindDevice(controls_.value(kDeviceType))) ShowDevice(*device);
+    ReadCoefficients();
+}
+
 void DephlegmatorSettings::Refuse(std::string_view box, std::string_view reason) {
     if (!box.empty()) controls_.setMark(box, reason);
     controls_.setContent(kCalibU, kNoNumber);

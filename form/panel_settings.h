@@ -99,6 +99,9 @@ class DephlegmatorSettings {
     void HeatTransferTyped();
     // The user has typed a c; marked like U.
     void SpecificHeatTyped();
+    // After a change of language: the device type's range and the marks of U and c written
+    // again in the new language.
+    void LanguageChanged();
     // «Рассчитать U»: U from the run in the calibration boxes, with Tc and the surface from the
     // window's `window` inputs and the panel's c. Shows it in CalibU, whole, and sets the panel's
     // U to the number shown, with the choice «свой». Refuses, with the reason in CalibMessage and

@@ -11,10 +11,12 @@
 namespace dephlegmator {
 namespace {
 
-// The keys of the link: those of the input boxes in kInputBoxes order, then the two choices.
-constexpr std::array<std::string_view, kInputBoxes.size() + 2> kKeys{"t1", "t2", "h",      "d",
-                                                                     "a",  "v",  "preset", "given"};
-constexpr std::size_t kHeight = 2, kDiameter = 3, kArea = 4, kPresetKey = 6, kGivenKey = 7;
+// The keys of the link: those of the input boxes in kInputBoxes order, the two choices, then the
+// page's language.
+constexpr std::array<std::string_view, kInputBoxes.size() + 3> kKeys{
+    "t1", "t2", "h", "d", "a", "v", "preset", "given", "lang"};
+constexpr std::size_t kHeight = 2, kDiameter = 3, kArea = 4, kPresetKey = 6, kGivenKey = 7,
+                      kLangKey = 8;
 
 // The typing limit of each input box, in kInputBoxes order; 0 for none.
 constexpr std::array<int, kInputBoxes.size()> kMaxLengths = [] {
@@ -140,8 +142,9 @@ struct Detail {
     std::string more;
 };
 
-// Reads the fragment (without '#') into `form`, or says why not.
-Fault Read(std::string_view fragment, SharedForm& form, Detail& detail) {
+// Reads the fragment (without '#') into `form` and `language`, or says why not.
+Fault Read(std::string_view fragment, SharedForm& form, std::optional<Language>& language,
+           Detail& detail) {
     unsigned seen = 0;  // a bit per key of kKeys
     for (std::size_t start = 0; start < fragment.size();) {
         const std::size_t end = std::min(fragment.find('&', start), fragment.size());
@@ -164,6 +167,13 @@ Fault Read(std::string_view fragment, SharedForm& form, Detail& detail) {
         }
         const std::optional<std::size_t> length = Utf8Length(*value);
         if (!length) return Fault::NotUtf8;
+        if (index == kLangKey) {
+            language = LanguageNamed(*value);
+            if (language) continue;
+            detail.what = part;
+            detail.more = "en, ru";
+            return Fault::UnknownChoice;
+        }
         if (index == kPresetKey || index == kGivenKey) {
             const Words& words = index == kPresetKey ? kPresetWords : kGivenWords;
             const auto chosen = std::find(words.begin(), words.end(), *value) - words.begin();
@@ -185,7 +195,7 @@ Fault Read(std::string_view fragment, SharedForm& form, Detail& detail) {
         }
         form.texts[index] = std::move(value);
     }
-    if (seen == 0) return Fault::NoLink;
+    if ((seen & ~(1u << kLangKey)) == 0) return Fault::NoLink;
     const unsigned heightOrDiameter = (1u << kHeight) | (1u << kDiameter);
     if ((seen & (1u << kArea)) != 0 && (seen & heightOrDiameter) != 0) {
         detail.what = {};
@@ -208,7 +218,7 @@ std::string Problem(Fault fault, const Detail& detail) {
 
 }  // namespace
 
-std::string ShareLinkFragment(const SharedForm& form) {
+std::string ShareLinkFragment(const SharedForm& form, Language language) {
     std::string out = "preset=";
     out += WordOf(kPresetWords, form.preset);
     const auto box = [&](std::size_t index) {
@@ -229,20 +239,22 @@ std::string ShareLinkFragment(const SharedForm& form) {
     out += "&given=";
     out += WordOf(kGivenWords, form.modes.given);
     box(5);
+    if (language == Language::English) out += "&lang=en";
     return out;
 }
 
 ShareLinkReading ReadShareLink(std::string_view fragment) {
     if (!fragment.empty() && fragment.front() == '#') fragment.remove_prefix(1);
     SharedForm form;
+    std::optional<Language> language;
     Detail detail;
-    switch (const Fault fault = Read(fragment, form, detail)) {
+    switch (const Fault fault = Read(fragment, form, language, detail)) {
         case Fault::None:
-            return {std::move(form), {}};
+            return {std::move(form), {}, language};
         case Fault::NoLink:
-            return {};
+            return {std::nullopt, {}, language};
         default:
-            return {std::nullopt, Problem(fault, detail)};
+            return {std::nullopt, Problem(fault, detail), std::nullopt};
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "form_inputs.h"
 #include "input_modes.h"
+#include "language.h"
 
 namespace dephlegmator {
 
@@ -16,8 +17,9 @@ namespace dephlegmator {
 // Keys: preset (sr: «СР», ss: «СС», other: «другая»), t1 (Text1, condensation temperature), t2
 // (Text2, inlet temperature), h and d (Text3 and Text4, height and diameter: the height-and-
 // diameter mode) or a (Text5, area: the area mode), given (outlet, load, flow: the quantity
-// Text6 holds) and v (Text6). A value is the box's text, percent-encoded as in a URL; '+' is a
-// plus sign, not a blank.
+// Text6 holds) and v (Text6); and lang (en, ru: the page's language), which an English page's
+// link carries and which alone is no calculation. A value is the box's text, percent-encoded as
+// in a URL; '+' is a plus sign, not a blank.
 
 // The condensation-temperature preset selected: Option1 «СР», Option2 «СС», Option3 «другая».
 enum class Preset { SR, SS, Other };
@@ -30,18 +32,20 @@ struct SharedForm {
 };
 
 // The fragment (without '#') that carries `form`: every choice, and the texts of the boxes the
-// modes show that it has.
-std::string ShareLinkFragment(const SharedForm& form);
+// modes show that it has; and lang=en at its end when `language` is English.
+std::string ShareLinkFragment(const SharedForm& form, Language language);
 
 // What a fragment (with or without its '#') says. A fragment with no key of a calculation is no
 // link to one (a plain visit, or an anchor): neither a form nor a problem. Unknown keys are
 // ignored. A fragment is malformed, and `problem` says why in a sentence for the live
 // region, when a known key has no '=', appears twice or has a value the key does not take
 // (an unknown choice, a broken percent escape, text that is not UTF-8, a text longer than its
-// box takes), or when it gives both the area and the height or diameter.
+// box takes), or when it gives both the area and the height or diameter. `language` is the one
+// lang names, with or without a calculation; none in a malformed fragment.
 struct ShareLinkReading {
     std::optional<SharedForm> form;
     std::string problem;
+    std::optional<Language> language;
 };
 ShareLinkReading ReadShareLink(std::string_view fragment);
 

@@ -96,7 +96,7 @@ constexpr auto kTexts = std::to_array<TextEntry>({
      "Outlet water temperature given"},
     {Option7Name, "Option7.name", "Задана тепловая нагрузка", "Heat load given"},
     {Option8Name, "Option8.name", "Задан расход воды", "Water flow given"},
-    {Command1Name, "Command1.name", "Пересчет (Enter)", "Recalculate (Enter)"},
+    {Command1Name, "Command1.name", "Пересчет (Enter)", "Calculate (Enter)"},
     {GivenOutletTempName, "Text6.name.outletTemp", "Заданная температура воды на выходе, °С",
      "Given outlet water temperature, °C"},
     {GivenHeatLoadName, "Text6.name.heatLoad", "Заданная тепловая нагрузка, Вт",
@@ -416,6 +416,118 @@ constexpr auto kTexts = std::to_array<TextEntry>({
      "both the area (“a”) and the height or diameter (“h”, “d”) are given"},
 });
 
+// The page's own texts. A key names one text wherever it stands; texts are single-spaced, as the
+// page shows them.
+constexpr auto kPageTexts = std::to_array<PageTextEntry>({
+    {"page.lang", "ru", "en"},
+    {"page.guide", "guide.html", "guide-en.html"},
+    {"page.manifest", "manifest.webmanifest", "manifest-en.webmanifest"},
+    {"page.title", "Расчёт дефлегматора", "Reflux condenser calculator"},
+    {"page.shortName", "Дефлегматор", "Dephlegmator"},
+    {"page.description",
+     "Расчёт водяного дефлегматора: тепловая нагрузка, расход и температура воды.",
+     "Sizing a water-cooled reflux condenser (dephlegmator): heat load, cooling water flow and "
+     "temperature."},
+    {"page.help", "Справка", "Help"},
+    {"page.languages", "Язык", "Language"},
+    {"page.share", "Ссылка на расчёт", "Link to this calculation"},
+    {"page.shareCopied", "Ссылка на расчёт скопирована.",
+     "The link to this calculation has been copied."},
+    {"page.shareInAddress", "Ссылка на расчёт — в адресной строке: скопируйте её оттуда.",
+     "The link to this calculation is in the address bar: copy it from there."},
+    {"page.ok", "ОК", "OK"},
+    {"unit.watts", "Вт", "W"},
+    {"unit.litres", "л", "l"},
+    {"unit.heatTransfer", "Вт/(м²·К)", "W/(m²·K)"},
+
+    // The design panel.
+    {"panel.title", "Характеристика дефлегматора", "Reflux condenser performance"},
+    {"panel.waiting", "Характеристика появится после расчёта (Enter).",
+     "The performance chart appears after a calculation (Enter)."},
+    {"panel.legendLoad", "тепловая нагрузка", "heat load"},
+    {"panel.legendOutlet", "Т воды на выходе", "outlet water temperature"},
+    {"panel.legendResult", "результат расчёта", "calculated result"},
+    {"panel.surfaceLimit", "Предел поверхности:", "Surface limit:"},
+    {"panel.heaterHint",
+     "Расход для флегмового числа и поверхность для мощности нагрева показываются, когда "
+     "предполагается «Тепловая нагрузка».",
+     "The water flow for each reflux ratio and the surface for the heating power are shown when "
+     "the given quantity is “Heat load”."},
+    {"panel.refluxCaption", "Расход воды для флегмового числа R", "Water flow for reflux ratio R"},
+    {"panel.refluxFlow", "Расход, л/мин", "Flow, l/min"},
+    {"panel.sizingCaption", "Поверхность для мощности нагрева", "Surface for the heating power"},
+    {"panel.sizingArea", "Площадь, см²", "Area, cm²"},
+    {"panel.sizingHeight", "Высота, см", "Height, cm"},
+    {"panel.sizingAt10K", "вода нагревается на 10 К", "water warms by 10 K"},
+    {"panel.sizingLeast", "наименьшая, при любом расходе", "smallest, at any flow"},
+    {"panel.assumptions",
+     "Допущения: вся мощность нагрева идёт в пар, потери тепла не учитываются.",
+     "Assumptions: all the heating power goes into vapour; heat losses are not counted."},
+    {"chart.flowAxis", "Расход воды, л/мин", "Water flow, l/min"},
+    {"chart.loadAxis", "Тепловая нагрузка, Вт", "Heat load, W"},
+    {"chart.outletAxis", "Т воды на выходе, °С", "Outlet water temperature, °C"},
+    {"chart.limit", "предел поверхности", "surface limit"},
+    {"chart.heater", "мощность нагрева", "heating power"},
+    {"chart.none", "График не построен.", "No chart."},
+
+    // The section «У колонны».
+    {"column.title", "У колонны", "At the column"},
+    {"column.power", "Мощность нагрева, Вт", "Heating power, W"},
+    {"column.powerNote",
+     "Когда в окне предполагается «Тепловая нагрузка», каждый пересчёт ставит сюда её значение.",
+     "When the window's given quantity is “Heat load”, each calculation puts its value here."},
+    {"column.tap", "Кран и флегмовое число", "Tap and reflux ratio"},
+    {"column.waterFlow", "Расход воды, л/мин", "Cooling water flow, l/min"},
+    {"column.condenses", "Дефлегматор конденсирует", "The reflux condenser takes"},
+    {"column.outlet", "Вода на выходе", "Outlet water"},
+    {"column.reflux", "Флегмовое число", "Reflux ratio"},
+    {"column.run", "Вода за перегонку", "Water for the whole run"},
+    {"column.runHours", "Время перегонки, ч", "Run time, h"},
+    {"column.runWater", "Уйдёт воды", "Water used"},
+    {"column.tank", "Бак с насосом", "Tank with a pump"},
+    {"column.tankVolume", "Объём бака, л", "Tank volume, l"},
+    {"column.tankStart", "Вода в баке в начале, °С", "Tank water at the start, °C"},
+    {"column.tankStartNote", "Пока вы не ввели своё, здесь температура воды на входе из окна.",
+     "Until you enter your own, this is the window's inlet water temperature."},
+    {"column.pumpFlow", "Расход насоса, л/мин", "Pump flow, l/min"},
+    {"column.tankReflux", "Держать флегмовое число", "Reflux ratio to hold"},
+    {"column.tankLimit", "Предельная температура бака", "Highest usable tank temperature"},
+    {"column.tankTime", "Бак продержится", "The tank lasts"},
+    {"column.assumptions",
+     "Допущения: вся мощность нагрева уходит в бак — дефлегматор и холодильник отбора "
+     "охлаждаются из одного контура; вода в баке хорошо перемешана; бак не теряет тепла. Поэтому "
+     "настоящий бак продержится немного дольше.",
+     "Assumptions: all the heating power goes into the tank, as the reflux condenser and the "
+     "product condenser are cooled from one circuit; the tank's water is well mixed; the tank "
+     "loses no heat. A real tank therefore lasts a little longer."},
+
+    // The section «Ваш дефлегматор».
+    {"device.title", "Ваш дефлегматор", "Your reflux condenser"},
+    {"device.note",
+     "Числа панели считаются с этими U и c; окно всегда считает с U = 680 и c = 3760.",
+     "The panel's numbers use this U and c; the window always uses U = 680 and c = 3760."},
+    {"device.type", "Тип", "Type"},
+    {"device.u", "U, Вт/(м²·К)", "U, W/(m²·K)"},
+    {"device.c", "c, Дж/(л·К)", "c, J/(l·K)"},
+    {"device.cNote", "У воды около 4180 при 10–60 °С; с 3760 расходы примерно на 11 % больше.",
+     "Water has about 4180 at 10–60 °C; with 3760 the flows come out about 11 % higher."},
+    {"device.calibration", "U по замеру на вашей колонне", "U measured on your column"},
+    {"device.calibrationHow",
+     "В установившемся режиме замерьте расход воды (мерной кружкой и часами) и её температуры на "
+     "входе и на выходе. Температуру конденсации и поверхность панель берёт из окна, мощность "
+     "нагрева не нужна.",
+     "In steady running, measure the cooling water flow (with a measuring jug and a watch) and "
+     "its inlet and outlet temperatures. The panel takes the condensation temperature and the "
+     "surface from the window; the heating power is not needed."},
+    {"device.calibInlet", "Вода на входе, °С", "Inlet water, °C"},
+    {"device.calibOutlet", "Вода на выходе, °С", "Outlet water, °C"},
+    {"device.calibrate", "Рассчитать U", "Calculate U"},
+    {"device.measuredU", "U по замеру:", "Measured U:"},
+    {"device.stored", "Эти числа хранятся только в этом браузере.",
+     "These numbers are kept only in this browser."},
+    {"device.reset", "Сбросить", "Reset"},
+});
+
 constexpr bool InTextOrder() {
     for (std::size_t i = 0; i < kTexts.size(); ++i) {
         if (static_cast<std::size_t>(kTexts.at(i).id) != i) return false;
@@ -441,6 +553,10 @@ std::vector<std::string_view> Placeholders(std::string_view pattern) {
 
 std::span<const TextEntry> Catalogue() {
     return kTexts;
+}
+
+std::span<const PageTextEntry> PageTexts() {
+    return kPageTexts;
 }
 
 std::string_view Tr(Text text, Language language) {

@@ -210,6 +210,18 @@ struct TextEntry {
 // The whole catalogue, in Text order.
 std::span<const TextEntry> Catalogue();
 
+// The texts of the browser page's own elements (its HTML, its scripts' fixed texts and its
+// manifest), which only the page names, by key: the page generator writes them into the page and
+// into a file of each language's texts, so that the module does not carry them. Besides texts, a
+// few entries name what differs with the language: the page's language code ("page.lang"), its
+// guide and its manifest.
+struct PageTextEntry {
+    std::string_view key;  // e.g. "page.title", "column.tankVolume"
+    std::string_view russian;
+    std::string_view english;
+};
+std::span<const PageTextEntry> PageTexts();
+
 // A text in the current language (CurrentLanguage()), or in `language`.
 std::string_view Tr(Text text);
 std::string_view Tr(Text text, Language language);

@@ -84,6 +84,13 @@ async function timeToReady(browser, url) {
   try {
     const page = await context.newPage();
     await page.setViewport({ width: 660, height: 600 });
+    // A new context sees only the browser's own language in navigator.languages, for which the
+    // page turns English; the Russian page is measured, as the tests' browsers see it.
+    const cdp = await page.createCDPSession();
+    await cdp.send('Emulation.setUserAgentOverride', {
+      userAgent: await browser.userAgent(),
+      acceptLanguage: 'en-US,en,ru',
+    });
     await page.goto(url, { waitUntil: 'load' });
     await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
     return await page.evaluate(() => {

@@ -1,6 +1,7 @@
 // Which language the desktop and the browser page choose from the user's preferred languages.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,43 @@ TEST(Language, BrowserIsEnglishOnlyWithoutARussianReader) {
     for (const Choice& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(BrowserLanguage(c.languages), c.expected);
+    }
+}
+
+TEST(Language, ThePageTakesTheLinksThenTheStoredThenTheBrowsers) {
+    const std::optional<Language> none;
+    const struct {
+        const char* name;
+        std::optional<Language> linked;
+        const char* stored;
+        const char* preferred;
+        Language expected;
+    } cases[] = {
+        {"the browser's English", none, "", "en-US,en", Language::English},
+        {"the browser's English with Russian", none, "", "en-US,ru", Language::Russian},
+        {"the browser's Russian", none, "", "ru-RU", Language::Russian},
+        {"no languages at all", none, "", "", Language::Russian},
+        {"an empty tag first", none, "", ",en", Language::English},
+        {"a stored Russian over the browser's English", none, "ru", "en-US", Language::Russian},
+        {"a stored English over the browser's Russian", none, "en", "ru-RU", Language::English},
+        {"an unknown stored code", none, "de", "en-US", Language::English},
+        {"a link's Russian over a stored English", Language::Russian, "en", "en",
+         Language::Russian},
+        {"a link's English over the browser's Russian", Language::English, "", "ru",
+         Language::English},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(PageLanguage(c.linked, c.stored, c.preferred), c.expected);
+    }
+}
+
+TEST(Language, CodesNameTheLanguagesBothWays) {
+    for (const Language language : {Language::English, Language::Russian}) {
+        EXPECT_EQ(LanguageNamed(LanguageCode(language)), language);
+    }
+    for (const char* unknown : {"", "EN", "en-US", "uk", "ru "}) {
+        EXPECT_EQ(LanguageNamed(unknown), std::nullopt) << unknown;
     }
 }
 

@@ -27,7 +27,40 @@ void ExpectSameForm(const SharedForm& read, const SharedForm& written) {
 TEST(ShareLink, WritesTheWorkedExampleAsTheGuideShowsIt) {
     const SharedForm example = Form(Preset::SR, Geometry::HeightDiameter, Given::OutletTemp,
                                     {"78", "15", "100", "5", std::nullopt, "40"});
-    EXPECT_EQ(ShareLinkFragment(example), "preset=sr&t1=78&t2=15&h=100&d=5&given=outlet&v=40");
+    EXPECT_EQ(ShareLinkFragment(example, Language::Russian),
+              "preset=sr&t1=78&t2=15&h=100&d=5&given=outlet&v=40");
+    EXPECT_EQ(ShareLinkFragment(example, Language::English),
+              "preset=sr&t1=78&t2=15&h=100&d=5&given=outlet&v=40&lang=en");
+}
+
+TEST(ShareLink, ReadsTheLanguageWithOrWithoutACalculation) {
+    const struct {
+        const char* fragment;
+        bool form;
+        std::optional<Language> language;
+        const char* problem;  // part of the sentence; "" for none
+    } cases[] = {
+        {"#preset=sr&t1=78&lang=en", true, Language::English, ""},
+        {"#lang=ru&t1=78", true, Language::Russian, ""},
+        {"#t1=78", true, std::nullopt, ""},
+        {"#lang=en", false, Language::English, ""},
+        {"#lang=en&utm=1", false, Language::English, ""},
+        {"#t1=78&lang=de", false, std::nullopt, "«lang=de», возможны en, ru"},
+        {"#lang=EN", false, std::nullopt, "возможны en, ru"},
+        {"#lang=en&lang=en", false, std::nullopt, "«lang» указано дважды"},
+        {"#lang", false, std::nullopt, "«lang» без значения"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fragment);
+        const ShareLinkReading read = ReadShareLink(c.fragment);
+        EXPECT_EQ(read.form.has_value(), c.form);
+        EXPECT_EQ(read.language, c.language);
+        if (*c.problem == '\0') {
+            EXPECT_EQ(read.problem, "");
+        } else {
+            EXPECT_NE(read.problem.find(c.problem), std::string::npos) << read.problem;
+        }
+    }
 }
 
 TEST(ShareLink, ReadsBackEveryFormItWrites) {
@@ -48,7 +81,7 @@ TEST(ShareLink, ReadsBackEveryFormItWrites) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::string fragment = ShareLinkFragment(c.form);
+        const std::string fragment = ShareLinkFragment(c.form, Language::Russian);
         EXPECT_EQ(fragment.find_first_of(" #+\xc2\xd0"), std::string::npos) << fragment;
         const ShareLinkReading read = ReadShareLink("#" + fragment);
         ASSERT_TRUE(read.form) << read.problem;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,26 @@ TEST(Texts, FaultsOfACatalogueAreFound) {
 TEST(Texts, EnglishTextsHaveNoCyrillicLetter) {
     for (const TextEntry& entry : Catalogue()) {
         EXPECT_FALSE(HasCyrillic(entry.english)) << entry.key << ": " << entry.english;
+    }
+}
+
+// The page names its texts by key, from either list: one key names one text, and every page text
+// has both languages, the English without a Cyrillic letter and the Russian in Russian.
+TEST(Texts, ThePageTextsAreCompleteAndTheirKeysUnique) {
+    std::set<std::string_view> keys;
+    for (const TextEntry& entry : Catalogue()) keys.insert(entry.key);
+    for (const PageTextEntry& entry : PageTexts()) {
+        SCOPED_TRACE(entry.key);
+        EXPECT_TRUE(keys.insert(entry.key).second) << "the key is used twice";
+        EXPECT_FALSE(entry.russian.empty());
+        EXPECT_FALSE(entry.english.empty());
+        EXPECT_FALSE(HasCyrillic(entry.english)) << entry.english;
+        // Texts are written single-spaced, as the page shows them.
+        EXPECT_EQ(entry.russian.find("  "), std::string_view::npos);
+        EXPECT_EQ(entry.english.find("  "), std::string_view::npos);
+    }
+    for (const char* key : {"page.lang", "page.title", "page.guide", "page.manifest"}) {
+        EXPECT_EQ(keys.count(key), 1u) << key;
     }
 }
 

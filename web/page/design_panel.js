@@ -58,10 +58,15 @@ function scales(curve) {
   };
 }
 
+// The chart's fixed texts, in the page's language: attributes of the panel, which the page's
+// texts set.
+const chartTexts = () => element('DesignPanel').dataset;
+
 // The parts of the chart that never change, and the places of those that do, in drawing order:
 // the grid and ticks under the axes, the curves over them, the levels and the result on top.
 function makeChart() {
   const { left, right, top, bottom } = PLOT;
+  const texts = chartTexts();
   const root = document.createElementNS(SVG, 'g');
   svg(root, 'rect', { class: 'plot', x: left, y: top, width: right - left, height: bottom - top });
   const ticks = { load: svg(root, 'g'), flow: svg(root, 'g'), temp: svg(root, 'g') };
@@ -76,27 +81,22 @@ function makeChart() {
     root,
     'text',
     { class: 'title', ...centred, x: (left + right) / 2, y: HEIGHT - 14 },
-    'Расход воды, л/мин',
+    texts.flowAxis,
   );
   svg(
     root,
     'text',
     { class: 'title', ...centred, transform: `translate(14 ${middle}) rotate(-90)` },
-    'Тепловая нагрузка, Вт',
+    texts.loadAxis,
   );
   const downwards = `translate(${WIDTH - 16} ${middle}) rotate(90)`;
-  svg(
-    root,
-    'text',
-    { class: 'title temp', ...centred, transform: downwards },
-    'Т воды на выходе, °С',
-  );
+  svg(root, 'text', { class: 'title temp', ...centred, transform: downwards }, texts.outletAxis);
 
   const tempCurve = svg(root, 'polyline', { class: 'curve temp' });
   const loadCurve = svg(root, 'polyline', { class: 'curve load' });
-  const limit = level(svg(root, 'g'), 'limit', 'предел поверхности');
+  const limit = level(svg(root, 'g'), 'limit', texts.limit);
   const heaterPlace = svg(root, 'g');
-  const heater = level(document.createElementNS(SVG, 'g'), 'heater', 'мощность нагрева');
+  const heater = level(document.createElementNS(SVG, 'g'), 'heater', texts.heater);
   const marks = svg(root, 'g', { class: 'reflux-marks' });
   const resultPlace = svg(root, 'g');
   const result = {
@@ -259,6 +259,13 @@ function drawCurve(chart, curve) {
 
 let heightCells = null;
 
+// Takes the chart's elements away after a change of language, so that the next panel shown draws
+// them anew with the fixed texts of the new language.
+export function forgetChart() {
+  drawing?.root.remove();
+  drawing = null;
+}
+
 // Shows the panel the module built after a recalculation (its JSON text).
 export function showDesignPanel(json) {
   const panel = JSON.parse(json);
@@ -269,7 +276,7 @@ export function showDesignPanel(json) {
   } else {
     // The chart is left empty; its elements are kept for the next drawing.
     if (chart.firstChild) chart.replaceChildren();
-    set(chart, { 'aria-label': `График не построен. ${panel.reason}` });
+    set(chart, { 'aria-label': `${chartTexts().noChart} ${panel.reason}` });
   }
   const container = element('DesignPanel');
   if (container.classList.contains('unavailable') === panel.available) {

@@ -2,12 +2,30 @@
 // events to the window's handlers. Runs as soon as it and its imports have loaded, possibly before
 // the rest of the page has been parsed.
 import createCalculator from './calculator.js';
-import { showDesignPanel } from './design_panel.js';
-import { pageWindow } from './page_window.js';
+import { forgetChart, showDesignPanel } from './design_panel.js';
+import { loadTexts, writeTexts } from './page_texts.js';
+import { LANGUAGE_KEY, pageWindow, storedItem } from './page_window.js';
 import { restoreSettings, wireSettings } from './panel_settings.js';
 
 // Compiles the module from the preloaded calculator.wasm while the page finishes loading.
 const calculatorLoading = createCalculator();
+
+// The page is written in Russian. Where it was last shown in English, it stays hidden until the
+// module has chosen its language and the page's texts are in it, rather than flash Russian; the
+// Russian page is shown as it loads.
+const SHOWN_KEY = 'dephlegmator.shownLanguage';
+const root = document.documentElement;
+if (storedItem(SHOWN_KEY) === 'en') root.classList.add('translating');
+
+// Keeps `value` under `key`; null removes it.
+function store(key, value) {
+  try {
+    if (value === null) localStorage.removeItem(key);
+    else localStorage.setItem(key, value);
+  } catch {
+    // A refused storage keeps nothing; the page works on in the language chosen.
+  }
+}
 
 const dialog = document.getElementById('ErrorDialog');
 
@@ -38,6 +56,26 @@ async function shareLink(calculator, button) {
   }
 }
 
+// The language buttons show which one the page is in.
+function markLanguage() {
+  for (const button of document.querySelectorAll('[data-language]')) {
+    button.setAttribute('aria-pressed', String(button.dataset.language === root.lang));
+  }
+}
+
+// Turns the page to the language `lang` ('ru' or 'en'): its own texts, and the module's, which
+// writes the window's texts again and returns the design panel for the last recalculation's
+// inputs. The inputs and results stay as they are.
+async function turnTo(calculator, lang) {
+  const texts = await loadTexts(lang);
+  writeTexts(texts);
+  forgetChart();
+  const panel = calculator.setLanguage(lang === 'en');
+  if (panel) showDesignPanel(panel);
+  markLanguage();
+  store(SHOWN_KEY, lang === 'en' ? lang : null);
+}
+
 function wireEvents(calculator, module) {
   const enterInSettings = wireSettings(module);
 
@@ -53,6 +91,8 @@ function wireEvents(calculator, module) {
   // button there is pressed as usual.
   document.addEventListener('keydown', (event) => {
     if (event.key !== 'Enter' || event.isComposing || event.altKey || event.ctrlKey) return;
+    // A language button takes Enter as buttons do.
+    if (event.target.matches?.('[data-language]')) return;
     if (dialog.open) {
       event.preventDefault();
       closeError();
@@ -81,6 +121,15 @@ function wireEvents(calculator, module) {
   // An address with another calculation opens it afresh, as a visit does.
   addEventListener('hashchange', () => location.reload());
 
+  for (const button of document.querySelectorAll('[data-language]')) {
+    button.addEventListener('click', () => {
+      const lang = button.dataset.language;
+      if (lang === root.lang) return;
+      store(LANGUAGE_KEY, lang);
+      turnTo(calculator, lang).catch(() => {});
+    });
+  }
+
   document.getElementById('ErrorOk').addEventListener('click', closeError);
   // A click on the shaded page around the message closes it too.
   dialog.addEventListener('click', (event) => {
@@ -107,6 +156,10 @@ function calculatorOf(module) {
       return json === 0 ? null : module.UTF8ToString(json);
     },
     shareFragment: () => module.UTF8ToString(module._calculator_share_fragment()),
+    // The page's language as the module chooses it, before the load handler: 'en' or 'ru'.
+    chooseLanguage: () => (module._calculator_choose_language() ? 'en' : 'ru'),
+    // The module's texts in English (true) or Russian; the design panel's JSON.
+    setLanguage: (english) => module.UTF8ToString(module._calculator_set_language(english ? 1 : 0)),
   };
 }
 
@@ -121,9 +174,25 @@ async function start() {
   const module = await calculatorLoading;
   await documentParsed();
   const calculator = calculatorOf(module);
+  // The page's own texts in the language chosen, before the window shows in it; where they
+  // cannot be read, the page and the module stay Russian.
+  const lang = calculator.chooseLanguage();
+  if (lang !== root.lang) {
+    try {
+      writeTexts(await loadTexts(lang));
+    } catch {
+      calculator.setLanguage(false);
+    }
+  }
+  markLanguage();
+  // Only an English page is remembered, so that a Russian one stores nothing.
+  store(SHOWN_KEY, root.lang === 'en' ? 'en' : null);
   restoreSettings();
   calculator.formLoad();
+  // The window's controls were written in Russian; the module writes their texts again.
+  if (root.lang === 'en') calculator.setLanguage(true);
   wireEvents(calculator, module);
+  root.classList.remove('translating');
   document.getElementById('Text1').focus();
   // A share link's calculation, recalculated once; the page says so when it cannot read one.
   const linked = calculator.openLink();

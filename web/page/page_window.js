@@ -79,6 +79,11 @@ export const pageWindow = {
   // The fragment of the page's address, where a share link carries a calculation.
   linkFragment: () => location.hash,
 
+  // The reader's preferred languages, comma-separated, and the language they chose on the page
+  // before, "" for none: what the module chooses the page's language by.
+  preferredLanguages: () => navigator.languages.join(','),
+  storedLanguage: () => storedItem(LANGUAGE_KEY) ?? '',
+
   focus: (control) => element(control).focus(),
 
   selectAll: (box) => element(box).select(),
@@ -159,7 +164,7 @@ export const pageWindow = {
     for (const [method, control, text] of operations) this[method](control, text);
   },
 
-  // The user's language decides it; worked out on first use, since that is slow.
+  // The user's regional settings decide it; worked out on first use, since that is slow.
   decimalSeparator() {
     separator ??= languageDecimalSeparator();
     return separator;
@@ -168,10 +173,23 @@ export const pageWindow = {
 
 let separator;
 
-// The decimal separator of the user's language, as their regional settings would give it.
-function languageDecimalSeparator(languages = navigator.languages) {
+// Where the page keeps the language the reader chose with the switch.
+export const LANGUAGE_KEY = 'dephlegmator.language';
+
+// An item of localStorage, or null where the browser keeps none or refuses it.
+export function storedItem(key) {
   try {
-    const parts = new Intl.NumberFormat(languages).formatToParts(1.5);
+    return globalThis.localStorage?.getItem(key) ?? null;
+  } catch {
+    return null;
+  }
+}
+
+// The decimal separator of the user's regional settings (the browser's own locale), whatever
+// language the page is in.
+function languageDecimalSeparator() {
+  try {
+    const parts = new Intl.NumberFormat().formatToParts(1.5);
     return parts.find((part) => part.type === 'decimal')?.value ?? '.';
   } catch {
     return '.';

@@ -6,6 +6,7 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,9 +30,13 @@ EM_JS(int, page_text, (const char* box, int box_length, char* out, int capacity)
   if (length <= capacity) stringToUTF8(text, out, capacity + 1);
   return length;
 });
-// The page's decimal separator (0) or the fragment of its address, with its '#' or "" (1).
+// The page's decimal separator (0), the fragment of its address, with its '#' or "" (1), the
+// language the reader chose on the page before, "" for none (2), or the reader's preferred
+// languages, comma-separated (3).
 EM_JS(int, page_string, (int which, char* out, int capacity), {
-  var text = which ? Module.page.linkFragment() : Module.page.decimalSeparator();
+  var page = Module.page;
+  var text = [page.decimalSeparator, page.linkFragment, page.storedLanguage,
+              page.preferredLanguages][which]();
   var length = lengthBytesUTF8(text);
   if (length <= capacity) stringToUTF8(text, out, capacity + 1);
   return length;
@@ -76,6 +81,12 @@ std::string PageString(Read read) {
     return text;
 }
 
+// The page's string `which`, as page_string numbers them.
+std::string PageString(int which) {
+    return PageString(
+        [which](char* out, int capacity) { return page_string(which, out, capacity); });
+}
+
 // The page object's operations; controls are the page's elements with the control names as ids.
 class EmscriptenPage final : public Page {
   public:
@@ -87,9 +98,7 @@ class EmscriptenPage final : public Page {
     bool isChecked(std::string_view option) override {
         return page_is_checked(option.data(), Length(option)) != 0;
     }
-    std::string decimalSeparator() override {
-        return PageString([](char* out, int capacity) { return page_string(0, out, capacity); });
-    }
+    std::string decimalSeparator() override { return PageString(0); }
     void apply(const std::vector<PageOperation>& operations) override {
         static_assert(static_cast<int>(PageOperation::Kind::SetToolTip) == 13,
                       "page_apply names the page's methods in the order of the kinds");
@@ -137,8 +146,7 @@ class Calculator {
     // any: returns the design panel's JSON when it opened one, "" when the address carries none,
     // and nothing when the fragment is malformed, which the live region then says.
     const std::string* openLink() {
-        const ShareLinkReading link = ReadShareLink(
-            PageString([](char* out, int capacity) { return page_string(1, out, capacity); }));
+        const ShareLinkReading& link = linkReading();
         if (!link.problem.empty()) {
             window_.announce(link.problem);
             window_.flush();
@@ -150,12 +158,28 @@ class Calculator {
         return &afterRecalculation();
     }
 
+    // The page's language, from the share link's lang, the stored choice and the reader's
+    // languages (PageLanguage), set for the module's texts.
+    Language chooseLanguage() {
+        const Language language =
+            PageLanguage(linkReading().language, PageString(2), PageString(3));
+        SetLanguage(language);
+        return language;
+    }
+
     // Switches the texts the module writes to `language`: the window's captions, tooltips,
-    // accessible names and marks at once, and the panel's sections shown again; returns the
+    // accessible names and marks and the live region's sentence at once, and the panel's sections
+    // shown again; returns the
     // design panel's JSON as panelEvent does. The page's own texts are the page's to switch.
     const std::string& setLanguage(Language language) {
         SetLanguage(language);
         modes_.LanguageChanged();
+        settings_.LanguageChanged();
+        // What the live region says of the last recalculation, in the new language.
+        if (recalculated_) {
+            window_.announce(OutcomeSentence(modes_.lastInputs(), modes_.marks(), window_,
+                                             modes_.lastCalculationFailed()));
+        }
         return refreshPanel();
     }
 
@@ -169,7 +193,7 @@ class Calculator {
         for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
             form.texts[i] = window_.text(kInputBoxes[i]);
         }
-        fragment_ = ShareLinkFragment(form);
+        fragment_ = ShareLinkFragment(form, CurrentLanguage());
         window_.flush();
         return fragment_;
     }
@@ -226,6 +250,12 @@ class Calculator {
     }
 
   private:
+    // What the page's address carries, read once.
+    const ShareLinkReading& linkReading() {
+        if (!link_) link_ = ReadShareLink(PageString(1));
+        return *link_;
+    }
+
     // What the section «У колонны» says before there is a condenser to compute with.
     static std::string ColumnBeforeFirstRecalculation() {
         return std::string(Tr(Text::ColumnBeforeFirstRecalculation));
@@ -261,6 +291,7 @@ class Calculator {
     std::string panelJson_;
     std::string storedJson_;
     std::string fragment_;
+    std::optional<ShareLinkReading> link_;
 };
 
 // The page has one window; it is made on the first call, after the page object is in place.
@@ -336,6 +367,14 @@ EMSCRIPTEN_KEEPALIVE const char* calculator_command1_click() {
 EMSCRIPTEN_KEEPALIVE const char* calculator_open_link() {
     const std::string* json = dephlegmator::TheCalculator().openLink();
     return json ? json->c_str() : nullptr;
+}
+
+// The page's language, before the load handler, from a share link's lang, the reader's stored
+// choice and their preferred languages (PageLanguage): sets it for the module's texts and returns
+// 1 for English, 0 for Russian.
+EMSCRIPTEN_KEEPALIVE int calculator_choose_language() {
+    return dephlegmator::TheCalculator().chooseLanguage() == dephlegmator::Language::English ? 1
+                                                                                             : 0;
 }
 
 // Switches the module's texts to English (1) or Russian (0) and writes the window's texts again;

@@ -3,9 +3,11 @@
 // make one CSS pixel) as the window does where the page is wide enough, and otherwise stacks the
 // window's groups in one column, each keeping its own layout. Writes too the design panel's chart
 // element, its size from the chart geometry, and the rows of its reflux table from the table of
-// reflux ratios.
+// reflux ratios. Writes too each language's texts of the page, from the catalogue, as a JSON object
+// of texts by key: the page's elements name theirs with data-text="key" (the element's text) and
+// data-text-attrs="attribute=key ..." (attributes).
 //
-// Usage: page_generator CONTROLS_HTML LAYOUT_CSS CHART_HTML REFLUX_HTML
+// Usage: page_generator PARTS_DIR
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -232,6 +234,16 @@ int OptionTop(const ControlRow& option, bool column) {
     return option.y;
 }
 
+// The key by which the page names a text of the catalogue.
+std::string_view KeyOf(dephlegmator::Text text) {
+    return dephlegmator::Catalogue()[static_cast<std::size_t>(text)].key;
+}
+
+// ` data-text="key"`: the element's text is the catalogue's `text` in the page's language.
+std::string TextMarker(dephlegmator::Text text) {
+    return " data-text=\"" + std::string(KeyOf(text)) + "\"";
+}
+
 // Short explanations of the window's terms where the user meets them: the title of the control
 // that shows the term (its caption's tooltip, CaptionToolTip), and the description a screen
 // reader gives the controls it concerns.
@@ -308,7 +320,7 @@ class ControlWriter {
         }
         for (const Block& block : column_.blocks) open(block);
         for (const Explanation& about : kExplanations) {
-            html_ << "  <span id=\"" << about.id << "\" hidden>"
+            html_ << "  <span id=\"" << about.id << "\" hidden" << TextMarker(about.text) << ">"
                   << Escape(dephlegmator::Tr(about.text)) << "</span>\n";
         }
         return html_.str();
@@ -521,7 +533,8 @@ std::string LayoutCss(const Column& column) {
 // A chart's element, named for a screen reader until the first recalculation draws it.
 std::string ChartElement(std::string_view id, dephlegmator::ChartSize size) {
     std::ostringstream html;
-    html << "  <svg id=\"" << id << "\" role=\"img\" aria-label=\""
+    html << "  <svg id=\"" << id << "\" role=\"img\" data-text-attrs=\"aria-label="
+         << KeyOf(dephlegmator::Text::PanelChartBeforeFirstRecalculation) << "\" aria-label=\""
          << Escape(dephlegmator::Tr(dephlegmator::Text::PanelChartBeforeFirstRecalculation))
          << "\" viewBox=\"0 0 " << size.width << ' ' << size.height << "\"></svg>\n";
     return html.str();
@@ -531,8 +544,11 @@ std::string ChartElement(std::string_view id, dephlegmator::ChartSize size) {
 std::string RefluxRows() {
     std::ostringstream html;
     for (const dephlegmator::RefluxRatio& row : dephlegmator::kRefluxRatios) {
-        html << "        <tr><th scope=\"row\">" << Escape(dephlegmator::RefluxHeading(row))
-             << "</th><td id=\"" << row.id << "\">" << dephlegmator::kNoNumber << "</td></tr>\n";
+        const bool full = row.ratio == dephlegmator::kFullReflux;
+        html << "        <tr><th scope=\"row\""
+             << (full ? TextMarker(dephlegmator::Text::FullReflux) : "") << ">"
+             << Escape(dephlegmator::RefluxHeading(row)) << "</th><td id=\"" << row.id << "\">"
+             << dephlegmator::kNoNumber << "</td></tr>\n";
     }
     return html.str();
 }
@@ -541,7 +557,7 @@ std::string RefluxRows() {
 std::string DeviceOptions() {
     std::ostringstream html;
     for (const dephlegmator::DeviceType& device : dephlegmator::kDeviceTypes) {
-        html << "      <option value=\"" << device.id << "\">"
+        html << "      <option value=\"" << device.id << "\"" << TextMarker(device.caption) << ">"
              << Escape(dephlegmator::Tr(device.caption)) << "</option>\n";
     }
     return html.str();
@@ -552,10 +568,48 @@ std::string TankRefluxOptions() {
     std::ostringstream html;
     for (const dephlegmator::RefluxRatio& row : dephlegmator::kRefluxRatios) {
         const bool full = row.ratio == dephlegmator::kFullReflux;
-        html << "        <option" << (full ? " selected" : "") << ">"
+        html << "        <option"
+             << (full ? " selected" + TextMarker(dephlegmator::Text::FullReflux) : "") << ">"
              << Escape(dephlegmator::RefluxHeading(row)) << "</option>\n";
     }
     return html.str();
+}
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            constexpr std::string_view kHex = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[(c >> 4) & 0xF];
+            out += kHex[c & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+// Every text of the catalogue and of the page's own in `language`, as a JSON object by key.
+std::string TextsJson(dephlegmator::Language language) {
+    const bool english = language == dephlegmator::Language::English;
+    std::string json = "{";
+    const auto add = [&](std::string_view key, std::string_view text) {
+        if (json.size() > 1) json += ",\n";
+        AppendJsonString(json, key);
+        json += ':';
+        AppendJsonString(json, text);
+    };
+    for (const dephlegmator::TextEntry& entry : dephlegmator::Catalogue()) {
+        add(entry.key, english ? entry.english : entry.russian);
+    }
+    for (const dephlegmator::PageTextEntry& entry : dephlegmator::PageTexts()) {
+        add(entry.key, english ? entry.english : entry.russian);
+    }
+    return json + "}\n";
 }
 
 bool WriteFile(const char* path, const std::string& text) {
@@ -582,6 +636,8 @@ int main(int argc, char** argv) {
         {"reflux.html", RefluxRows()},
         {"devices.html", DeviceOptions()},
         {"tank-reflux.html", TankRefluxOptions()},
+        {"texts-ru.json", TextsJson(dephlegmator::Language::Russian)},
+        {"texts-en.json", TextsJson(dephlegmator::Language::English)},
     };
     for (const auto& [name, text] : parts) {
         if (!WriteFile((dir + "/" + name).c_str(), text)) {

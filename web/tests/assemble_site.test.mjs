@@ -39,6 +39,27 @@ const GUIDES = {
 | t<sub>c</sub> | “RS” |
 `,
 };
+// Stand-ins for the catalogue's texts of a language: every key the page and its manifest name, its
+// text the language and the key; the manifest's file as the list names it.
+function standInTexts(lang) {
+  const sources = ['index.html', list.manifest].map((file) =>
+    readFileSync(join(pageDir, file), 'utf8'),
+  );
+  const keys = sources.flatMap((source) => [
+    ...[...source.matchAll(/\sdata-text="([^"]+)"/g)].map((m) => m[1]),
+    ...[...source.matchAll(/\sdata-text-attrs="([^"]+)"/g)].flatMap((m) =>
+      m[1].split(' ').map((pair) => pair.split('=')[1]),
+    ),
+    ...[...source.matchAll(/"@([a-zA-Z.]+)@"/g)].map((m) => m[1]),
+  ]);
+  const texts = Object.fromEntries(keys.map((key) => [key, `${lang} <${key}> "`]));
+  texts['page.manifest'] = list.generated.find((file) =>
+    lang === 'ru' ? file === list.manifest : file.startsWith('manifest-'),
+  );
+  texts['page.lang'] = lang;
+  texts['page.guide'] = guidePage(lang);
+  return texts;
+}
 // A guide's page, by the folder of its Markdown: docs/ru/, docs/en/.
 const guidePage = (lang) => list.guides.find((guide) => guide.markdown.startsWith(`${lang}/`)).page;
 
@@ -85,6 +106,9 @@ describe('the assembled site', () => {
     writeFileSync(join(parts, 'devices.html'), '<option value="window">как в окне</option>\n');
     writeFileSync(join(parts, 'tank-chart.html'), '<svg id="TankChart"></svg>\n');
     writeFileSync(join(parts, 'tank-reflux.html'), '<option>полная флегма</option>\n');
+    for (const lang of ['ru', 'en']) {
+      writeFileSync(join(parts, `texts-${lang}.json`), JSON.stringify(standInTexts(lang)));
+    }
     for (const file of [
       'dejavusans.woff2',
       'dejavusans-bold.woff2',
@@ -124,6 +148,35 @@ describe('the assembled site', () => {
     );
     assert.doesNotMatch(html, /<!-- (modulepreload|controls) -->/);
     assert.match(html, /<input id="Text1" data-control="Text1">/);
+  });
+
+  it('writes the page in Russian, and the texts and manifest of each language in files of their own', () => {
+    const html = readFileSync(join(site, list.page), 'utf8');
+    assert.match(html, /<html data-text-attrs="lang=page.lang" lang="ru">/);
+    assert.match(html, /<title data-text="page.title">ru &lt;page.title&gt; &quot;<\/title>/);
+    assert.match(
+      html,
+      /<a data-text="page.help" data-text-attrs="href=page.guide" href="guide.html">/,
+    );
+    // Every marked element has its text, and no attribute is written twice.
+    assert.doesNotMatch(html, /data-text="[^"]+"[^>]*><\//);
+    for (const tag of html.match(/<[a-z][^>]*data-text-attrs[^>]*>/g)) {
+      const names = [...tag.matchAll(/\s([a-z-]+)="/g)].map((m) => m[1]);
+      assert.equal(new Set(names).size, names.length, tag);
+    }
+    for (const lang of ['ru', 'en']) {
+      const texts = JSON.parse(readFileSync(join(site, `texts-${lang}.json`), 'utf8'));
+      const manifestKeys = ['page.description', 'page.shortName'];
+      assert.deepEqual(
+        Object.keys(texts).sort(),
+        Object.keys(standInTexts(lang))
+          .filter((key) => !manifestKeys.includes(key))
+          .sort(),
+      );
+      const manifest = JSON.parse(readFileSync(join(site, texts['page.manifest']), 'utf8'));
+      assert.equal(manifest.lang, lang);
+      assert.equal(manifest.name, `${lang} <page.title> "`);
+    }
   });
 
   it('makes a page for each guide, in the language of its folder, with no slot left', () => {

@@ -35,13 +35,16 @@ const PHONE = { width: 360, height: 740, deviceScaleFactor: 2, isMobile: true, h
 const launched = new WeakMap();
 
 // Starts the browser with a fresh profile, removed again by its close(). `lang` is the language of
-// the browser and of every page in it: its own language, the languages pages see in
-// navigator.languages and the default locale of Intl. `phone` makes its pages phones (Firefox
+// the browser and of every page in it: its own language and the default locale of Intl.
+// `languages` are those pages see in navigator.languages, comma-separated; by default `lang`,
+// its primary language and, where neither is Russian, Russian last: a reader who reads Russian
+// too, for whom the page stays Russian, while numbers are written as `lang` writes them. `phone` makes its pages phones (Firefox
 // takes that when it starts, not per page). `colorScheme`, 'light' or 'dark', is the theme its
 // pages see in prefers-color-scheme (Firefox takes that when it starts too). `engine` overrides
 // BROWSER, for the measurements, which use Chromium's tracing.
 export async function launchBrowser({
   lang = 'en-US',
+  languages = defaultLanguages(lang),
   phone = false,
   colorScheme,
   engine: name = engine,
@@ -52,7 +55,6 @@ export async function launchBrowser({
     LANG: `${lang.replace('-', '_')}.UTF-8`,
     LANGUAGE: lang.replace('-', '_'),
   };
-  const languages = `${lang},${lang.split('-')[0]}`;
   let browser;
   try {
     browser = await puppeteer.launch({
@@ -75,6 +77,11 @@ export async function launchBrowser({
   };
   launched.set(browser, { engine: name, lang, phone, colorScheme });
   return browser;
+}
+
+function defaultLanguages(lang) {
+  const primary = lang.split('-')[0];
+  return primary === 'ru' ? `${lang},ru` : `${lang},${primary},ru`;
 }
 
 // The environment's LANG and the --lang switch set Chromium's own language, and --accept-lang
@@ -197,8 +204,8 @@ export { serveSite };
 export function browserPerOptions() {
   const started = new Map();
   return {
-    get({ lang = 'en-US', phone = false, colorScheme } = {}) {
-      const options = { lang, phone, colorScheme };
+    get({ lang = 'en-US', languages, phone = false, colorScheme } = {}) {
+      const options = { lang, languages: languages ?? defaultLanguages(lang), phone, colorScheme };
       const key = JSON.stringify(options);
       if (!started.has(key)) started.set(key, launchBrowser(options));
       return started.get(key);

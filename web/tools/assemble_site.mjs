@@ -1,7 +1,10 @@
 // Puts the site together in one folder: the page with its generated controls and module preloads,
 // a page for each guide, Russian and English, the page's files that web/page/files.json lists, the
 // module, the fonts, the icons, and a service worker that knows every file and a version drawn from
-// their contents, so that any change replaces its cache.
+// their contents, so that any change replaces its cache. The page's texts come from the
+// catalogue's texts of each language, which the page generator writes among the parts: the page
+// is written in Russian, each language's texts of the page go into a file of their own for the
+// page to switch to, and the manifest is written in each language.
 //
 // node assemble_site.mjs --page DIR --parts DIR --module calculator.js --icon icon.svg
 //                        --docs DIR --out DIR
@@ -50,7 +53,58 @@ for (const [slot, text] of slots) {
 }
 const unfilled = html.match(/<!-- [a-z-]+ -->/);
 if (unfilled) throw new Error(`${page.page}: no part fills ${unfilled[0]}`);
-writeFileSync(join(out, page.page), html);
+
+// Each language's texts by key, and those the page names: data-text="key" gives an element's
+// text, data-text-attrs="name=key ..." attributes; the manifest's "@key@" its values.
+const catalogues = Object.fromEntries(
+  ['ru', 'en'].map((lang) => [lang, JSON.parse(part(`texts-${lang}.json`))]),
+);
+const manifest = readFileSync(join(args.page, page.manifest), 'utf8');
+const used = new Set([
+  ...[...html.matchAll(/\sdata-text="([^"]+)"/g)].map((m) => m[1]),
+  ...[...html.matchAll(/\sdata-text-attrs="([^"]+)"/g)].flatMap((m) =>
+    m[1].split(' ').map((pair) => pair.split('=')[1]),
+  ),
+]);
+for (const key of used) {
+  if (!(key in catalogues.ru)) throw new Error(`${page.page}: no text has the key ${key}`);
+}
+const escape = (text) =>
+  text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
+// The page with the texts of `texts` in its marked elements and attributes.
+function withTexts(source, texts) {
+  return source
+    .replace(
+      /(<([a-z][a-z0-9]*)\b[^>]*\sdata-text="([^"]+)"[^>]*>)[^<]*(<\/\2>)/g,
+      (_, open, tag, key, close) => `${open}${escape(texts[key])}${close}`,
+    )
+    .replace(/<[a-z][a-z0-9]*\b[^>]*\sdata-text-attrs="([^"]+)"[^>]*>/g, (tag, pairs) => {
+      for (const [name, key] of pairs.split(' ').map((pair) => pair.split('='))) {
+        tag = tag.replace(new RegExp(`\\s${name}="[^"]*"`), '');
+        tag = tag.replace(/(\s*\/?>)$/, ` ${name}="${escape(texts[key])}"$1`);
+      }
+      return tag;
+    });
+}
+writeFileSync(join(out, page.page), withTexts(html, catalogues.ru));
+const written = [];
+for (const [lang, texts] of Object.entries(catalogues)) {
+  const own = Object.fromEntries([...used].sort().map((key) => [key, texts[key]]));
+  written.push(`texts-${lang}.json`, texts['page.manifest']);
+  writeFileSync(join(out, `texts-${lang}.json`), JSON.stringify(own));
+  writeFileSync(
+    join(out, texts['page.manifest']),
+    manifest.replace(/"@([a-zA-Z.]+)@"/g, (_, key) => {
+      if (!(key in texts)) throw new Error(`${page.manifest}: no text has the key ${key}`);
+      return JSON.stringify(texts[key]);
+    }),
+  );
+}
+if (written.sort().join() !== [...page.generated].sort().join()) {
+  throw new Error(
+    `files.json lists ${page.generated} as generated, the assembler writes ${written}`,
+  );
+}
 // Each guide in its own page, from the page's template and the guide's Markdown.
 for (const guide of page.guides) {
   const template = readFileSync(join(args.page, guide.page), 'utf8');
