@@ -74,6 +74,13 @@ async function turnTo(calculator, lang) {
   if (panel) showDesignPanel(panel);
   markLanguage();
   store(SHOWN_KEY, lang === 'en' ? lang : null);
+  // A notice about a link was in the other language; an address that opened a calculation now
+  // carries it in this one, so that a reload keeps the language chosen.
+  if (outcome.classList.contains('notice')) {
+    outcome.classList.remove('notice');
+    outcome.textContent = '';
+  }
+  if (location.hash) history.replaceState(null, '', `#${calculator.shareFragment()}`);
 }
 
 function wireEvents(calculator, module) {

@@ -199,7 +199,16 @@ describe('the language of the page', () => {
     try {
       assert.deepEqual(await page.evaluate(pageLanguage), ENGLISH);
       assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text10']), ['5282', '3.37', '1571']);
+      // Switched to Russian, the address carries the calculation in Russian: a reload keeps it.
+      await page.click('[data-language="ru"]');
+      await page.waitForFunction(() => document.documentElement.lang === 'ru');
+      assert.doesNotMatch(await page.evaluate(() => location.hash), /lang=en/);
+      await page.reload({ waitUntil: 'load' });
+      await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+      assert.deepEqual(await page.evaluate(pageLanguage), RUSSIAN);
+      assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text10']), ['5282', '3.37', '1571']);
     } finally {
+      await page.evaluate(() => localStorage.clear());
       await page.close();
     }
   });
