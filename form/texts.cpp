@@ -465,7 +465,7 @@ constexpr auto kPageTexts = std::to_array<PageTextEntry>({
      "Assumptions: all the heating power goes into vapour; heat losses are not counted."},
     {"chart.flowAxis", "Расход воды, л/мин", "Water flow, l/min"},
     {"chart.loadAxis", "Тепловая нагрузка, Вт", "Heat load, W"},
-    {"chart.outletAxis", "Т воды на выходе, °С", "Outlet water temperature, °C"},
+    {"chart.outletAxis", "Т воды на выходе, °С", "Outlet water, °C"},
     {"chart.limit", "предел поверхности", "surface limit"},
     {"chart.heater", "мощность нагрева", "heating power"},
     {"chart.none", "График не построен.", "No chart."},
