@@ -90,7 +90,7 @@ double RandomDouble(std::mt19937_64& random) {
 // The exact decimal expansion of the long double x, as digits and the exponent of the last.
 std::pair<std::string, std::int64_t> ExactDigits(long double x) {
     char buffer[2000];
-    const auto end =
+    char* const end =
         std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 1100).ptr;
     const std::string text(buffer, end);
     const std::size_t e = text.find('e');
@@ -146,9 +146,9 @@ TEST(ExactDecimal, WritesAsTheStandardLibraryDoes) {
         if (x == 0) continue;
         const int significant = 15 + static_cast<int>(random() % 3);
         char buffer[64];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, x,
-                                       std::chars_format::scientific, significant - 1)
-                             .ptr;
+        char* const end = std::to_chars(buffer, buffer + sizeof buffer, x,
+                                        std::chars_format::scientific, significant - 1)
+                              .ptr;
         const std::string text(buffer, end);
         const std::size_t e = text.find('e');
         const std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
