@@ -11,6 +11,7 @@ import {
   openCalculator,
   serveSite,
   siteDir,
+  skipIn,
   typeAndEnter,
   values,
 } from './browser.mjs';
@@ -248,24 +249,30 @@ describe('the language of the page', () => {
     }
   });
 
-  it('has nothing axe-core finds in English, at start, calculated and with the message', async () => {
-    const page = await open(ENGLISH_ONLY, { width: 1366, height: 768 });
-    try {
-      assert.deepEqual(await violations(page), []);
-      await enterHeaterExample(page);
-      assert.deepEqual(await violations(page), []);
-    } finally {
-      await page.close();
-    }
-    const failed = await open(ENGLISH_ONLY, { width: 1366, height: 768 });
-    try {
-      await enterHeaterExample(failed, '9000');
-      assert.equal(await failed.$eval('#ErrorDialog', (d) => d.open), true);
-      assert.deepEqual(await violations(failed), []);
-    } finally {
-      await failed.close();
-    }
-  });
+  // Both engines are checked in Russian (accessibility.test.mjs); English changes only the texts.
+  const textsOnly = { skip: skipIn('firefox', 'the texts alone differ from the Russian page') };
+  it(
+    'has nothing axe-core finds in English, at start, calculated and with the message',
+    textsOnly,
+    async () => {
+      const page = await open(ENGLISH_ONLY, { width: 1366, height: 768 });
+      try {
+        assert.deepEqual(await violations(page), []);
+        await enterHeaterExample(page);
+        assert.deepEqual(await violations(page), []);
+      } finally {
+        await page.close();
+      }
+      const failed = await open(ENGLISH_ONLY, { width: 1366, height: 768 });
+      try {
+        await enterHeaterExample(failed, '9000');
+        assert.equal(await failed.$eval('#ErrorDialog', (d) => d.open), true);
+        assert.deepEqual(await violations(failed), []);
+      } finally {
+        await failed.close();
+      }
+    },
+  );
 
   for (const { name, phone, width, height } of [
     { name: 'desktop 1366', phone: false, width: 1366, height: 768 },
