@@ -66,16 +66,23 @@ void ColumnSection::Restore() {
     controls_.setValue(kTankReflux, RefluxHeading(RefluxRatioHeaded(controls_.value(kTankReflux))));
 }
 
-void ColumnSection::Recalculated(const FormInputs& inputs) {
+void ColumnSection::Recalculated(const FormInputs& inputs, bool calculationFailed) {
     // Only numbers in range are copied, written as the window writes numbers: never a text
     // the calculation could not take.
     const Input& inlet = inputs[Box::Text2];
     inletText_ = inlet.inRange() ? FormatNumber(inlet.number, separator()) : std::string();
     const Input& load = inputs[Box::Text6];
-    if (inputs.modes.given == Given::HeatLoad && load.inRange()) {
-        controls_.setValue(kPanelPower, FormatNumber(load.number, separator()));
+    if (inputs.modes.given == Given::HeatLoad && load.inRange() && !calculationFailed) {
+        const std::string power = FormatNumber(load.number, separator());
+        controls_.setValue(kPanelPower, power);
+        controls_.setContent(kPanelPowerSource,
+                             Fill(Text::ColumnPowerFromWindow, {{"power", power}}));
     }
     if (tankStartFollowsInlet_) controls_.setValue(kTankStart, inletText_);
+}
+
+void ColumnSection::PowerTyped() {
+    controls_.setContent(kPanelPowerSource, {});
 }
 
 void ColumnSection::TankStartTyped() {
@@ -85,6 +92,11 @@ void ColumnSection::TankStartTyped() {
 
 std::optional<double> ColumnSection::tapFlow() {
     const std::string text = controls_.value(kTapFlow);
+    return text.empty() ? std::nullopt : ReadPositive(text, separator());
+}
+
+std::optional<double> ColumnSection::heaterPower() {
+    const std::string text = controls_.value(kPanelPower);
     return text.empty() ? std::nullopt : ReadPositive(text, separator());
 }
 

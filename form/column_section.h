@@ -20,6 +20,7 @@ namespace dephlegmator {
 
 // The section's elements, by id.
 inline constexpr std::string_view kPanelPower = "PanelPower";
+inline constexpr std::string_view kPanelPowerSource = "PanelPowerSource";
 inline constexpr std::string_view kTapFlow = "TapFlow";
 inline constexpr std::string_view kTapLoad = "TapLoad";
 inline constexpr std::string_view kTapOutlet = "TapOutlet";
@@ -55,9 +56,13 @@ class ColumnSection {
     // the user, so it no longer follows the window's Tin.
     void Restore();
     // After a recalculation that read `inputs`: copies the given heat load into PanelPower in
-    // heat-load mode, and the inlet temperature into TankStart until the user types one, each
-    // when the window can take it (TankStart is emptied otherwise).
-    void Recalculated(const FormInputs& inputs);
+    // heat-load mode when the calculation took it (not `calculationFailed`), with
+    // PanelPowerSource saying so («из окна, 2000 Вт»); and the inlet temperature into TankStart
+    // until the user types one, when the window can take it (TankStart is emptied otherwise).
+    // A load the calculation refused is never copied: PanelPower keeps what it had.
+    void Recalculated(const FormInputs& inputs, bool calculationFailed);
+    // The user has changed PanelPower: the value is theirs, PanelPowerSource says nothing.
+    void PowerTyped();
     // The user has changed TankStart: it keeps what was typed, or, emptied, follows Tin again.
     void TankStartTyped();
     // Shows every result for the boxes as they stand and the panel's condenser: a number, or
@@ -67,6 +72,9 @@ class ColumnSection {
 
     // TapFlow when it holds a positive number: the chart keeps it on its flow axis.
     std::optional<double> tapFlow();
+    // PanelPower when it holds a positive number: the panel's verdict is for it outside
+    // heat-load mode.
+    std::optional<double> heaterPower();
     // The texts to keep on this device, by id: every box that holds one but TankStart while it
     // follows Tin, and a reflux choice other than full reflux.
     std::vector<std::pair<std::string_view, std::string>> Stored() const;
