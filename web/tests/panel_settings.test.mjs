@@ -113,8 +113,8 @@ describe('the design panel’s own U and c', () => {
     await calibrate(page, '20', '15', '50');
     const warned = await read(page, ['CalibU', 'PanelU', 'CalibMessage']);
     assert.equal(warned.CalibU, '6471');
-    assert.equal(warned.PanelU, '6471');
-    assert.match(warned.CalibMessage, /вне обычных 100–3000.*Значение принято\.$/);
+    assert.equal(warned.PanelU, '324', 'not applied before the second press');
+    assert.match(warned.CalibMessage, /вне обычных 100–3000.*«Всё равно принять» поставит 6471\.$/);
   });
 
   it('keeps the settings through a reload, ignores a stored value it cannot read, and resets', async () => {
