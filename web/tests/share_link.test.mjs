@@ -195,6 +195,8 @@ describe('a share link in an open page', () => {
       assert.equal(await opened.evaluate(() => localStorage.getItem('dephlegmator.PanelU')), '399');
       assert.ok(Object.keys(stored).length > 0);
     } finally {
+      // The tests after this one start from nothing stored.
+      await page.evaluate(() => localStorage.clear());
       await page.close();
       await opened?.close();
     }
