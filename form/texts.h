@@ -194,6 +194,8 @@ enum class Text : std::uint16_t {
     PanelVerdictHoldsImpractical,
     PanelVerdictFails,
     PanelImpracticalFlow,
+    PanelFlowInSentence,
+    PanelImpracticalFlowInSentence,
     PanelWindowNote,
     PanelWindowResults,
     PanelWindowBeyond,
