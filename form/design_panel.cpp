@@ -75,7 +75,7 @@ ControlCurve Curve(ControlCurveChart chart, std::string_view separator) {
 
 // A flow of 2 decimals as shown lies beyond a tap.
 bool Impractical(double flow) {
-    return RoundDecimals(flow, 2) > kPracticalTapFlow;
+    return BeyondATap(flow, 2);
 }
 
 // The verdict on a heater of `power` W, with the coefficients it rests on.
@@ -103,14 +103,6 @@ void FillVerdict(DesignPanel& panel, const Condenser& condenser, double power,
               {"c", c}});
 }
 
-// A flow with its unit in a sentence, marked beyond a tap: "0.81 л/мин".
-std::string FlowInSentence(double flow, std::string_view separator) {
-    return Fill(
-        Impractical(flow) ? Text::PanelImpracticalFlowInSentence : Text::PanelFlowInSentence,
-        {{"flow", FormatRounded(flow, 2, separator)},
-         {"max", FormatNumber(kPracticalTapFlow, separator)}});
-}
-
 // What the panel's coefficients give for the window's inputs, where they are not the window's.
 std::string WindowNote(const FormInputs& inputs, const FormState& state, const Condenser& condenser,
                        std::string_view separator) {
@@ -133,13 +125,13 @@ std::string WindowNote(const FormInputs& inputs, const FormState& state, const C
             // The flow carries the load as shown, in whole watts, as the window's does.
             const double flow = FlowForLoadAndRise(RoundDecimals(load, 0), condenser.specificHeatC,
                                                    given - condenser.inletTemp);
-            gives = results(load, FlowInSentence(flow, separator), given);
+            gives = results(load, FlowInSentence(flow, 2, separator), given);
             break;
         }
         case Given::HeatLoad: {
             const double flow = condenser.flowForLoad(given);
             gives = std::isfinite(flow)
-                        ? results(given, FlowInSentence(flow, separator),
+                        ? results(given, FlowInSentence(flow, 2, separator),
                                   condenser.outletTempAtFlow(flow))
                         : Fill(Text::PanelWindowBeyond,
                                {{"load", FormatNumber(given, separator)},
@@ -147,7 +139,7 @@ std::string WindowNote(const FormInputs& inputs, const FormState& state, const C
             break;
         }
         case Given::WaterFlow:
-            gives = results(condenser.loadAtFlow(given), FlowInSentence(given, separator),
+            gives = results(condenser.loadAtFlow(given), FlowInSentence(given, 2, separator),
                             condenser.outletTempAtFlow(given));
             break;
     }

@@ -39,11 +39,7 @@ struct ControlCurve {
     std::string description;  // what the chart shows, for a screen reader
 };
 
-// The most water a household tap gives in practice, l/min. A flow the panel shows above it is
-// marked as out of a tap's reach rather than given as a plain number.
-inline constexpr double kPracticalTapFlow = 5;
-
-// A flow the panel shows, 2 decimals, with the mark beyond kPracticalTapFlow, numbers in
+// A flow the panel shows in a table, 2 decimals, with the mark beyond kPracticalTapFlow, numbers in
 // `separator`: 0.857 → "0.86"; 29.09 → "29.09: больше 5 л/мин, кран не даст".
 std::string PanelFlowText(double flow, std::string_view separator);
 

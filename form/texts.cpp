@@ -320,8 +320,8 @@ constexpr auto kTexts = std::to_array<TextEntry>({
     {PanelChartHeater, "panel.chartHeater", "Мощность нагрева {power} Вт.",
      "Heater power {power} W."},
     {PanelBeyondTheChart, "panel.beyondTheChart",
-     "Дальше кривая почти горизонтальна: при {flow} л/мин — {load} Вт, 95 % предела.",
-     "Further on the curve is almost flat: at {flow} l/min, {load} W, 95 % of the limit."},
+     "Дальше кривая почти горизонтальна: при {flow} — {load} Вт, 95 % предела.",
+     "Further on the curve is almost flat: at {flow}, {load} W, 95 % of the limit."},
     {FullReflux, "refluxRatio.full", "полная флегма", "full reflux"},
 
     // The section «У колонны».

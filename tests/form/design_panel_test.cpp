@@ -48,7 +48,8 @@ TEST(DesignPanel, HeaterExample) {
     EXPECT_EQ(panel.curve.refluxMarks.front().load, 1000);
     EXPECT_EQ(panel.curve.refluxMarks.back().load, 2000);
     EXPECT_EQ(panel.curve.beyond,
-              "Дальше кривая почти горизонтальна: при 13.2 л/мин — 5520 Вт, 95 % предела.");
+              "Дальше кривая почти горизонтальна: при 13.2 л/мин (больше 5 л/мин, кран не даст) — "
+              "5520 Вт, 95 % предела.");
     EXPECT_EQ(panel.curve.flowLabels.size(), chart.flow.ticks.size());
     EXPECT_EQ(panel.curve.loadLabels.back(), "7000");
     EXPECT_EQ(panel.curve.tempLabels.front(), "20");
