@@ -73,16 +73,14 @@ void ColumnSection::Recalculated(const FormInputs& inputs, bool calculationFaile
     inletText_ = inlet.inRange() ? FormatNumber(inlet.number, separator()) : std::string();
     const Input& load = inputs[Box::Text6];
     if (inputs.modes.given == Given::HeatLoad && load.inRange() && !calculationFailed) {
-        const std::string power = FormatNumber(load.number, separator());
-        controls_.setValue(kPanelPower, power);
-        controls_.setContent(kPanelPowerSource,
-                             Fill(Text::ColumnPowerFromWindow, {{"power", power}}));
+        copiedPower_ = FormatNumber(load.number, separator());
+        controls_.setValue(kPanelPower, copiedPower_);
     }
     if (tankStartFollowsInlet_) controls_.setValue(kTankStart, inletText_);
 }
 
 void ColumnSection::PowerTyped() {
-    controls_.setContent(kPanelPowerSource, {});
+    copiedPower_.clear();
 }
 
 void ColumnSection::TankStartTyped() {
@@ -115,6 +113,9 @@ std::vector<std::pair<std::string_view, std::string>> ColumnSection::Stored() co
 }
 
 void ColumnSection::Show(const PanelBasis& basis) {
+    controls_.setContent(kPanelPowerSource, copiedPower_.empty() ? std::string()
+                                                                 : Fill(Text::ColumnPowerFromWindow,
+                                                                        {{"power", copiedPower_}}));
     const Reading power = Read(kPower.id, Tr(kPower.problem), true);
     const Reading flow = Read(kFlow.id, Tr(kFlow.problem), true);
     const Reading hours = Read(kHours.id, Tr(kHours.problem), true);
