@@ -71,6 +71,10 @@ export const pageWindow = {
 
   isChecked: (option) => element(option).checked,
 
+  // The edit the module is asked about beyond a box's typing limit: the text before the
+  // selection, the text inserted and the text after the selection.
+  insertion: ['', '', ''],
+
   // Selects an option button as a click does, without the change event that runs its handler.
   check(option) {
     element(option).checked = true;
