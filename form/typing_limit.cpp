@@ -24,12 +24,14 @@ std::string_view FirstCharacters(std::string_view text, std::size_t count) {
 }  // namespace
 
 std::size_t TypingLimit(Box box) {
-    const auto row = std::ranges::find(layout::kControls, BoxName(box), &layout::ControlRow::name);
+    const auto row =
+        std::find_if(layout::kControls.begin(), layout::kControls.end(),
+                     [box](const layout::ControlRow& r) { return r.name == BoxName(box); });
     return row == layout::kControls.end() ? 0 : static_cast<std::size_t>(row->maxLength);
 }
 
 std::size_t CharacterCount(std::string_view text) {
-    return static_cast<std::size_t>(std::ranges::count_if(text, StartsCharacter));
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), StartsCharacter));
 }
 
 std::string KeptWithinLimit(const Insertion& insertion, std::size_t limit) {
