@@ -78,6 +78,7 @@ void InputModes::Form_Load() {
     cuts_ = {};
     shownMarks_ = {};
     preset_ = 0;  // Option1 is selected at start
+    leftPreset_.reset();
     showsNoResult_.fill(true);
     NameControls(window_);
     window_.setText(Box::Text1, PresetText(kPresetCondensationTemp[0]));
@@ -97,31 +98,41 @@ void InputModes::SetPreset(double condensationTemp) {
 
 void InputModes::Option1_Click() {
     preset_ = 0;
+    leftPreset_.reset();
     SetPreset(kPresetCondensationTemp[0]);
 }
 void InputModes::Option2_Click() {
     preset_ = 1;
+    leftPreset_.reset();
     SetPreset(kPresetCondensationTemp[1]);
 }
 void InputModes::Option3_Click() {
     preset_.reset();
+    leftPreset_.reset();
     FocusAndSelect("Text1");
     EnterStep = kStepAfterPreset;
 }
 
 void InputModes::Text1_Change() {
-    if (!preset_) return;
+    // The preset the button shows, or the one it showed before the text left its value.
+    const std::optional<std::size_t> preset = preset_ ? preset_ : leftPreset_;
+    if (!preset) return;
     bool holdsPreset = false;
     try {
         const TypedNumber typed =
             ReadTypedNumber(window_.text(Box::Text1), window_.decimalSeparator());
-        holdsPreset = typed.whole && typed.value == kPresetCondensationTemp.at(*preset_);
+        holdsPreset = typed.whole && typed.value == kPresetCondensationTemp.at(*preset);
     } catch (const CalcError&) {
         // Beyond the double range: no preset's value.
     }
-    if (holdsPreset) return;
-    window_.check("Option3");
-    preset_.reset();
+    if (preset_ && !holdsPreset) {
+        window_.check("Option3");
+        leftPreset_ = std::exchange(preset_, std::nullopt);
+    } else if (!preset_ && holdsPreset) {
+        constexpr std::array<std::string_view, 2> kPresetOptions{"Option1", "Option2"};
+        window_.check(kPresetOptions.at(*preset));
+        preset_ = std::exchange(leftPreset_, std::nullopt);
+    }
 }
 
 void InputModes::TextChanged(Box box) {

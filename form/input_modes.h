@@ -46,7 +46,9 @@ class InputModes {
     void Recalculate();
     // Text1's text has changed: when it no longer holds the value of the preset selected («СР»
     // 78, «СС» 88), «другая» (Option3) is selected without its handler, so the focus and the Enter
-    // cycle stay. Examples, «СР» selected: "80" → Option3; "78,0" → «СР» stays.
+    // cycle stay; when it holds that preset's value again, before the user chose another button,
+    // the preset is selected again. Examples, «СР» selected: "80" → Option3; "78,0" → «СР» stays;
+    // "7" → Option3, then "78" → «СР».
     void Text1_Change();
     // The user has changed the text of an input box within its typing limit (typed, deleted,
     // pasted): a mark of a cut text on it goes; for Text1, Text1_Change.
@@ -113,6 +115,8 @@ class InputModes {
     Marks shownMarks_;  // as the window shows them
     // The preset button selected, an index into modes::kPresetCondensationTemp; none for Option3.
     std::optional<std::size_t> preset_;
+    // The preset selected until Text1 left its value, while no button has been clicked since.
+    std::optional<std::size_t> leftPreset_;
     std::array<bool, kResultBoxes.size()> showsNoResult_{};
 };
 

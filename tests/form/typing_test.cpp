@@ -59,13 +59,20 @@ TEST(PresetFollowsText1, AnotherValueSelectsOption3) {
     }
 }
 
-TEST(PresetFollowsText1, OnceOption3IsSelectedFurtherEditsChangeNothing) {
+// Typed over the selected 78 key by key, "7" is another value for a moment; "78" is the
+// preset's again. A button the user clicks since is theirs.
+TEST(PresetFollowsText1, ThePresetComesBackWithItsValue) {
     FormDriver form;
-    for (const char* typed : {"8", "80", "78"}) {
+    for (const char* typed : {"7", "78", "8", "88"}) {
         form.window.boxes.set(Box::Text1, typed);
         form.modes.TextChanged(Box::Text1);
     }
-    EXPECT_EQ(form.window.checks, std::vector<std::string>{"Option3"});
+    EXPECT_EQ(form.window.checks, (std::vector<std::string>{"Option3", "Option1", "Option3"}));
+
+    form.Click("Option3");
+    form.window.boxes.set(Box::Text1, "78");
+    form.modes.TextChanged(Box::Text1);
+    EXPECT_EQ(form.window.checks.size(), 3u);
 }
 
 // Typing into a full box and pasting more than it takes are marked, and the mark goes with the
