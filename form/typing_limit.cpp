@@ -24,7 +24,7 @@ std::string_view FirstCharacters(std::string_view text, std::size_t count) {
 }  // namespace
 
 std::size_t TypingLimit(Box box) {
-    const auto row =
+    const auto* const row =
         std::find_if(layout::kControls.begin(), layout::kControls.end(),
                      [box](const layout::ControlRow& r) { return r.name == BoxName(box); });
     return row == layout::kControls.end() ? 0 : static_cast<std::size_t>(row->maxLength);
