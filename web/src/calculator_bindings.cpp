@@ -236,9 +236,8 @@ class Calculator {
         const std::optional<Box> box = InputBox(number);
         if (!box) return;
         const auto part = [](int which) {
-            return PageString([which](char* out, int capacity) {
-                return page_insertion(which, out, capacity);
-            });
+            return PageString(
+                [which](char* out, int capacity) { return page_insertion(which, out, capacity); });
         };
         modes_.TextCut(*box, {part(0), part(1), part(2)});
         window_.flush();
