@@ -31,18 +31,6 @@ TEST(BoxIo, APositiveResultThatRoundsTo0ShowsWhatItIsBelow) {
     }
 }
 
-TEST(BoxIo, BelowItsDecimalsReadsAsNoNumber) {
-    ArrayControls controls;
-    controls.separator(",");
-    controls.set(Box::Text7, BelowItsDecimals(0, ","));
-    try {
-        (void)ReadInput(controls, Box::Text7);
-        ADD_FAILURE() << "read as a number";
-    } catch (const CalcError& error) {
-        EXPECT_EQ(error.kind(), CalcError::Kind::ShownBelowItsDecimals);
-    }
-}
-
 // 2 W, typed «2,000» under ',': both flows are above 0 and below a hundredth of a litre.
 TEST(BoxIo, TheFlowsOfATinyLoadSayTheyAreBelowAHundredth) {
     ArrayControls c =
