@@ -1,13 +1,25 @@
 #include "box_io.h"
 
+#include <cmath>
 #include <string>
 
 #include "number_text.h"
 
 namespace dephlegmator {
 
+namespace {
+
+constexpr std::string_view kLessThan = "< ";
+
+}  // namespace
+
+std::string BelowItsDecimals(int decimals, std::string_view decimalSeparator) {
+    return std::string(kLessThan) + FormatNumber(std::pow(10.0, -decimals), decimalSeparator);
+}
+
 double ReadInput(const Controls& controls, Box box) {
     std::string text = controls.text(box);
+    if (text.starts_with(kLessThan)) throw CalcError(CalcError::Kind::ShownBelowItsDecimals);
     const std::string separator = controls.decimalSeparator();
     // Only the first separator can be the number's decimal point; ParseNumber ends the number at
     // a second one as at a second '.'.
@@ -25,7 +37,12 @@ void WriteNumber(Controls& controls, Box box, double value) {
 }
 
 void WriteRounded(Controls& controls, Box box, double value, int decimals) {
-    controls.setText(box, FormatRounded(value, decimals, controls.decimalSeparator()));
+    const std::string separator = controls.decimalSeparator();
+    if (value > 0 && RoundDecimals(value, decimals) == 0) {
+        controls.setText(box, BelowItsDecimals(decimals, separator));
+        return;
+    }
+    controls.setText(box, FormatRounded(value, decimals, separator));
 }
 
 }  // namespace dephlegmator

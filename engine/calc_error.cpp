@@ -15,6 +15,8 @@ const char* Describe(CalcError::Kind kind) {
             return "invalid argument";
         case CalcError::Kind::HeatLoadBeyondSurface:
             return "heat load beyond what the surface can pass";
+        case CalcError::Kind::ShownBelowItsDecimals:
+            return "a result shown below its decimals read as a number";
     }
     return "calculation error";
 }

@@ -16,6 +16,9 @@ class CalcError : public std::runtime_error {
         // The heat load given is more than the surface can pass at these temperatures with any
         // water flow; maxHeatLoad() tells how much it can.
         HeatLoadBeyondSurface,
+        // A result read back to compute the next one shows «< 1» or «< 0,01»: above 0 but below
+        // its last decimal, which is no number to compute with.
+        ShownBelowItsDecimals,
     };
 
     // The result the calculation was computing, in the order the cases reach them; each case

@@ -1,6 +1,7 @@
 #include "form_inputs.h"
 
 #include "calc_error.h"
+#include "form_state.h"
 #include "number_text.h"
 
 namespace dephlegmator {
@@ -83,6 +84,11 @@ FormInputs ReadFormInputs(const Controls& controls) {
     const std::string separator = controls.decimalSeparator();
     for (const Box box : kInputBoxes) {
         inputs.boxes.at(Index(box)) = ReadBox(controls, box, separator);
+    }
+
+    Input& condensation = inputs.boxes.at(Index(Box::Text1));
+    if (condensation.inRange() && condensation.number > kWaterBoilingTemp) {
+        condensation.fault = InputFault::AboveBoiling;
     }
 
     Input& outlet = inputs.boxes.at(Index(Box::Text6));

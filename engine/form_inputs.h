@@ -31,6 +31,8 @@ enum class InputFault {
     NotAbove0,   // it reads as 0 or less: '0', '-5'
     // The outlet temperature is not strictly between the inlet and condensation temperatures.
     OutletNotBetween,
+    // The condensation temperature is above kWaterBoilingTemp: '101', '2000'.
+    AboveBoiling,
 };
 
 // One input box as read: its text, the number the calculation takes from it, and whether that
@@ -69,9 +71,10 @@ struct FormInputs {
 
 // Reads the option buttons and the six input boxes once, each with ReadTypedNumber under the
 // regional separator. Never throws: an unreadable box is marked, not raised. A box is in range
-// when it holds a whole number above 0; with the outlet temperature given, Text6 must also lie
-// strictly between Text2 and Text1.
-// Example: Text1 78, Text2 15, Text6 80 with Option6 → Text6 has OutletNotBetween.
+// when it holds a whole number above 0; Text1 must also be at most kWaterBoilingTemp; with the
+// outlet temperature given, Text6 must also lie strictly between Text2 and Text1.
+// Examples: Text1 78, Text2 15, Text6 80 with Option6 → Text6 has OutletNotBetween; Text1 2000 →
+// Text1 has AboveBoiling; Text1 100 is in range.
 FormInputs ReadFormInputs(const Controls& controls);
 
 }  // namespace dephlegmator

@@ -9,6 +9,9 @@ inline constexpr double kSpecificHeatCAtLoad = 3760.0;  // J/(l·K)
 // The fixed numbers of the formulas.
 inline constexpr double kAreaFormulaPi = 3.1415;  // π in the lateral area, exactly 3.1415
 inline constexpr double kAutonomousRiseK = 10;    // warming of the water in autonomous cooling, K
+// The cooling water boils at 100 °C, so a condensation temperature above it is no case for water
+// cooling (100 °C itself, steam as in essential-oil stills, is).
+inline constexpr double kWaterBoilingTemp = 100;  // °C
 
 // The window's numeric variables. They live as long as the window; nothing resets them, so a
 // calculation that does not assign one leaves the value of an earlier calculation in place.

@@ -46,6 +46,8 @@ constexpr Row kOutletTempGiven[] = {
      Text::ErrorCondensationFarAboveOutlet},
     {Stage::ExternalLoad, Kind::Overflow, When::Always, Text::ErrorTooLarge},
     {Stage::ExternalFlow, Kind::Overflow, When::Always, Text::ErrorTooLarge},
+    {Stage::ExternalFlow, Kind::ShownBelowItsDecimals, When::Always,
+     Text::ErrorLoadBelowItsDecimals},
 };
 
 // The heat load given: load / area / U, the outlet temperature that gives it, then the flows.
@@ -85,6 +87,8 @@ constexpr Row kWaterFlowGiven[] = {
      Text::ErrorAutonomousRiseNegligible},
     {Stage::AutonomousColumn, Kind::InvalidArgument, When::Always, Text::ErrorAutonomousBelowRise},
     {Stage::AutonomousColumn, Kind::Overflow, When::Always, Text::ErrorTooLarge},
+    {Stage::AutonomousColumn, Kind::ShownBelowItsDecimals, When::Always,
+     Text::ErrorAutonomousLoadBelowItsDecimals},
 };
 
 std::span<const Row> RowsOf(Given given) {
@@ -143,7 +147,75 @@ std::optional<Text> Find(std::span<const Row> rows, const Failure& failure) {
     return std::nullopt;
 }
 
+// What a message asks the user to change, which the window focuses.
+enum class About { Nothing, Condensation, Inlet, Given, Geometry };
+
+About AboutOf(Text text) {
+    switch (text) {
+        case Text::ErrorCondensationFarAboveOutlet:
+        case Text::ErrorNoHeatToTake:
+        case Text::ErrorCondensationEqualsInlet:
+        case Text::ErrorCondensationBelowInlet:
+        case Text::ErrorAutonomousExactlyRise:
+        case Text::ErrorAutonomousBelowRise:
+        case Text::ErrorAutonomousRiseNegligible:
+            return About::Condensation;
+        case Text::ErrorOutletLostBesideInlet:
+            return About::Inlet;
+        case Text::ErrorOutletNearInlet:
+        case Text::ErrorLoadTooLargeForSurface:
+        case Text::ErrorLoadTooSmall:
+        case Text::ErrorLoadBeyondSurface:
+        case Text::ErrorFlowTooSmallForSurface:
+        case Text::ErrorFlowTooLarge:
+        case Text::ErrorFlowTooSmall:
+        case Text::ErrorWarmingNegligible:
+        case Text::ErrorLoadBelowItsDecimals:
+            return About::Given;
+        case Text::ErrorSurfaceRoundsToZero:
+        case Text::ErrorNoWarmingOnZeroSurface:
+        case Text::ErrorAutonomousLoadBelowItsDecimals:
+            return About::Geometry;
+        default:
+            return About::Nothing;
+    }
+}
+
+std::optional<Text> MessageOf(const Failure& failure) {
+    std::optional<Text> found = Find(kEveryMode, failure);
+    if (!found) found = Find(RowsOf(failure.inputs.modes.given), failure);
+    return found;
+}
+
 }  // namespace
+
+std::optional<Box> ErrorBox(const CalcError& error, const FormInputs& inputs,
+                            const FormState& state) {
+    const Failure failure{error, inputs, state};
+    const std::optional<Text> message = MessageOf(failure);
+    const bool area = inputs.modes.geometry == Geometry::SurfaceArea;
+    switch (message ? AboutOf(*message) : About::Nothing) {
+        case About::Condensation:
+            return Box::Text1;
+        case About::Inlet:
+            return Box::Text2;
+        case About::Given:
+            return Box::Text6;
+        case About::Geometry:
+            return area ? Box::Text5 : Box::Text3;
+        case About::Nothing:
+            break;
+    }
+    // A number beyond the double range: the first box that holds one, else the geometry whose
+    // product overflowed.
+    if (error.kind() == Kind::Overflow) {
+        for (const Box box : kInputBoxes) {
+            if (inputs.used(box) && !inputs[box].readable()) return box;
+        }
+        if (error.stage() == Stage::Area) return area ? Box::Text5 : Box::Text3;
+    }
+    return std::nullopt;
+}
 
 std::string_view ErrorTitle() {
     return Tr(Text::ErrorTitle);
@@ -161,15 +233,15 @@ std::string ErrorKindLine(Kind kind) {
             return std::string(Tr(Text::ErrorInvalidArgument));
         case Kind::HeatLoadBeyondSurface:
             return std::string(Tr(Text::ErrorHeatLoadBeyondSurface));
+        case Kind::ShownBelowItsDecimals:
+            return std::string(Tr(Text::ErrorShownBelowItsDecimals));
     }
     return std::string(Tr(Text::ErrorOther));
 }
 
 std::string ErrorMessage(const CalcError& error, const FormInputs& inputs, const FormState& state,
                          std::string_view separator) {
-    const Failure failure{error, inputs, state};
-    std::optional<Text> found = Find(kEveryMode, failure);
-    if (!found) found = Find(RowsOf(inputs.modes.given), failure);
+    const std::optional<Text> found = MessageOf({error, inputs, state});
     const std::string rise = WithUnit(FormatNumber(kAutonomousRiseK, "."), Text::UnitDegrees);
     const std::string max = FormatRounded(error.maxHeatLoad(), 0, separator);
     const std::string why =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,15 @@ namespace dephlegmator {
 //     поверхность так мала, что в квадратных метрах она округляется до нуля. ..."
 std::string ErrorMessage(const CalcError& error, const FormInputs& inputs, const FormState& state,
                          std::string_view separator);
+
+// The input box a failed calculation is about, which the window gives the focus so that the next
+// keystroke goes where the message points: the given quantity (Text6) where the message asks to
+// change it, e.g. a heat load beyond the surface; Text1 or Text2 where it names the condensation or
+// inlet temperature; the geometry (Text3, or Text5 with the area) where the surface rounds to 0;
+// for a number beyond the double range, the first box holding one. None where the message points at
+// no box ("Проверьте введённые значения.").
+std::optional<Box> ErrorBox(const CalcError& error, const FormInputs& inputs,
+                            const FormState& state);
 
 // The first line alone, e.g. "Ошибка вычисления: переполнение."
 std::string ErrorKindLine(CalcError::Kind kind);

@@ -71,6 +71,8 @@ std::string InputMark(Box box, const FormInputs& inputs, std::string_view separa
             return Fill(Text::MarkNotAboveZero, fillings);
         case InputFault::OutletNotBetween:
             return OutletNotBetween(inputs, separator);
+        case InputFault::AboveBoiling:
+            return std::string(Tr(Text::MarkAboveBoiling));
     }
     return {};
 }

@@ -9,6 +9,7 @@
 #include "input_marks.h"
 #include "mode_tables.h"
 #include "number_text.h"
+#include "texts.h"
 #include "window_texts.h"
 
 namespace dephlegmator {
@@ -40,12 +41,24 @@ std::string PresetText(double condensationTemp) {
 void InputModes::ShowMarks() {
     const std::string separator = window_.decimalSeparator();
     for (std::size_t i = 0; i < marks_.size(); ++i) {
-        const Box box = kInputBoxes[i];
-        std::string mark = InputMark(box, lastInputs_, separator);
-        if (mark == marks_[i]) continue;
-        window_.setMark(BoxName(box), mark);
-        marks_[i] = std::move(mark);
+        marks_[i] = InputMark(kInputBoxes[i], lastInputs_, separator);
+        cuts_[i].reset();
+        ShowMark(i);
     }
+}
+
+std::string InputModes::CutMark(Box box, const Cut& cut) {
+    const std::string limit = std::to_string(TypingLimit(box));
+    return Fill(Text::MarkTypingCut,
+                {{"limit", limit}, {"wanted", cut.wanted}, {"kept", cut.kept}});
+}
+
+void InputModes::ShowMark(std::size_t i) {
+    const Box box = kInputBoxes[i];
+    std::string mark = cuts_[i] ? CutMark(box, *cuts_[i]) : marks_[i];
+    if (mark == shownMarks_[i]) return;
+    window_.setMark(BoxName(box), mark);
+    shownMarks_[i] = std::move(mark);
 }
 
 void InputModes::NameResults() {
@@ -62,6 +75,10 @@ void InputModes::Form_Load() {
     state_ = LoadedFormState();
     EnterStep = 0;
     marks_ = {};
+    cuts_ = {};
+    shownMarks_ = {};
+    preset_ = 0;  // Option1 is selected at start
+    leftPreset_.reset();
     showsNoResult_.fill(true);
     NameControls(window_);
     window_.setText(Box::Text1, PresetText(kPresetCondensationTemp[0]));
@@ -80,14 +97,67 @@ void InputModes::SetPreset(double condensationTemp) {
 }
 
 void InputModes::Option1_Click() {
+    preset_ = 0;
+    leftPreset_.reset();
     SetPreset(kPresetCondensationTemp[0]);
 }
 void InputModes::Option2_Click() {
+    preset_ = 1;
+    leftPreset_.reset();
     SetPreset(kPresetCondensationTemp[1]);
 }
 void InputModes::Option3_Click() {
+    preset_.reset();
+    leftPreset_.reset();
     FocusAndSelect("Text1");
     EnterStep = kStepAfterPreset;
+}
+
+void InputModes::Text1_Change() {
+    // The preset the button shows, or the one it showed before the text left its value.
+    const std::optional<std::size_t> preset = preset_ ? preset_ : leftPreset_;
+    if (!preset) return;
+    bool holdsPreset = false;
+    try {
+        const TypedNumber typed =
+            ReadTypedNumber(window_.text(Box::Text1), window_.decimalSeparator());
+        holdsPreset = typed.whole && typed.value == kPresetCondensationTemp.at(*preset);
+    } catch (const CalcError&) {
+        // Beyond the double range: no preset's value.
+    }
+    if (preset_ && !holdsPreset) {
+        window_.check("Option3");
+        leftPreset_ = std::exchange(preset_, std::nullopt);
+    } else if (!preset_ && holdsPreset) {
+        constexpr std::array<std::string_view, 2> kPresetOptions{"Option1", "Option2"};
+        window_.check(kPresetOptions.at(*preset));
+        preset_ = std::exchange(leftPreset_, std::nullopt);
+    }
+}
+
+void InputModes::TextChanged(Box box) {
+    const auto at = static_cast<std::size_t>(box);
+    if (at < cuts_.size() && cuts_[at]) {
+        cuts_[at].reset();
+        ShowMark(at);
+    }
+    if (box == Box::Text1) Text1_Change();
+}
+
+std::string InputModes::TextCut(Box box, const Insertion& insertion) {
+    const auto at = static_cast<std::size_t>(box);
+    std::string kept = KeptWithinLimit(insertion, TypingLimit(box));
+    if (at >= cuts_.size()) return kept;
+    Cut cut{insertion.head + insertion.inserted + insertion.tail, kept};
+    // A keystroke refused right after a cut, at the end of the box, adds to what was wanted.
+    if (cuts_[at] && insertion.tail.empty() && insertion.head == cuts_[at]->kept) {
+        cut.wanted = cuts_[at]->wanted + insertion.inserted;
+    }
+    if (window_.text(box) != kept) window_.setText(box, kept);
+    cuts_[at] = std::move(cut);
+    ShowMark(at);
+    if (box == Box::Text1) Text1_Change();
+    return kept;
 }
 
 // Geometry modes: the hidden boxes keep their texts for when the mode is switched back.
@@ -150,6 +220,12 @@ void InputModes::Recalculate() {
     ShowMarks();
     NameResults();
     if (failure) {
+        // Where the message points, so that the next keystroke goes there and not into the box
+        // the Enter cycle reached; the toolkit gives the focus back there once the message closes.
+        if (const std::optional<Box> box = ErrorBox(*failure, lastInputs_, state_)) {
+            FocusAndSelect(BoxName(*box));
+            BoxFocused(BoxName(*box));
+        }
         window_.reportError(
             *failure, ErrorMessage(*failure, lastInputs_, state_, window_.decimalSeparator()));
     }
@@ -172,10 +248,13 @@ void InputModes::LanguageChanged() {
     // Only a marked box asks for the separator, which a browser sets up slowly on first use.
     std::optional<std::string> separator;
     for (std::size_t i = 0; i < marks_.size(); ++i) {
-        if (marks_[i].empty()) continue;
-        if (!separator) separator = window_.decimalSeparator();
-        marks_[i] = InputMark(kInputBoxes[i], lastInputs_, *separator);
-        window_.setMark(BoxName(kInputBoxes[i]), marks_[i]);
+        if (!marks_[i].empty()) {
+            if (!separator) separator = window_.decimalSeparator();
+            marks_[i] = InputMark(kInputBoxes[i], lastInputs_, *separator);
+        }
+        if (shownMarks_[i].empty()) continue;
+        shownMarks_[i] = cuts_[i] ? CutMark(kInputBoxes[i], *cuts_[i]) : marks_[i];
+        window_.setMark(BoxName(kInputBoxes[i]), shownMarks_[i]);
     }
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "form_inputs.h"
 #include "form_state.h"
+#include "typing_limit.h"
 #include "window.h"
 
 namespace dephlegmator {
@@ -33,11 +36,30 @@ class InputModes {
     void Option6_Click();  // outlet water temperature given
     void Option7_Click();  // heat load given
     void Option8_Click();  // water flow given
-    // Moves the focus to the next input of the Enter cycle, then recalculates. A failed
-    // calculation goes to Window::reportError; the focus move and the new step stay.
+    // Moves the focus to the next input of the Enter cycle, then recalculates (Recalculate).
     void Command1_Click();
-    // Recalculates where the focus is, as the recalculate command does after its focus move.
+    // Recalculates where the focus is, as the recalculate command does after its focus move. A
+    // failed calculation first gives the focus to the box it is about (ErrorBox), its whole text
+    // selected, with the Enter cycle going on from there as after a click, then goes to
+    // Window::reportError; where it is about no box, the focus stays. Example: heat load 20000 W
+    // on 40 × 5.2 cm → the focus in Text6, the next Enter goes to Text1.
     void Recalculate();
+    // Text1's text has changed: when it no longer holds the value of the preset selected («СР»
+    // 78, «СС» 88), «другая» (Option3) is selected without its handler, so the focus and the Enter
+    // cycle stay; when it holds that preset's value again, before the user chose another button,
+    // the preset is selected again. Examples, «СР» selected: "80" → Option3; "78,0" → «СР» stays;
+    // "7" → Option3, then "78" → «СР».
+    void Text1_Change();
+    // The user has changed the text of an input box within its typing limit (typed, deleted,
+    // pasted): a mark of a cut text on it goes; for Text1, Text1_Change.
+    void TextChanged(Box box);
+    // The user typed or pasted more than the box's typing limit (TypingLimit) leaves room for: the
+    // box keeps KeptWithinLimit and is marked with what happened (Text::MarkTypingCut), until its
+    // next edit or the next recalculation. Keystrokes refused one after another at the end of the
+    // box add to the text the mark says was wanted: "12" full, then ',' and '5' → «Не больше 2
+    // знаков: «12,5» сокращено до «12».». Returns the text the box now holds; the caret belongs
+    // before `insertion.tail`.
+    std::string TextCut(Box box, const Insertion& insertion);
     // The user has put the focus into `box` (by mouse, touch or Tab): when the box is in the
     // Enter cycle of the current geometry, the next Enter goes on to the box after it in that
     // cycle. Examples, height and diameter: Text4 → the next Enter focuses Text6; Text6 → Text1.
@@ -57,7 +79,8 @@ class InputModes {
     const FormInputs& lastInputs() const { return lastInputs_; }
     bool lastCalculationFailed() const { return lastFailed_; }
     // What the mark on each input box says since the last recalculate command (InputMark), in
-    // kInputBoxes order; "" for a box without a mark.
+    // kInputBoxes order; "" for a box without a mark. A box cut at its limit shows that instead
+    // until its next edit.
     using Marks = std::array<std::string, kInputBoxes.size()>;
     const Marks& marks() const { return marks_; }
     // Which input the next recalculate command focuses, 0 to 4.
@@ -70,6 +93,15 @@ class InputModes {
     void SelectGivenQuantity(Option given);
     // Marks the input boxes the last calculation could not take, and clears the other marks.
     void ShowMarks();
+    // Writes the mark box `i` (in kInputBoxes order) is to show, if it changed: its cut, else its
+    // mark of the last calculation.
+    void ShowMark(std::size_t i);
+    // The text of the mark of a cut.
+    struct Cut {
+        std::string wanted;
+        std::string kept;
+    };
+    static std::string CutMark(Box box, const Cut& cut);
     // Tells a screen reader which result boxes show no result.
     void NameResults();
 
@@ -79,6 +111,12 @@ class InputModes {
     FormInputs lastInputs_;
     bool lastFailed_ = false;
     Marks marks_;
+    std::array<std::optional<Cut>, kInputBoxes.size()> cuts_;
+    Marks shownMarks_;  // as the window shows them
+    // The preset button selected, an index into modes::kPresetCondensationTemp; none for Option3.
+    std::optional<std::size_t> preset_;
+    // The preset selected until Text1 left its value, while no button has been clicked since.
+    std::optional<std::size_t> leftPreset_;
     std::array<bool, kResultBoxes.size()> showsNoResult_{};
 };
 

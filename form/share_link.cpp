@@ -337,6 +337,8 @@ void OpenSharedForm(const SharedForm& form, InputModes& modes, Window& window,
     for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
         if (form.texts[i]) window.setText(kInputBoxes[i], *form.texts[i]);
     }
+    // A preset with another temperature in Text1 shows «другая», as after typing it.
+    if (form.texts[0]) modes.Text1_Change();
     window.focus("Text1");
     window.selectAll("Text1");
     modes.BoxFocused("Text1");

@@ -280,6 +280,30 @@ constexpr auto kTexts = std::to_array<TextEntry>({
      "Температура воды на выходе должна быть выше температуры воды на входе ({temp} °С).",
      "The outlet water temperature must be above the inlet water temperature ({temp} °C)."},
 
+    // What the window no longer takes silently. {limit} is a box's typing limit, {wanted} the text
+    // typed or pasted, {kept} what the box keeps of it.
+    {MarkAboveBoiling, "mark.aboveBoiling",
+     "Вода кипит при 100 °С: температура конденсации должна быть не выше.",
+     "Water boils at 100 °C: the condensation temperature must be no higher."},
+    {MarkTypingCut, "mark.typingCut", "Не больше {limit} знаков: «{wanted}» сокращено до «{kept}».",
+     "No more than {limit} characters: “{wanted}” was shortened to “{kept}”."},
+    {ErrorShownBelowItsDecimals, "error.kind.shownBelowItsDecimals",
+     "Ошибка вычисления: результат слишком мал, чтобы показать его числом.",
+     "Calculation error: a result too small to show as a number."},
+    {ErrorLoadBelowItsDecimals, "error.loadBelowItsDecimals",
+     "Не удалось вычислить расход воды: тепловая нагрузка меньше 1 Вт, и по ней расход не "
+     "вычислить. Задайте температуру воды на выходе заметно выше температуры на входе или "
+     "увеличьте поверхность.",
+     "Could not calculate the water flow: the heat load is below 1 W, too little to calculate a "
+     "flow from. Set the outlet temperature clearly above the inlet temperature or increase the "
+     "surface."},
+    {ErrorAutonomousLoadBelowItsDecimals, "error.autonomousLoadBelowItsDecimals",
+     "Не удалось вычислить расход воды автономного охлаждения: тепловая нагрузка меньше 1 Вт, и "
+     "по ней расход не вычислить. Увеличьте поверхность. Внешнее охлаждение рассчитано.",
+     "Could not calculate the water flow for autonomous cooling: the heat load is below 1 W, too "
+     "little to calculate a flow from. Increase the surface. External cooling has been "
+     "calculated."},
+
     // What a recalculation came to.
     {OutcomeHeatLoad, "outcome.heatLoad", "тепловая нагрузка {value} Вт", "heat load {value} W"},
     {OutcomeWaterFlow, "outcome.waterFlow", "расход воды {value} л/мин",

@@ -131,6 +131,14 @@ enum class Text : std::uint16_t {
     MarkOutletNotBelowCondensation,
     MarkOutletNotAboveInlet,
 
+    // Marks and messages for what the window no longer takes silently: a condensation temperature
+    // the water cannot take, a text cut at its box's limit, a result shown as below its decimals.
+    MarkAboveBoiling,
+    MarkTypingCut,
+    ErrorShownBelowItsDecimals,
+    ErrorLoadBelowItsDecimals,
+    ErrorAutonomousLoadBelowItsDecimals,
+
     // What a recalculation came to, for a screen reader.
     OutcomeHeatLoad,
     OutcomeWaterFlow,

@@ -18,6 +18,9 @@ class Window : public Controls {
     // Selects the whole text of a box, so that typing replaces it. Does not move the focus.
     virtual void selectAll(std::string_view box) = 0;
     virtual void setVisible(std::string_view control, bool visible) = 0;
+    // Selects an option button as a click does, without running its handler; the others of its
+    // group are cleared.
+    virtual void check(std::string_view option) = 0;
     // Marks an input box as holding what the calculation cannot take, the toolkit's own way, with
     // `problem` (UTF-8) where the user and a screen reader find it; "" removes the mark. Neither
     // moves the focus nor opens a dialog.

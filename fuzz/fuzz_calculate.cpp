@@ -38,6 +38,12 @@ void CheckResult(const ArrayControls& controls, Box box) {
     try {
         if (!std::isfinite(ReadInput(controls, box))) std::abort();
     } catch (const CalcError& e) {
+        // A result above 0 that rounds to 0 is shown as what it is below, which is no number.
+        if (e.kind() == CalcError::Kind::ShownBelowItsDecimals &&
+            (text == BelowItsDecimals(0, controls.decimalSeparator()) ||
+             text == BelowItsDecimals(2, controls.decimalSeparator()))) {
+            return;
+        }
         if (e.kind() != CalcError::Kind::Overflow ||
             !RoundsPastTheRange(text, controls.decimalSeparator())) {
             std::abort();

@@ -42,6 +42,15 @@ TEST(FormInputs, FirstBoxOutOfRangeAndWhy) {
          std::nullopt, InputFault::None},
         {"beyond the double range", AreaInputs(Option::Option7, "1E309", "15", "500", "1"),
          Box::Text1, InputFault::Unreadable},
+        // The cooling water boils at 100 °C: steam itself is a case, anything hotter is not.
+        {"condensation at boiling", AreaInputs(Option::Option7, "100", "15", "500", "1500"),
+         std::nullopt, InputFault::None},
+        {"condensation just above boiling",
+         AreaInputs(Option::Option7, "100,01", "15", "500", "1500"), Box::Text1,
+         InputFault::AboveBoiling},
+        {"condensation far above boiling, with an outlet between",
+         HeightDiameterInputs(Option::Option6, "2000", "15", "40", "5", "80"), Box::Text1,
+         InputFault::AboveBoiling},
         // Where a temperature cannot be read, the outlet is not compared with it.
         {"outlet beside an unreadable inlet",
          AreaInputs(Option::Option6, "78", "1E309", "500", "40"), Box::Text2,

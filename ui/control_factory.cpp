@@ -39,7 +39,8 @@ Qt::Alignment Alignment(Align align) {
 QWidget* CreateTextBox(const ControlRow& row, QWidget* parent) {
     auto* box = new QLineEdit(CaptionOf(row), parent);
     box->setAlignment(Alignment(row.align) | Qt::AlignVCenter);
-    if (row.maxLength > 0) box->setMaxLength(row.maxLength);
+    // The typing limit (row.maxLength) is the window's to keep (FormMorvani): QLineEdit's own
+    // would cut a paste without a word.
     return box;
 }
 

@@ -81,6 +81,40 @@ void FormMorvani::ConnectHandlers() {
         connect(button, &QAbstractButton::clicked, this, [this, run = run] { (modes_.*run)(); });
     }
     for (auto* box : findChildren<QLineEdit*>()) box->installEventFilter(this);
+    for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
+        const Box box = kInputBoxes[i];
+        auto* edit = qobject_cast<QLineEdit*>(controls_.widget(BoxName(box)));
+        texts_.at(i) = edit->text();
+        connect(edit, &QLineEdit::textChanged, this, [this, i](const QString& text) {
+            previousTexts_.at(i) = std::exchange(texts_.at(i), text);
+        });
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, box](const QString& text) { Edited(box, text); });
+    }
+}
+
+void FormMorvani::Edited(Box box, const QString& text) {
+    const auto i = static_cast<std::size_t>(box);
+    const std::size_t limit = TypingLimit(box);
+    if (limit == 0 || static_cast<std::size_t>(text.size()) <= limit) {
+        modes_.TextChanged(box);
+        return;
+    }
+    const QString before = texts_.at(i) == text ? previousTexts_.at(i) : texts_.at(i);
+    auto* edit = qobject_cast<QLineEdit*>(controls_.widget(BoxName(box)));
+    // The edit replaced the selection with what stands before the caret, after the part the two
+    // texts share: head + inserted + tail.
+    const qsizetype caret = edit->cursorPosition();
+    const qsizetype tailLength = std::min(text.size() - caret, before.size());
+    qsizetype from = 0;
+    while (from < caret && from < before.size() - tailLength && before[from] == text[from]) {
+        ++from;
+    }
+    const Insertion insertion{text.left(from).toStdString(),
+                              text.mid(from, caret - from).toStdString(),
+                              text.mid(caret).toStdString()};
+    const QString kept = QString::fromStdString(modes_.TextCut(box, insertion));
+    edit->setCursorPosition(static_cast<int>(kept.size() - (text.size() - caret)));
 }
 
 bool FormMorvani::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <array>
 #include <cstdint>
 
 #include "input_modes.h"
@@ -37,9 +39,17 @@ class FormMorvani final : public QDialog {
   private:
     void BuildControls();
     void ConnectHandlers();
+    // The user's edit of an input box: within its typing limit it goes to TextChanged, beyond it
+    // to TextCut, which keeps what fits and marks the box. QLineEdit's own limit would cut a
+    // paste silently, so the boxes have none and the limit is kept here.
+    void Edited(Box box, const QString& text);
 
     WidgetWindow controls_;
     InputModes modes_{controls_};
+    // Each input box's text as last changed and the one before, in kInputBoxes order: what an
+    // edit started from, whichever of textChanged and textEdited comes first.
+    std::array<QString, kInputBoxes.size()> texts_;
+    std::array<QString, kInputBoxes.size()> previousTexts_;
 };
 
 }  // namespace dephlegmator

@@ -64,6 +64,11 @@ void WidgetWindow::setVisible(std::string_view control, bool visible) {
     widget(control)->setVisible(visible);
 }
 
+// setChecked emits toggled, not clicked, to which the handlers are connected.
+void WidgetWindow::check(std::string_view option) {
+    qobject_cast<QAbstractButton*>(widget(option))->setChecked(true);
+}
+
 // A red frame on a pale red ground, and the problem in the tooltip and the accessible
 // description, where the pointer and a screen reader find it.
 void WidgetWindow::setMark(std::string_view box, std::string_view problem) {

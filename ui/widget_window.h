@@ -31,6 +31,7 @@ class WidgetWindow final : public Window {
     void focus(std::string_view control) override;
     void selectAll(std::string_view box) override;
     void setVisible(std::string_view control, bool visible) override;
+    void check(std::string_view option) override;
     void setMark(std::string_view box, std::string_view problem) override;
     void setAccessibleName(std::string_view control, std::string_view name) override;
     void setCaption(std::string_view control, std::string_view caption) override;

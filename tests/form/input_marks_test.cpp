@@ -21,32 +21,35 @@ TEST(InputMarks, SayWhatIsWrongAndGiveAnExample) {
     const struct {
         const char* name;
         const char* given;  // the option clicked
+        const char* tc;
         const char* separator;
         const char* text6;
         const char* diameter;
         const char* markedBox;  // nullptr: no mark
         const char* mark;
     } cases[] = {
-        {"a unit after the load", "Option7", ",", "1,5 кВт", "5", "Text6",
+        {"a unit after the load", "Option7", "78", ",", "1,5 кВт", "5", "Text6",
          "Введите число в ваттах, например 1500."},
-        {"a word for the flow", "Option8", ",", "много", "5", "Text6",
+        {"a word for the flow", "Option8", "78", ",", "много", "5", "Text6",
          "Введите число в литрах в минуту, например 1,5."},
-        {"outlet above condensation", "Option6", ".", "80", "5", "Text6",
+        {"outlet above condensation", "Option6", "78", ".", "80", "5", "Text6",
          "Температура воды на выходе должна быть ниже температуры конденсации (78 °С)."},
-        {"outlet below inlet", "Option6", ",", "12,5", "5", "Text6",
+        {"outlet below inlet", "Option6", "78", ",", "12,5", "5", "Text6",
          "Температура воды на выходе должна быть выше температуры воды на входе (15 °С)."},
-        {"negative diameter", "Option8", ".", "1", "-5", "Text4",
+        {"negative diameter", "Option8", "78", ".", "1", "-5", "Text4",
          "Введите диаметр больше нуля, например 5."},
-        {"beyond the double range", "Option8", ".", "1", "1E999", "Text4",
+        {"beyond the double range", "Option8", "78", ".", "1", "1E999", "Text4",
          "Число слишком велико. Введите диаметр в сантиметрах, например 5."},
-        {"an empty box is not filled in yet", "Option8", ".", "", "5", nullptr, ""},
-        {"all in range", "Option8", ".", "1", "5", nullptr, ""},
+        {"an empty box is not filled in yet", "Option8", "78", ".", "", "5", nullptr, ""},
+        {"condensation above boiling", "Option7", "2000", ".", "1500", "5", "Text1",
+         "Вода кипит при 100 °С: температура конденсации должна быть не выше."},
+        {"all in range", "Option8", "78", ".", "1", "5", nullptr, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         FormDriver form;
         form.window.boxes.separator(c.separator);
-        TypeHeightDiameter(form, "78", "15", "100", c.diameter, c.text6);
+        TypeHeightDiameter(form, c.tc, "15", "100", c.diameter, c.text6);
         form.Click(c.given);
         form.Enter();
         if (c.markedBox == nullptr) {

@@ -230,14 +230,53 @@ TEST_F(InputModes, GivenQuantityShowsItsUnitAndName) {
     }
 }
 
-TEST_F(InputModes, FailedCalculationIsReportedAfterTheFocusMoved) {
-    window.boxes.set(Box::Text1, "78").set(Box::Text3, "200").set(Box::Text4, "5");
-    window.boxes.set(Box::Text6, "15.000000000000002");  // ln(63 / 62.999…) is 0
-    Enter();
-    EXPECT_EQ(window.errors, std::vector{CalcError::Kind::DivisionByZero});
-    ExpectFocus({"Text2", 1});
-    EXPECT_EQ(window.text(Box::Text7), "___");
-    EXPECT_EQ(window.text(Box::Text10), "___");
+// A failed calculation leaves the focus in the box its message is about, so that the next
+// keystroke goes there, and the Enter cycle goes on from that box; where it is about none, the
+// focus stays where the Enter cycle put it.
+TEST_F(InputModes, FailedCalculationFocusesTheBoxItIsAbout) {
+    struct Case {
+        const char* name;
+        const char* given;
+        const char* text1;
+        const char* text3;
+        const char* text6;
+        Focus focus;
+    };
+    const Case cases[] = {
+        {"load beyond the surface", "Option7", "78", "40", "20000", {"Text6", 4}},
+        {"condensation not above the inlet", "Option7", "15", "40", "2000", {"Text1", 0}},
+        {"outlet barely above the inlet",
+         "Option6",
+         "78",
+         "200",
+         "15.000000000000002",
+         {"Text6", 4}},
+        {"a load beyond the double range: no box to point at",
+         "Option6",
+         "78",
+         "1E305",
+         "40",
+         {"Text2", 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FormDriver form;
+        form.window.boxes.set(Box::Text2, "15").set(Box::Text4, "5.2");
+        form.window.boxes.set(Box::Text1, c.text1).set(Box::Text3, c.text3);
+        form.window.boxes.set(Box::Text6, c.text6);
+        form.Click(c.given);
+        form.Click("Option3");  // the next Enter goes to Text2
+        std::string focusedAtReport;
+        form.window.onFocus = [&](std::string_view) {
+            if (form.window.errors.empty()) focusedAtReport = form.window.focused;
+        };
+        form.Enter();
+        ASSERT_EQ(form.window.errors.size(), 1u);
+        EXPECT_EQ(focusedAtReport, c.focus.box);  // before the message shows
+        EXPECT_EQ(form.window.focused, c.focus.box);
+        EXPECT_EQ(form.window.selected, c.focus.box);
+        EXPECT_EQ(form.modes.enterStep(), c.focus.step);
+    }
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ class FakeWindow : public Window {
     std::map<std::string, std::string, std::less<>> toolTips;
     std::map<std::string, std::string, std::less<>> marks;  // the marked boxes and their texts
     int markChanges = 0;
+    std::vector<std::string> checks;  // the option buttons check() selected, in order
     std::vector<CalcError::Kind> errors;
     std::vector<CalcError::Stage> stages;
     std::vector<std::string> messages;
@@ -56,6 +57,7 @@ class FakeWindow : public Window {
     void setVisible(std::string_view control, bool shown) override {
         visible_.find(control)->second = shown;
     }
+    void check(std::string_view option) override { checks.emplace_back(option); }
     void setMark(std::string_view box, std::string_view problem) override {
         ++markChanges;
         if (problem.empty()) {

@@ -68,10 +68,27 @@ class CalculationTest : public QObject {
         QCOMPARE(resultTexts(), (QStringList{"___", "___", "___", "___"}));
         QCOMPARE(ui_->box("Text71")->text(), QStringLiteral("___"));
         QCOMPARE(ui_->window.state().AreaM2, 200 * 3.1415 / 100 * 5 / 100);
-        // The focus move and the step of this command stay.
-        QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Text2"));
-        QCOMPARE(ui_->enterStep(), 1);
         QCOMPARE(ui_->box("Text6")->text(), QStringLiteral("15.000000000000002"));
+    }
+
+    // After a failed calculation the next keystrokes go into the box the message is about, and
+    // the next Enter goes on from there: a load beyond the surface is to be lowered in Text6.
+    void failedCalculationFocusesTheBoxItIsAbout() {
+        for (const char* value : {"78", "15", "40", "5.2"}) {
+            WindowUnderTest::type(value);
+            WindowUnderTest::enter();
+        }
+        ui_->click(QStringLiteral("Option7"));
+        WindowUnderTest::type("20000");
+        WindowUnderTest::enter();  // the cycle takes the focus to Text1, the error back to Text6
+        QCOMPARE(ui_->errors, std::vector{CalcError::Kind::HeatLoadBeyondSurface});
+        QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Text6"));
+        QCOMPARE(ui_->box("Text6")->selectedText(), QStringLiteral("20000"));
+        WindowUnderTest::type("2000");
+        WindowUnderTest::enter();
+        QCOMPARE(ui_->box("Text1")->text(), QStringLiteral("78"));
+        QCOMPARE(ui_->box("Text7")->text(), QStringLiteral("2000"));
+        QCOMPARE(WindowUnderTest::focusName(), QStringLiteral("Text1"));
     }
 
     // The keypad's decimal key types the regional separator; it reads as the decimal point.
@@ -120,6 +137,11 @@ class CalculationTest : public QObject {
             shown.startsWith(QStringLiteral("Ошибка вычисления: деление на ноль.\n\nНе удалось")),
             qPrintable(shown));
         QVERIFY(window.isVisible());
+        // The focus the window gives back once the message closes: the box it is about, with
+        // its text selected.
+        QCOMPARE(window.focusWidget(), window.findChild<QLineEdit*>("Text6"));
+        QCOMPARE(window.findChild<QLineEdit*>("Text6")->selectedText(),
+                 QStringLiteral("15.000000000000002"));
     }
 
     // A box the calculation cannot take is marked with a frame and a tooltip; the Enter cycle

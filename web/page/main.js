@@ -118,6 +118,32 @@ function wireEvents(calculator, module) {
     option.addEventListener('change', () => calculator.optionClick(option.id));
   }
 
+  // Typing or pasting beyond a box's typing limit: the module keeps what fits and marks the box
+  // with what was cut, which the browser's own limit would do without a word. Within the limit the
+  // edit is the browser's, and the module hears of it: a cut's mark goes, the preset follows Text1.
+  for (const input of document.querySelectorAll('input[type="text"][maxlength]')) {
+    input.addEventListener('beforeinput', (event) => {
+      if (!event.inputType.startsWith('insert') || event.isComposing) return;
+      const inserted = event.data ?? event.dataTransfer?.getData('text/plain') ?? '';
+      const { value, selectionStart, selectionEnd } = input;
+      if (
+        !inserted ||
+        value.length - (selectionEnd - selectionStart) + inserted.length <= input.maxLength
+      ) {
+        return;
+      }
+      event.preventDefault();
+      const tail = value.slice(selectionEnd);
+      calculator.textCut(input.id, [value.slice(0, selectionStart), inserted, tail]);
+      const caret = input.value.length - tail.length;
+      input.setSelectionRange(caret, caret);
+    });
+  }
+  for (const id of ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6']) {
+    const input = document.getElementById(id);
+    input.addEventListener('input', () => calculator.textChanged(id));
+  }
+
   // A box that receives the focus, by mouse, touch or Tab, is where the next Enter goes on from.
   document.addEventListener('focusin', (event) => {
     if (event.target.matches('input[type="text"]')) calculator.boxFocused(event.target.id);
@@ -156,6 +182,12 @@ function calculatorOf(module) {
       module._calculator_option_click(Number(name.replace(/^Option/, ''))) !== 0,
     // The boxes are named Text1 to Text10, Text71, Text81 and Text91.
     boxFocused: (name) => module._calculator_box_focused(Number(name.replace(/^Text/, ''))),
+    textChanged: (name) => module._calculator_text_changed(Number(name.replace(/^Text/, ''))),
+    // `insertion`: the text before the selection, the text inserted, the text after it.
+    textCut: (name, insertion) => {
+      pageWindow.insertion = insertion;
+      module._calculator_text_cut(Number(name.replace(/^Text/, '')));
+    },
     // The design panel's JSON when the address carried a calculation, "" when it carried none,
     // null when its fragment is malformed.
     openLink: () => {

@@ -75,6 +75,10 @@ export const pageWindow = {
 
   isChecked: (option) => element(option).checked,
 
+  // The edit the module is asked about beyond a box's typing limit: the text before the
+  // selection, the text inserted and the text after the selection.
+  insertion: ['', '', ''],
+
   // Selects an option button as a click does, without the change event that runs its handler.
   check(option) {
     element(option).checked = true;
@@ -156,11 +160,26 @@ export const pageWindow = {
     if (named.getAttribute('aria-label') !== name) named.setAttribute('aria-label', name);
   },
 
+  // The box focused before the message, which the module chose, has the focus again once it
+  // closes, its whole text selected: the browser gives the focus back, but a click on «OK» may
+  // leave the text unselected, and the next keys would then add to it.
   showError(title, message) {
     element('ErrorTitle').textContent = title;
     element('ErrorMessage').textContent = message;
     const dialog = element('ErrorDialog');
-    if (!dialog.open) dialog.showModal();
+    if (dialog.open) return;
+    const box = document.activeElement;
+    if (box instanceof HTMLInputElement && box.type === 'text') {
+      dialog.addEventListener(
+        'close',
+        () => {
+          box.focus();
+          box.select();
+        },
+        { once: true },
+      );
+    }
+    dialog.showModal();
   },
 
   // A handler's operations, [method, control, text] each, in the order it did them.

@@ -88,6 +88,8 @@ const char* KindName(CalcError::Kind kind) {
             return "invalid-argument";
         case CalcError::Kind::HeatLoadBeyondSurface:
             return "heat-load-beyond-surface";
+        case CalcError::Kind::ShownBelowItsDecimals:
+            return "shown-below-its-decimals";
     }
     return "?";
 }

@@ -79,9 +79,8 @@ class BatchedWindow final : public Window {
 
     // Has the page's live region say `sentence`, in order with the other operations.
     void announce(std::string_view sentence);
-    // Selects an option button as a click does, without its handler; the others of its group
-    // read as cleared from then on.
-    void check(std::string_view option);
+    // The others of its group read as cleared from then on.
+    void check(std::string_view option) override;
 
     // The design panel's elements beyond the window's controls, by id, read and written as the
     // boxes are: an element written reads as written until the operations reach the page.

@@ -41,6 +41,14 @@ EM_JS(int, page_string, (int which, char* out, int capacity), {
   if (length <= capacity) stringToUTF8(text, out, capacity + 1);
   return length;
 });
+// The parts of the insertion the page is asking about (Module.page.insertion): the text before
+// it (0), the text inserted (1) and the text after it (2).
+EM_JS(int, page_insertion, (int part, char* out, int capacity), {
+  var text = Module.page.insertion[part];
+  var length = lengthBytesUTF8(text);
+  if (length <= capacity) stringToUTF8(text, out, capacity + 1);
+  return length;
+});
 EM_JS(int, page_is_checked, (const char* option, int length), {
   return Module.page.isChecked(UTF8ToString(option, length)) ? 1 : 0;
 });
@@ -219,6 +227,24 @@ class Calculator {
         window_.flush();
     }
 
+    // The user has edited the input box named Text<number> within its typing limit.
+    void textChanged(int number) {
+        if (const std::optional<Box> box = InputBox(number)) modes_.TextChanged(*box);
+        window_.flush();
+    }
+    // The user typed or pasted into the input box named Text<number> more than its typing limit
+    // leaves room for; the page's insertion holds what and where.
+    void textCut(int number) {
+        const std::optional<Box> box = InputBox(number);
+        if (!box) return;
+        const auto part = [](int which) {
+            return PageString(
+                [which](char* out, int capacity) { return page_insertion(which, out, capacity); });
+        };
+        modes_.TextCut(*box, {part(0), part(1), part(2)});
+        window_.flush();
+    }
+
     // The events of the panel's sections.
     enum class PanelEvent {
         DeviceType,
@@ -260,6 +286,14 @@ class Calculator {
         const auto column = column_.Stored();
         texts.insert(texts.end(), column.begin(), column.end());
         return texts;
+    }
+
+    static std::optional<Box> InputBox(int number) {
+        const std::string name = "Text" + std::to_string(number);
+        for (const Box box : kInputBoxes) {
+            if (BoxName(box) == name) return box;
+        }
+        return std::nullopt;
     }
 
     // What the page's address carries, read once.
@@ -426,6 +460,18 @@ EMSCRIPTEN_KEEPALIVE int calculator_option_click(int number) {
 // moves too, which give the step the handler leaves.
 EMSCRIPTEN_KEEPALIVE void calculator_box_focused(int number) {
     dephlegmator::TheCalculator().boxFocused(number);
+}
+
+// The user has edited the input box Text<number> within its typing limit.
+EMSCRIPTEN_KEEPALIVE void calculator_text_changed(int number) {
+    dephlegmator::TheCalculator().textChanged(number);
+}
+
+// The user typed or pasted into the input box Text<number> more than its typing limit leaves room
+// for: the page's `insertion` holds the text before the selection, the text inserted and the text
+// after the selection. The module writes what the box keeps and marks it.
+EMSCRIPTEN_KEEPALIVE void calculator_text_cut(int number) {
+    dephlegmator::TheCalculator().textCut(number);
 }
 
 // The handlers of the design panel's settings. Each returns the panel built again with the

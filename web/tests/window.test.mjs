@@ -173,9 +173,11 @@ describe('the calculator window', () => {
     // The heat load is written before the water flow fails; the rest show no result.
     assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text10']), ['99999', '___', '___']);
 
+    // The message closed, the focus is in the box it is about, not where the Enter cycle went:
+    // the next keys replace the load, and the next Enter goes on to Text1.
     await page.keyboard.press('Escape');
     assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), false);
-    assert.deepEqual(await focusState(page), { id: 'Text1', value: '78', wholeSelected: true });
+    assert.deepEqual(await focusState(page), { id: 'Text6', value: '99999', wholeSelected: true });
 
     // Enter runs the command again; Enter then closes the message, and so does a click on ОК.
     await page.keyboard.press('Enter');
@@ -185,6 +187,11 @@ describe('the calculator window', () => {
     await page.keyboard.press('Enter');
     await page.click('#ErrorOk');
     assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), false);
+
+    assert.deepEqual(await focusState(page), { id: 'Text6', value: '99999', wholeSelected: true });
+    await typeAndEnter(page, ['2000']);
+    assert.deepEqual(await values(page, ['Text1', 'Text7']), ['78', '2000']);
+    assert.deepEqual(await focusState(page), { id: 'Text1', value: '78', wholeSelected: true });
   });
 
   it('marks a box the calculation cannot take, with what is wrong, until it can', async () => {
@@ -235,7 +242,7 @@ describe('the calculator window', () => {
   });
 
   it('shows the beginning of a result too long for its box', async () => {
-    await typeAndEnter(page, ['1E300', '15', '100', '5', '1E299']);
+    await typeAndEnter(page, ['78', '15', '1E9', '1E9', '40']);
     const box = await page.$eval('#Text7', (e) => ({
       value: e.value,
       scrollLeft: e.scrollLeft,
