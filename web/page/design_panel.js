@@ -12,11 +12,14 @@ const SVG = 'http://www.w3.org/2000/svg';
 // the chart geometry: the plot between the axes' labels. Set from the element by measure().
 let WIDTH = 0;
 let HEIGHT = 0;
+// The plot's sides leave room for the widest tick label beside the axis title (fitSides).
 const PLOT = { left: 58, right: 0, top: 12, bottom: 0 };
+const LEAST_LEFT = 58;
+const LEAST_RIGHT_ROOM = 54;
 
 function measure(chart) {
   ({ width: WIDTH, height: HEIGHT } = chart.viewBox.baseVal);
-  PLOT.right = WIDTH - 54;
+  PLOT.right = WIDTH - LEAST_RIGHT_ROOM;
   PLOT.bottom = HEIGHT - 50;
 }
 
@@ -65,22 +68,25 @@ const chartTexts = () => element('DesignPanel').dataset;
 // The parts of the chart that never change, and the places of those that do, in drawing order:
 // the grid and ticks under the axes, the curves over them, the levels and the result on top.
 function makeChart() {
-  const { left, right, top, bottom } = PLOT;
+  const { top, bottom } = PLOT;
   const texts = chartTexts();
   const root = document.createElementNS(SVG, 'g');
-  svg(root, 'rect', { class: 'plot', x: left, y: top, width: right - left, height: bottom - top });
-  const ticks = { load: svg(root, 'g'), flow: svg(root, 'g'), temp: svg(root, 'g') };
-  svg(root, 'path', { class: 'axis', d: `M${left} ${top}V${bottom}H${right}` });
-  svg(root, 'path', { class: 'axis temp', d: `M${right} ${top}V${bottom}` });
+  const frame = {
+    plot: svg(root, 'rect', { class: 'plot', y: top, height: bottom - top }),
+    ticks: { load: svg(root, 'g'), flow: svg(root, 'g'), temp: svg(root, 'g') },
+    axis: svg(root, 'path', { class: 'axis' }),
+    tempAxis: svg(root, 'path', { class: 'axis temp' }),
+  };
+  const ticks = frame.ticks;
 
   // The vertical titles turn about their middle: the load's reads upwards, the temperature's
   // downwards, each clear of its tick labels.
   const middle = (top + bottom) / 2;
   const centred = { 'text-anchor': 'middle' };
-  svg(
+  frame.flowTitle = svg(
     root,
     'text',
-    { class: 'title', ...centred, x: (left + right) / 2, y: HEIGHT - 14 },
+    { class: 'title', ...centred, y: HEIGHT - 14 },
     texts.flowAxis,
   );
   svg(
@@ -99,12 +105,16 @@ function makeChart() {
   const heater = level(document.createElementNS(SVG, 'g'), 'heater', texts.heater);
   const marks = svg(root, 'g', { class: 'reflux-marks' });
   const resultPlace = svg(root, 'g');
+  // Measures the width of a tick label; never seen.
+  const gauge = svg(root, 'text', { class: 'tick', visibility: 'hidden', 'aria-hidden': 'true' });
   const result = {
     temp: svg(resultPlace, 'circle', { class: 'result temp', r: 3.5 }),
     load: svg(resultPlace, 'circle', { class: 'result load', r: 4.5 }),
   };
   return {
     root,
+    frame,
+    gauge,
     ticks,
     pools: { load: [], flow: [], temp: [] },
     tempCurve,
@@ -119,10 +129,20 @@ function makeChart() {
   };
 }
 
-// The least distance, in drawing units, between the labels of two reflux flows.
-const MARK_LABEL_ROOM = 22;
+// Whether two boxes (SVGRect) share any area; touching edges do not count.
+const overlap = (a, b) =>
+  a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 
-// The reflux flows on the load curve: a short tick across it with the ratio below.
+// The boxes of the chart's labels shown now that a new label must keep clear of.
+function shownBoxes(nodes) {
+  return nodes
+    .filter((node) => node.isConnected && node.textContent !== '')
+    .map((n) => n.getBBox());
+}
+
+// The reflux flows on the load curve: a short tick across it with the ratio below, or above where
+// below it would meet the flow axis or another label. A label with room in neither place is left
+// out; its tick stays.
 function drawRefluxMarks(drawing, marks, { x, y }) {
   const pool = drawing.markPool;
   while (pool.length < marks.length) {
@@ -131,37 +151,68 @@ function drawRefluxMarks(drawing, marks, { x, y }) {
       set(document.createElementNS(SVG, 'text'), { class: 'caption reflux-mark' }),
     ]);
   }
-  // Close flows keep their ticks but only the first of crowded labels, so that none overlap.
-  let lastLabelled = -Infinity;
+  show(drawing.marks, pool, marks.length);
+  const taken = shownBoxes([drawing.limit.caption, drawing.heater.caption]);
   marks.forEach(([flow, load, label], i) => {
     const [tick, caption] = pool[i];
     const cx = x(flow);
     const cy = y(load);
-    const roomy = cx - lastLabelled >= MARK_LABEL_ROOM;
-    if (roomy) lastLabelled = cx;
     set(tick, { x1: cx, y1: cy - 4, x2: cx, y2: cy + 4 });
-    set(caption, { x: cx, y: cy + 16, 'text-anchor': 'middle' });
-    setText(caption, roomy ? label : '');
+    set(caption, { x: cx, 'text-anchor': 'middle' });
+    setText(caption, label);
+    const fits = [cy + 16, cy - 8].some((at) => {
+      set(caption, { y: at });
+      const box = caption.getBBox();
+      const inside = box.y >= PLOT.top && box.y + box.height <= PLOT.bottom - 1;
+      return inside && !taken.some((other) => overlap(box, other));
+    });
+    if (fits) taken.push(caption.getBBox());
+    else setText(caption, '');
   });
-  show(drawing.marks, pool, marks.length);
 }
 
 // A horizontal line across the plot, with its caption above it at the right end.
 function level(parent, className, caption) {
   return {
-    line: svg(parent, 'line', { class: className, x1: PLOT.left, x2: PLOT.right }),
-    caption: svg(
-      parent,
-      'text',
-      { class: `caption ${className}`, x: PLOT.right - 4, 'text-anchor': 'end' },
-      caption,
-    ),
+    line: svg(parent, 'line', { class: className }),
+    caption: svg(parent, 'text', { class: `caption ${className}`, 'text-anchor': 'end' }, caption),
   };
 }
 
-function placeLevel({ line, caption }, at) {
-  set(line, { y1: at, y2: at });
-  set(caption, { y: at - 4 });
+// A level's line at `at`, its caption above it, or below it where the caption above would meet
+// the label `clearOf` (a node or null).
+function placeLevel({ line, caption }, at, clearOf = null) {
+  set(line, { x1: PLOT.left, x2: PLOT.right, y1: at, y2: at });
+  set(caption, { x: PLOT.right - 4, y: at - 4 });
+  if (clearOf?.isConnected && overlap(caption.getBBox(), clearOf.getBBox())) {
+    set(caption, { y: at + 13 });
+  }
+}
+
+// The widest of `labels` as a tick label.
+function widest(gauge, labels) {
+  let most = 0;
+  for (const label of labels) {
+    gauge.textContent = label;
+    most = Math.max(most, gauge.getComputedTextLength());
+  }
+  gauge.textContent = '';
+  return most;
+}
+
+// Sets the plot's sides so that the widest load label stands clear of the load axis's title and
+// the widest temperature label of the temperature axis's, and draws the frame along them.
+function fitSides(drawing, curve) {
+  const labels = (ticks) => ticks.map((tick) => tick.label);
+  PLOT.left = Math.max(LEAST_LEFT, Math.ceil(26 + widest(drawing.gauge, labels(curve.loadTicks))));
+  const tempRoom = Math.ceil(28 + widest(drawing.gauge, labels(curve.tempTicks)));
+  PLOT.right = WIDTH - Math.max(LEAST_RIGHT_ROOM, tempRoom);
+  const { left, right, top, bottom } = PLOT;
+  const { frame } = drawing;
+  set(frame.plot, { x: left, width: right - left });
+  set(frame.axis, { d: `M${left} ${top}V${bottom}H${right}` });
+  set(frame.tempAxis, { d: `M${right} ${top}V${bottom}` });
+  set(frame.flowTitle, { x: (left + right) / 2 });
 }
 
 // Shows `wanted` nodes of `pool` in `place`, in the pool's order, and takes the rest out.
@@ -238,14 +289,17 @@ function drawCurve(chart, curve) {
     measure(chart);
     drawing = makeChart();
   }
+  // Labels are measured where they are drawn.
+  if (drawing.root.parentNode !== chart) chart.append(drawing.root);
+  fitSides(drawing, curve);
   const scale = scales(curve);
   drawAxes(drawing, curve, scale);
   set(drawing.tempCurve, { points: through(curve.points, scale.x, (p) => scale.yTemp(p[2])) });
   set(drawing.loadCurve, { points: through(curve.points, scale.x, (p) => scale.y(p[1])) });
   placeLevel(drawing.limit, scale.y(curve.maxLoad));
   const heater = curve.heaterPower !== null;
-  if (heater) placeLevel(drawing.heater, scale.y(curve.heaterPower));
   show(drawing.heaterPlace, [[drawing.heater.line, drawing.heater.caption]], heater ? 1 : 0);
+  if (heater) placeLevel(drawing.heater, scale.y(curve.heaterPower), drawing.limit.caption);
   drawRefluxMarks(drawing, curve.refluxMarks, scale);
   if (curve.result) {
     const [flow, load, outletTemp] = curve.result;
@@ -254,7 +308,6 @@ function drawCurve(chart, curve) {
     set(drawing.result[1], { cx, cy: scale.y(load) });
   }
   show(drawing.resultPlace, [drawing.result], curve.result ? 1 : 0);
-  if (drawing.root.parentNode !== chart) chart.append(drawing.root);
 }
 
 let heightCells = null;
