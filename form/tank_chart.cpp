@@ -17,7 +17,7 @@ constexpr double kRoomAboveLimit = 1.1;
 
 // The plot between the axes' labels, in viewBox units.
 struct Plot {
-    double left = 34, right = kTankChartSize.width - 10;
+    double left = 34, right = kTankChartSize.width - 14;
     double top = 18, bottom = kTankChartSize.height - 36;
 };
 

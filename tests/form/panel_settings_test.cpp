@@ -87,7 +87,7 @@ TEST(PanelSettings, DeviceTypeSetsItsUAndTypingSwitchesToOwn) {
     section.page.values["DeviceType"] = "jacket";
     section.settings.DeviceTypeChanged();
     EXPECT_EQ(section.page.value("PanelU"), "350");
-    EXPECT_EQ(section.page.content("DeviceRange"), "обычно 300–450 Вт/(м²·К)");
+    EXPECT_EQ(section.page.content("DeviceRange"), "обычно 300–450\u00A0Вт/(м²·К)");
     EXPECT_EQ(section.settings.coefficients().heatTransferK, 350);
 
     section.page.values["PanelU"] = "350";  // the type's own value typed again keeps the type
@@ -135,7 +135,8 @@ TEST(PanelSettings, CalibratesTheExampleRun) {
     EXPECT_EQ(section.page.value("PanelU"), "324");
     EXPECT_EQ(section.page.value("DeviceType"), "own");
     EXPECT_EQ(section.settings.coefficients().heatTransferK, 324);  // the number shown
-    EXPECT_EQ(section.page.content("CalibMessage"), "U = 324 Вт/(м²·К): панель считает с ним.");
+    EXPECT_EQ(section.page.content("CalibMessage"),
+              "U = 324\u00A0Вт/(м²·К): панель считает с ним.");
 
     section.page.values["PanelC"] = "4180";  // the formula takes the panel's c
     section.settings.SpecificHeatTyped();
@@ -201,9 +202,10 @@ TEST(PanelSettings, WarnsOfAnUnusualCoefficientButTakesIt) {
     ASSERT_TRUE(section.Calibrate("20", "15", "50"));  // 20 × 323.5
     EXPECT_EQ(section.page.content("CalibU"), "6471");
     EXPECT_EQ(section.page.value("PanelU"), "6471");
-    EXPECT_EQ(section.page.content("CalibMessage"),
-              "U = 6471 Вт/(м²·К) вне обычных 100–3000: так бывает при ошибке замера. Проверьте "
-              "расход и температуры. Значение принято.");
+    EXPECT_EQ(
+        section.page.content("CalibMessage"),
+        "U = 6471\u00A0Вт/(м²·К) вне обычных 100–3000: так бывает при ошибке замера. Проверьте "
+        "расход и температуры. Значение принято.");
     ASSERT_TRUE(section.Calibrate("0,2", "15", "50"));
     EXPECT_EQ(section.page.content("CalibU"), "65");
     EXPECT_NE(section.page.content("CalibMessage").find("вне обычных"), std::string::npos);

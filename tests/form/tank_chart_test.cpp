@@ -13,7 +13,8 @@ namespace dephlegmator {
 namespace {
 
 // A label's box in viewBox units, from its anchor and text, as the page's 12 px DejaVu Sans draws
-// it: digits and letters at most 0.7 em wide, ascent 0.93 em and descent 0.24 em.
+// it: digits 0.64 em wide, a decimal separator 0.32 em, any other character at most 0.75 em, with
+// an ascent of 0.93 em and a descent of 0.24 em.
 struct Box {
     double left, right, top, bottom;
 };
@@ -23,10 +24,13 @@ struct Label {
     Box box;
 };
 
-std::size_t Characters(const std::string& utf8) {
-    std::size_t count = 0;
-    for (const char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return count;
+double Ems(const std::string& utf8) {
+    double ems = 0;
+    for (const char c : utf8) {
+        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) continue;  // within a character
+        ems += c >= '0' && c <= '9' ? 0.64 : c == ',' || c == '.' ? 0.32 : 0.75;
+    }
+    return ems;
 }
 
 std::vector<Label> Labels(const std::string& svg) {
@@ -39,7 +43,7 @@ std::vector<Label> Labels(const std::string& svg) {
         const double y = std::stod((*it)[2]);
         const std::string anchor = (*it)[3];
         const std::string content = (*it)[4];
-        const double width = 0.7 * kEm * static_cast<double>(Characters(content));
+        const double width = kEm * Ems(content);
         const double left = anchor == "end" ? x - width : anchor == "middle" ? x - width / 2 : x;
         labels.push_back({content, {left, left + width, y - 0.93 * kEm, y + 0.24 * kEm}});
     }

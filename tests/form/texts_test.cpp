@@ -92,11 +92,12 @@ TEST(Texts, FillReplacesEachPlaceholderOnceAndNothingElse) {
               "Нет результата: не заполнено поле «{name}».");
     EXPECT_EQ(Fill(Text::OutcomeEmptyBox, {{"other", "x"}}),
               "Нет результата: не заполнено поле «{name}».");
-    const std::string twice = Fill(Text::ErrorAutonomousBelowRise, {{"rise", "10 °С"}});
-    EXPECT_NE(twice.find("нагревается на 10 °С, а температура конденсации меньше чем на 10 °С"),
-              std::string::npos)
+    const std::string twice = Fill(Text::ErrorAutonomousBelowRise, {{"rise", "10\u00A0°С"}});
+    EXPECT_NE(
+        twice.find("нагревается на 10\u00A0°С, а температура конденсации меньше чем на 10\u00A0°С"),
+        std::string::npos)
         << twice;
-    EXPECT_EQ(WithUnit("10", Text::UnitDegrees), "10 °С");
+    EXPECT_EQ(WithUnit("10", Text::UnitDegrees), "10\u00A0°С");
 }
 
 TEST(Texts, TrGivesTheLanguageAskedFor) {
@@ -141,7 +142,8 @@ TEST(Texts, AnErrorMessageInEnglishWithItsNumber) {
     ASSERT_EQ(form.window.messages.size(), 1u);
     EXPECT_EQ(form.window.messages[0],
               "Calculation error: heat load above the surface's limit.\n\nCould not calculate "
-              "the water flow: at these temperatures this surface passes no more than 4284 W, even "
+              "the water flow: at these temperatures this surface can transfer no more than "
+              "4284\u00A0W, even "
               "at a very large water flow. Lower the heat load or increase the surface.");
     EXPECT_EQ(ErrorTitle(), "Error");
 }
@@ -163,8 +165,9 @@ TEST(Texts, AMarkAndTheOutcomeInEnglish) {
     form.Click("Option6");
     form.modes.Recalculate();
     EXPECT_EQ(OutcomeSentence(form.modes.lastInputs(), form.modes.marks(), form.window, false),
-              "Results: heat load 5282 W, water flow 3.37 l/min, outlet water temperature 40 °C, "
-              "area 1571 cm².");
+              "Results: heat load 5282\u00A0W, water flow 3.37\u00A0l/\u2060min, outlet water "
+              "temperature 40\u00A0°C, "
+              "area 1571\u00A0cm².");
 }
 
 // The heat load given, with results in every box but Text71, which the heat-load mode leaves.

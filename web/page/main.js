@@ -6,6 +6,7 @@ import { forgetChart, showDesignPanel } from './design_panel.js';
 import { loadTexts, writeTexts } from './page_texts.js';
 import { LANGUAGE_KEY, pageWindow, storedItem } from './page_window.js';
 import { restoreSettings, wireSettings } from './panel_settings.js';
+import { CALCULATION_KEY, GUIDE_OPENED_KEY, keepInSession, sessionItem } from './session.js';
 
 // Compiles the module from the preloaded calculator.wasm while the page finishes loading.
 const calculatorLoading = createCalculator();
@@ -123,6 +124,18 @@ function wireEvents(calculator, module) {
     if (event.target.matches('input[type="text"]')) calculator.boxFocused(event.target.id);
   });
 
+  // The way back from a guide: the calculation is kept in this tab's session storage whenever the
+  // page is left, and a plain click on «Справка» tells the guide that the calculator is the page
+  // before it, so that its link can go back in the history.
+  const keepCalculation = () => keepInSession(CALCULATION_KEY, calculator.shareFragment());
+  addEventListener('pagehide', keepCalculation);
+  const help = document.querySelector('a[data-text="page.help"]');
+  help.addEventListener('click', (event) => {
+    keepCalculation();
+    const plain = event.button === 0 && !(event.ctrlKey || event.metaKey || event.shiftKey);
+    keepInSession(GUIDE_OPENED_KEY, plain ? new URL(help.href).pathname : null);
+  });
+
   const share = document.getElementById('ShareLink');
   share.addEventListener('click', () => shareLink(calculator, share));
   // An address with another calculation opens it afresh, as a visit does.
@@ -177,9 +190,21 @@ function documentParsed() {
   });
 }
 
+// Back in the history to a calculator the browser did not keep in memory (it loads it afresh):
+// the address gets the calculation that the page kept when it was left, which opens as a share
+// link does.
+function restoreOnReturn() {
+  const kept = sessionItem(CALCULATION_KEY);
+  const [navigation] = performance.getEntriesByType('navigation');
+  if (kept && !location.hash && navigation?.type === 'back_forward') {
+    history.replaceState(history.state, '', `#${kept}`);
+  }
+}
+
 async function start() {
   const module = await calculatorLoading;
   await documentParsed();
+  restoreOnReturn();
   const calculator = calculatorOf(module);
   // The page's own texts in the language chosen, before the window shows in it; where they
   // cannot be read, the page and the module stay Russian.
