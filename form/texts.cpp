@@ -456,6 +456,14 @@ constexpr auto kPageTexts = std::to_array<PageTextEntry>({
     {"unit.watts", "Вт", "W"},
     {"unit.litres", "л", "l"},
     {"unit.heatTransfer", "Вт/(м²·К)", "W/(m²·K)"},
+    {"unit.litresPerMinute", "л/\u2060мин", "l/\u2060min"},
+    {"unit.squareCentimetres", "см²", "cm²"},
+    // The strip of results on a narrow screen, and a printout's note.
+    {"strip.load", "Нагрузка", "Heat load"},
+    {"strip.flow", "Расход", "Flow"},
+    {"strip.outlet", "На выходе", "Outlet"},
+    {"strip.area", "Площадь", "Area"},
+    {"page.printed", "Напечатано", "Printed"},
 
     // The design panel.
     {"panel.title", "Характеристика дефлегматора", "Reflux condenser performance"},

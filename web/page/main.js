@@ -7,6 +7,8 @@ import { loadTexts, writeTexts } from './page_texts.js';
 import { LANGUAGE_KEY, pageWindow, storedItem } from './page_window.js';
 import { restoreSettings, wireSettings } from './panel_settings.js';
 import { CALCULATION_KEY, GUIDE_OPENED_KEY, keepInSession, sessionItem } from './session.js';
+import { followKeyboard, showResults } from './results_strip.js';
+import { wirePrintNote } from './print_note.js';
 
 // Compiles the module from the preloaded calculator.wasm while the page finishes loading.
 const calculatorLoading = createCalculator();
@@ -159,7 +161,14 @@ function wireEvents(calculator, module) {
 
 // The handlers of the module's window, which acts on the page through Module.page.
 function calculatorOf(module) {
-  module.page = pageWindow;
+  // After every handler, the strip of results shows what the result boxes show.
+  module.page = {
+    ...pageWindow,
+    apply(operations) {
+      pageWindow.apply(operations);
+      showResults();
+    },
+  };
   return {
     formLoad: () => module._calculator_form_load(),
     // The design panel's JSON.
@@ -224,6 +233,8 @@ async function start() {
   // The window's controls were written in Russian; the module writes their texts again.
   if (root.lang === 'en') calculator.setLanguage(true);
   wireEvents(calculator, module);
+  followKeyboard();
+  wirePrintNote(calculator.shareFragment);
   root.classList.remove('translating');
   document.getElementById('Text1').focus();
   // A share link's calculation, recalculated once; the page says so when it cannot read one.
