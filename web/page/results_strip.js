@@ -5,13 +5,17 @@
 const BOXES = ['Text7', 'Text8', 'Text9', 'Text10'];
 const root = document.documentElement;
 
-// Writes the result boxes' texts into the strip, which is shown once any of them shows one.
+// What a result box shows where it has no result.
+const NO_RESULT = '___';
+
+// Writes the result boxes' texts into the strip, which is shown from the first result on (and
+// then shows «___» too, where a later calculation has none).
 export function showResults() {
   const strip = document.getElementById('ResultStrip');
-  let any = false;
+  let any = !strip.hidden;
   for (const box of BOXES) {
     const value = document.getElementById(box).value;
-    if (value !== '') any = true;
+    if (value !== '' && value !== NO_RESULT) any = true;
     const cell = document.getElementById(`Strip${box}`);
     if (cell.textContent !== value) cell.textContent = value;
   }
