@@ -61,7 +61,7 @@ std::string TankChartMarkup(double startTemp, double limitTemp, double seconds,
     Svg svg;
     for (const double tick : temp.ticks) {
         svg.line("grid", plot.left, y(tick), plot.right, y(tick));
-        svg.text("tick", plot.left - 4, y(tick) + 4, "end", FormatNumber(tick, separator));
+        svg.text("tick", plot.left - 6, y(tick) + 4, "end", FormatNumber(tick, separator));
     }
     for (const double tick : time.ticks) {
         svg.line("grid", x(tick), plot.top, x(tick), plot.bottom);
