@@ -15,7 +15,7 @@ constexpr auto kTexts = std::to_array<TextEntry>({
     // The window's captions.
     {Frame1Caption, "Frame1.caption", "Т конденсации", "Condensation temperature"},
     {Option1Caption, "Option1.caption", "СР", "Spirit"},
-    {Option2Caption, "Option2.caption", "СС", "Raw spirit"},
+    {Option2Caption, "Option2.caption", "СС", "Raw"},
     {Option3Caption, "Option3.caption", "другая", "Other"},
     {Frame2Caption, "Frame2.caption", "Т воды на входе", "Inlet water temperature"},
     {Frame3Caption, "Frame3.caption", "Дефлегматор", "Reflux condenser"},
