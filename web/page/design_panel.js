@@ -105,8 +105,6 @@ function makeChart() {
   const heater = level(document.createElementNS(SVG, 'g'), 'heater', texts.heater);
   const marks = svg(root, 'g', { class: 'reflux-marks' });
   const resultPlace = svg(root, 'g');
-  // Measures the width of a tick label; never seen.
-  const gauge = svg(root, 'text', { class: 'tick', visibility: 'hidden', 'aria-hidden': 'true' });
   const result = {
     temp: svg(resultPlace, 'circle', { class: 'result temp', r: 3.5 }),
     load: svg(resultPlace, 'circle', { class: 'result load', r: 4.5 }),
@@ -114,7 +112,6 @@ function makeChart() {
   return {
     root,
     frame,
-    gauge,
     ticks,
     pools: { load: [], flow: [], temp: [] },
     tempCurve,
@@ -129,16 +126,35 @@ function makeChart() {
   };
 }
 
-// Whether two boxes (SVGRect) share any area; touching edges do not count.
+// Whether two boxes ({ x, y, width, height }) share any area; touching edges do not count.
 const overlap = (a, b) =>
   a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 
-// The boxes of the chart's labels shown now that a new label must keep clear of.
-function shownBoxes(nodes) {
-  return nodes
-    .filter((node) => node.isConnected && node.textContent !== '')
-    .map((n) => n.getBBox());
+// A label's box as the chart's font (DejaVu Sans, 12 units high) sets it, worked out from its
+// text, so that where a label goes never hangs on how a browser measures text at some zoom: the
+// digits' and separators' advances, and more than any other character takes.
+const EM = 12;
+const ADVANCE = { ' ': 0.318, ',': 0.318, '.': 0.318, R: 0.695 };
+const advance = (c) => ADVANCE[c] ?? (c >= '0' && c <= '9' ? 0.636 : 0.9);
+function textWidth(text) {
+  let ems = 0;
+  for (const c of text) ems += advance(c);
+  return ems * EM;
 }
+function labelBox(text, x, y, anchor) {
+  const width = textWidth(text);
+  const left = anchor === 'end' ? x - width : anchor === 'middle' ? x - width / 2 : x;
+  return { x: left, y: y - 0.95 * EM, width, height: 1.21 * EM };
+}
+
+// A level's caption, right-aligned at `x` on the baseline `y`; its width is measured once, when
+// the chart is made, and rounded up.
+const levelBox = (level, y) => ({
+  x: PLOT.right - 4 - level.width,
+  y: y - 0.95 * EM,
+  width: level.width,
+  height: 1.21 * EM,
+});
 
 // The reflux flows on the load curve: a short tick across it with the ratio below, or above where
 // below it would meet the flow axis or another label. A label with room in neither place is left
@@ -152,22 +168,22 @@ function drawRefluxMarks(drawing, marks, { x, y }) {
     ]);
   }
   show(drawing.marks, pool, marks.length);
-  const taken = shownBoxes([drawing.limit.caption, drawing.heater.caption]);
+  const taken = [drawing.limit, drawing.heater]
+    .filter((level) => level.caption.isConnected)
+    .map((level) => levelBox(level, level.at));
   marks.forEach(([flow, load, label], i) => {
     const [tick, caption] = pool[i];
     const cx = x(flow);
     const cy = y(load);
     set(tick, { x1: cx, y1: cy - 4, x2: cx, y2: cy + 4 });
-    set(caption, { x: cx, 'text-anchor': 'middle' });
-    setText(caption, label);
-    const fits = [cy + 16, cy - 8].some((at) => {
-      set(caption, { y: at });
-      const box = caption.getBBox();
+    const at = [cy + 16, cy - 8].find((baseline) => {
+      const box = labelBox(label, cx, baseline, 'middle');
       const inside = box.y >= PLOT.top && box.y + box.height <= PLOT.bottom - 1;
       return inside && !taken.some((other) => overlap(box, other));
     });
-    if (fits) taken.push(caption.getBBox());
-    else setText(caption, '');
+    if (at !== undefined) taken.push(labelBox(label, cx, at, 'middle'));
+    set(caption, { x: cx, y: at ?? cy + 16, 'text-anchor': 'middle' });
+    setText(caption, at === undefined ? '' : label);
   });
 }
 
@@ -181,31 +197,25 @@ function level(parent, className, caption) {
 
 // A level's line at `at`, its caption above it, or below it where the caption above would meet
 // the label `clearOf` (a node or null).
-function placeLevel({ line, caption }, at, clearOf = null) {
-  set(line, { x1: PLOT.left, x2: PLOT.right, y1: at, y2: at });
-  set(caption, { x: PLOT.right - 4, y: at - 4 });
-  if (clearOf?.isConnected && overlap(caption.getBBox(), clearOf.getBBox())) {
-    set(caption, { y: at + 13 });
-  }
+function placeLevel(level, at, clearOf = null) {
+  level.width ??= Math.ceil(level.caption.getComputedTextLength());
+  const above = at - 4;
+  const below = at + 13;
+  level.at =
+    clearOf && overlap(levelBox(level, above), levelBox(clearOf, clearOf.at)) ? below : above;
+  set(level.line, { x1: PLOT.left, x2: PLOT.right, y1: at, y2: at });
+  set(level.caption, { x: PLOT.right - 4, y: level.at });
 }
 
 // The widest of `labels` as a tick label.
-function widest(gauge, labels) {
-  let most = 0;
-  for (const label of labels) {
-    gauge.textContent = label;
-    most = Math.max(most, gauge.getComputedTextLength());
-  }
-  gauge.textContent = '';
-  return most;
-}
+const widest = (labels) => Math.max(0, ...labels.map(textWidth));
 
 // Sets the plot's sides so that the widest load label stands clear of the load axis's title and
 // the widest temperature label of the temperature axis's, and draws the frame along them.
 function fitSides(drawing, curve) {
   const labels = (ticks) => ticks.map((tick) => tick.label);
-  PLOT.left = Math.max(LEAST_LEFT, Math.ceil(26 + widest(drawing.gauge, labels(curve.loadTicks))));
-  const tempRoom = Math.ceil(28 + widest(drawing.gauge, labels(curve.tempTicks)));
+  PLOT.left = Math.max(LEAST_LEFT, Math.ceil(26 + widest(labels(curve.loadTicks))));
+  const tempRoom = Math.ceil(28 + widest(labels(curve.tempTicks)));
   PLOT.right = WIDTH - Math.max(LEAST_RIGHT_ROOM, tempRoom);
   const { left, right, top, bottom } = PLOT;
   const { frame } = drawing;
@@ -289,7 +299,7 @@ function drawCurve(chart, curve) {
     measure(chart);
     drawing = makeChart();
   }
-  // Labels are measured where they are drawn.
+  // The levels' captions are measured where they are drawn.
   if (drawing.root.parentNode !== chart) chart.append(drawing.root);
   fitSides(drawing, curve);
   const scale = scales(curve);
@@ -299,7 +309,7 @@ function drawCurve(chart, curve) {
   placeLevel(drawing.limit, scale.y(curve.maxLoad));
   const heater = curve.heaterPower !== null;
   show(drawing.heaterPlace, [[drawing.heater.line, drawing.heater.caption]], heater ? 1 : 0);
-  if (heater) placeLevel(drawing.heater, scale.y(curve.heaterPower), drawing.limit.caption);
+  if (heater) placeLevel(drawing.heater, scale.y(curve.heaterPower), drawing.limit);
   drawRefluxMarks(drawing, curve.refluxMarks, scale);
   if (curve.result) {
     const [flow, load, outletTemp] = curve.result;
