@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 #include <string>
 #include <vector>
@@ -67,6 +68,39 @@ TEST(Texts, EnglishTextsHaveNoCyrillicLetter) {
 
 // The page names its texts by key, from either list: one key names one text, and every page text
 // has both languages, the English without a Cyrillic letter and the Russian in Russian.
+// A number or a placeholder and the unit after it never part at the end of a line: the blank
+// between them is a no-break space, and «л/мин» holds a word joiner after its slash.
+TEST(Texts, ANumberAndItsUnitStayTogether) {
+    const std::string units[] = {"Вт", "W", "°С", "°C", "л/",  "l/",  "см²", "cm²", "К",
+                                 "K",  "%", "ч",  "h",  "мин", "min", "л",   "l"};
+    std::vector<std::string_view> texts;
+    for (const TextEntry& entry : Catalogue())
+        texts.insert(texts.end(), {entry.russian, entry.english});
+    for (const PageTextEntry& entry : PageTexts())
+        texts.insert(texts.end(), {entry.russian, entry.english});
+    for (const std::string_view text : texts) {
+        for (std::size_t at = text.find(' '); at != std::string_view::npos;
+             at = text.find(' ', at + 1)) {
+            if (at == 0 ||
+                !(std::isdigit(static_cast<unsigned char>(text[at - 1])) || text[at - 1] == '}'))
+                continue;
+            const std::string_view after = text.substr(at + 1);
+            for (const std::string& unit : units) {
+                if (!after.starts_with(unit)) continue;
+                const std::string_view rest = after.substr(unit.size());
+                // A unit ends where no letter follows ("10 K", not "10 Kelvin"); any byte of a
+                // Cyrillic letter counts as a letter.
+                const auto first = rest.empty() ? 0 : static_cast<unsigned char>(rest[0]);
+                const bool whole =
+                    unit.ends_with('/') || first == 0 || (first < 0x80 && std::isalpha(first) == 0);
+                EXPECT_FALSE(whole) << "a plain space before its unit in: " << text;
+            }
+        }
+        EXPECT_EQ(text.find("\u00A0л/мин"), std::string_view::npos) << text;
+        EXPECT_EQ(text.find("\u00A0l/min"), std::string_view::npos) << text;
+    }
+}
+
 TEST(Texts, ThePageTextsAreCompleteAndTheirKeysUnique) {
     std::set<std::string_view> keys;
     for (const TextEntry& entry : Catalogue()) keys.insert(entry.key);
