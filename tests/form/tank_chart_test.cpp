@@ -72,8 +72,9 @@ TEST(TankChart, TimeInMinutesUnderTwoHoursAndLabelsApart) {
         SCOPED_TRACE(c.seconds);
         const std::string svg = TankChartMarkup(c.start, c.limit, c.seconds, ",");
         const std::vector<Label> labels = Labels(svg);
-        std::vector<std::string> texts;
-        for (const Label& label : labels) texts.push_back(label.text);
+        std::vector<std::string> texts(labels.size());
+        std::transform(labels.begin(), labels.end(), texts.begin(),
+                       [](const Label& label) { return label.text; });
         EXPECT_NE(std::find(texts.begin(), texts.end(), c.title), texts.end());
         for (const char* tick : c.timeTicks) {
             EXPECT_NE(std::find(texts.begin(), texts.end(), tick), texts.end()) << tick;

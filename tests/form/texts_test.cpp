@@ -81,9 +81,8 @@ TEST(Texts, ANumberAndItsUnitStayTogether) {
     for (const std::string_view text : texts) {
         for (std::size_t at = text.find(' '); at != std::string_view::npos;
              at = text.find(' ', at + 1)) {
-            if (at == 0 ||
-                !(std::isdigit(static_cast<unsigned char>(text[at - 1])) || text[at - 1] == '}'))
-                continue;
+            const char before = at == 0 ? ' ' : text[at - 1];
+            if (!((before >= '0' && before <= '9') || before == '}')) continue;
             const std::string_view after = text.substr(at + 1);
             for (const std::string& unit : units) {
                 if (!after.starts_with(unit)) continue;
