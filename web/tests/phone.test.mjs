@@ -75,6 +75,27 @@ describe('the strip of results', () => {
     await page.close();
   });
 
+  it('rises above the on-screen keyboard', async () => {
+    const page = await newPage(await browsers.get({ ...RUSSIAN, phone: true }));
+    // A visual viewport that the test can shrink, as an on-screen keyboard does.
+    await page.evaluateOnNewDocument(() => {
+      const viewport = new EventTarget();
+      viewport.offsetTop = 0;
+      viewport.height = innerHeight;
+      Object.defineProperty(globalThis, 'visualViewport', { value: viewport });
+    });
+    await openCalculator(page, `${server.url}${EXAMPLE}`);
+    const bottomWithKeyboard = (keyboard) =>
+      page.evaluate((covered) => {
+        visualViewport.height = innerHeight - covered;
+        visualViewport.dispatchEvent(new Event('resize'));
+        return innerHeight - document.getElementById('ResultStrip').getBoundingClientRect().bottom;
+      }, keyboard);
+    assert.equal(Math.round(await bottomWithKeyboard(300)), 300);
+    assert.equal(Math.round(await bottomWithKeyboard(0)), 0, 'and back down when it goes');
+    await page.close();
+  });
+
   it('is not shown on a desktop', async () => {
     const page = await open(RUSSIAN, EXAMPLE);
     assert.equal((await page.evaluate(readStrip)).shown, false);
