@@ -201,19 +201,19 @@ function documentParsed() {
 
 // Back in the history to a calculator the browser did not keep in memory (it loads it afresh):
 // the address gets the calculation that the page kept when it was left, which opens as a share
-// link does.
+// link does; true when it did.
 function restoreOnReturn() {
   const kept = sessionItem(CALCULATION_KEY);
   const [navigation] = performance.getEntriesByType('navigation');
-  if (kept && !location.hash && navigation?.type === 'back_forward') {
-    history.replaceState(history.state, '', `#${kept}`);
-  }
+  if (!kept || location.hash || navigation?.type !== 'back_forward') return false;
+  history.replaceState(history.state, '', `#${kept}`);
+  return true;
 }
 
 async function start() {
   const module = await calculatorLoading;
   await documentParsed();
-  restoreOnReturn();
+  const restored = restoreOnReturn();
   const calculator = calculatorOf(module);
   // The page's own texts in the language chosen, before the window shows in it; where they
   // cannot be read, the page and the module stay Russian.
@@ -239,6 +239,8 @@ async function start() {
   document.getElementById('Text1').focus();
   // A share link's calculation, recalculated once; the page says so when it cannot read one.
   const linked = calculator.openLink();
+  // The address stays as it was before the page was left.
+  if (restored) history.replaceState(history.state, '', location.href.split('#')[0]);
   if (linked === null) notice();
   else if (linked) showDesignPanel(linked);
   await document.fonts.ready;

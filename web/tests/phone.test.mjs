@@ -170,19 +170,27 @@ const backToCalculator = (page) =>
   ]);
 
 describe('the way back from the guide', () => {
-  it('returns to the calculation through the history when the calculator opened the guide', async () => {
-    const page = await open(RUSSIAN);
-    await typeExample(page);
-    const before = await values(page, BOXES);
-    await Promise.all([page.waitForNavigation(), page.click('a[href="guide.html"]')]);
-    await page.evaluate(() => delete document.documentElement.dataset.ready);
-    const length = await page.evaluate(() => history.length);
-    await backToCalculator(page);
-    assert.equal(await page.evaluate(() => location.pathname), '/', 'back on the calculator');
-    assert.deepEqual(await values(page, BOXES), before);
-    assert.equal(await page.evaluate(() => history.length), length, 'by the history, not anew');
-    await page.close();
-  });
+  // Where the browser keeps the page in memory, and where it loads it afresh (an unload handler
+  // keeps a page out of the back-forward cache).
+  for (const [how, keptInMemory] of [
+    ['as the browser kept it', true],
+    ['loaded afresh', false],
+  ]) {
+    it(`returns through the history when the calculator opened the guide: ${how}`, async () => {
+      const page = await open(RUSSIAN);
+      await typeExample(page);
+      const before = await values(page, BOXES);
+      if (!keptInMemory) await page.evaluate(() => addEventListener('unload', () => {}));
+      await Promise.all([page.waitForNavigation(), page.click('a[href="guide.html"]')]);
+      const length = await page.evaluate(() => history.length);
+      await backToCalculator(page);
+      assert.equal(await page.evaluate(() => location.pathname), '/', 'back on the calculator');
+      assert.deepEqual(await values(page, BOXES), before);
+      assert.equal(await page.evaluate(() => history.length), length, 'by the history, not anew');
+      assert.equal(await page.evaluate(() => location.hash), '', 'the address as it was');
+      await page.close();
+    });
+  }
 
   it('returns to the calculation kept in the session when the guide was opened otherwise', async () => {
     const page = await open(RUSSIAN);
