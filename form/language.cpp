@@ -32,17 +32,15 @@ bool IsEnglish(std::string_view tag) {
 template <typename ForEachTag>
 Language ChooseBrowserLanguage(ForEachTag forEachTag) {
     constexpr std::array<std::string_view, 4> kReadsRussian{"ru", "uk", "be", "kk"};
-    bool first = true;
-    bool english = false;
+    bool any = false;
     bool readsRussian = false;
     forEachTag([&](std::string_view tag) {
-        if (first) english = IsEnglish(tag);
-        first = false;
+        any = true;
         for (const std::string_view language : kReadsRussian) {
             if (HasPrimary(tag, language)) readsRussian = true;
         }
     });
-    return english && !readsRussian ? Language::English : Language::Russian;
+    return any && !readsRussian ? Language::English : Language::Russian;
 }
 
 }  // namespace

@@ -24,11 +24,11 @@ Language CurrentLanguage();
 Language DesktopLanguage(std::span<const std::string> uiLanguages);
 
 // The browser page's language from the reader's preferred languages, most preferred first
-// (navigator.languages). English when the first one is English and none of them is Russian,
-// Ukrainian, Belarusian or Kazakh (ru, uk, be, kk, with any region), since a reader who reads one
-// of those reads Russian too; Russian otherwise, an empty list included. Examples: {"en-US",
-// "en"} → English; {"en-GB", "de"} → English; {"en-US", "uk-UA"} → Russian; {"de", "en"} →
-// Russian; {} → Russian.
+// (navigator.languages). English when none of them is Russian, Ukrainian, Belarusian or Kazakh
+// (ru, uk, be, kk, with any region), since a reader who reads one of those reads Russian too and
+// any other reader is better served in English; Russian for an empty list, which says nothing.
+// Examples: {"en-US", "en"} → English; {"de-DE"} → English; {"fr-FR", "en-US"} → English;
+// {"en-US", "uk-UA"} → Russian; {"de", "ru"} → Russian; {} → Russian.
 Language BrowserLanguage(std::span<const std::string> preferred);
 
 // The language a code names, as a share link and the page's stored choice write it: "en" or

@@ -15,7 +15,7 @@ constexpr auto kTexts = std::to_array<TextEntry>({
     // The window's captions.
     {Frame1Caption, "Frame1.caption", "Т конденсации", "Condensation temperature"},
     {Option1Caption, "Option1.caption", "СР", "Spirit"},
-    {Option2Caption, "Option2.caption", "СС", "Weak"},
+    {Option2Caption, "Option2.caption", "СС", "Raw"},
     {Option3Caption, "Option3.caption", "другая", "Other"},
     {Frame2Caption, "Frame2.caption", "Т воды на входе", "Inlet water temperature"},
     {Frame3Caption, "Frame3.caption", "Дефлегматор", "Reflux condenser"},
@@ -42,13 +42,15 @@ constexpr auto kTexts = std::to_array<TextEntry>({
 
     // What a term of the window means.
     {Option1About, "Option1.about",
-     "СР — 78 °С: температура конденсации пара почти чистого этилового спирта в верхней части "
+     "СР — 78\u00A0°С: температура конденсации пара почти чистого этилового спирта в верхней части "
      "ректификационной колонны.",
-     "Spirit, 78 °C: the condensation temperature of nearly pure ethanol vapour at the top of a "
+     "Spirit (78\u00A0°C): the condensation temperature of nearly pure ethanol vapour at the top "
+     "of a "
      "reflux column."},
     {Option2About, "Option2.about",
-     "СС — 88 °С: температура конденсации более слабого (менее концентрированного) пара.",
-     "Weak, 88 °C: the condensation temperature of weaker (less concentrated) vapour, such as "
+     "СС — 88\u00A0°С: температура конденсации более слабого (менее концентрированного) пара.",
+     "Raw spirit (88\u00A0°C): the condensation temperature of weaker (less concentrated) vapour, "
+     "such as "
      "that of low wines."},
     {Frame4About, "Frame4.about",
      "Предполагается — одна известная величина: температура воды на выходе, тепловая нагрузка "
@@ -56,10 +58,10 @@ constexpr auto kTexts = std::to_array<TextEntry>({
      "Given: the one quantity you know, the outlet water temperature, the heat load or the "
      "cooling water flow. The program calculates the others from it."},
     {Label14About, "Label14.about",
-     "Автономное охлаждение: вода нагревается ровно на 10 К, температура на выходе равна "
-     "температуре на входе плюс 10 °С.",
-     "Autonomous cooling: the water warms by exactly 10 K, so the outlet water temperature is "
-     "the inlet temperature plus 10 °C."},
+     "Автономное охлаждение: вода нагревается ровно на 10\u00A0К, температура на выходе равна "
+     "температуре на входе плюс 10\u00A0°С.",
+     "Autonomous cooling: the water warms by exactly 10\u00A0K, so the outlet water temperature is "
+     "the inlet temperature plus 10\u00A0°C."},
     {Option6Full, "Option6.full", "Т воды на выходе", "Outlet water temperature"},
 
     // Accessible names.
@@ -82,10 +84,9 @@ constexpr auto kTexts = std::to_array<TextEntry>({
     {Text91Name, "Text91.name", "Автономное охлаждение: температура воды на выходе, °С",
      "Autonomous cooling: outlet water temperature, °C"},
     {Text10Name, "Text10.name", "Площадь поверхности, см²", "Surface area, cm²"},
-    {Option1Name, "Option1.name", "Температура конденсации СР, 78 °С",
-     "Condensation temperature of spirit, 78 °C"},
-    {Option2Name, "Option2.name", "Температура конденсации СС, 88 °С",
-     "Condensation temperature of weak vapour, 88 °C"},
+    {Option1Name, "Option1.name", "Температура конденсации СР, 78\u00A0°С", "Spirit (78\u00A0°C)"},
+    {Option2Name, "Option2.name", "Температура конденсации СС, 88\u00A0°С",
+     "Raw spirit (88\u00A0°C)"},
     {Option3Name, "Option3.name", "Другая температура конденсации",
      "Other condensation temperature"},
     {Option4Name, "Option4.name", "Дефлегматор задан высотой и диаметром, см",
@@ -160,10 +161,11 @@ constexpr auto kTexts = std::to_array<TextEntry>({
      "the surface."},
     {ErrorLoadTooSmall, "error.loadTooSmall",
      "Не удалось вычислить температуру воды на выходе: тепловая нагрузка слишком мала для такой "
-     "поверхности (средний температурный напор меньше 0,005 К). Увеличьте тепловую нагрузку или "
+     "поверхности (средний температурный напор меньше 0,005\u00A0К). Увеличьте тепловую нагрузку "
+     "или "
      "уменьшите поверхность.",
      "Could not calculate the outlet water temperature: the heat load is too small for this "
-     "surface (the mean temperature difference is below 0.005 K). Increase the heat load or "
+     "surface (the mean temperature difference is below 0.005\u00A0K). Increase the heat load or "
      "reduce the surface."},
     {ErrorNoHeatToTake, "error.noHeatToTake",
      "Не удалось вычислить расход воды: температура конденсации не выше температуры воды на "
@@ -174,10 +176,12 @@ constexpr auto kTexts = std::to_array<TextEntry>({
      "above the inlet water temperature."},
     {ErrorLoadBeyondSurface, "error.loadBeyondSurface",
      "Не удалось вычислить расход воды: эта поверхность при таких температурах передаёт не больше "
-     "{max} Вт, даже при очень большом расходе воды. Уменьшите тепловую нагрузку или увеличьте "
+     "{max}\u00A0Вт, даже при очень большом расходе воды. Уменьшите тепловую нагрузку или "
+     "увеличьте "
      "поверхность.",
-     "Could not calculate the water flow: at these temperatures this surface passes no more than "
-     "{max} W, even at a very large water flow. Lower the heat load or increase the surface."},
+     "Could not calculate the water flow: at these temperatures this surface can transfer no more "
+     "than "
+     "{max}\u00A0W, even at a very large water flow. Lower the heat load or increase the surface."},
     {ErrorOutletLostBesideInlet, "error.outletLostBesideInlet",
      "Не удалось вычислить расход воды: нагрев воды так мал по сравнению с температурой воды на "
      "входе, что температура на выходе получилась равной ей. Проверьте температуру воды на входе.",
@@ -274,11 +278,11 @@ constexpr auto kTexts = std::to_array<TextEntry>({
     {MarkNotAboveZero, "mark.notAboveZero", "Введите {quantity} больше нуля, например {example}.",
      "Enter {quantity} above zero, for example {example}."},
     {MarkOutletNotBelowCondensation, "mark.outletNotBelowCondensation",
-     "Температура воды на выходе должна быть ниже температуры конденсации ({temp} °С).",
-     "The outlet water temperature must be below the condensation temperature ({temp} °C)."},
+     "Температура воды на выходе должна быть ниже температуры конденсации ({temp}\u00A0°С).",
+     "The outlet water temperature must be below the condensation temperature ({temp}\u00A0°C)."},
     {MarkOutletNotAboveInlet, "mark.outletNotAboveInlet",
-     "Температура воды на выходе должна быть выше температуры воды на входе ({temp} °С).",
-     "The outlet water temperature must be above the inlet water temperature ({temp} °C)."},
+     "Температура воды на выходе должна быть выше температуры воды на входе ({temp}\u00A0°С).",
+     "The outlet water temperature must be above the inlet water temperature ({temp}\u00A0°C)."},
 
     // What the window no longer takes silently. {limit} is a box's typing limit, {wanted} the text
     // typed or pasted, {kept} what the box keeps of it.
@@ -305,12 +309,13 @@ constexpr auto kTexts = std::to_array<TextEntry>({
      "calculated."},
 
     // What a recalculation came to.
-    {OutcomeHeatLoad, "outcome.heatLoad", "тепловая нагрузка {value} Вт", "heat load {value} W"},
-    {OutcomeWaterFlow, "outcome.waterFlow", "расход воды {value} л/мин",
-     "water flow {value} l/min"},
-    {OutcomeOutletTemp, "outcome.outletTemp", "температура воды на выходе {value} °С",
-     "outlet water temperature {value} °C"},
-    {OutcomeArea, "outcome.area", "площадь {value} см²", "area {value} cm²"},
+    {OutcomeHeatLoad, "outcome.heatLoad", "тепловая нагрузка {value}\u00A0Вт",
+     "heat load {value}\u00A0W"},
+    {OutcomeWaterFlow, "outcome.waterFlow", "расход воды {value}\u00A0л/\u2060мин",
+     "water flow {value}\u00A0l/\u2060min"},
+    {OutcomeOutletTemp, "outcome.outletTemp", "температура воды на выходе {value}\u00A0°С",
+     "outlet water temperature {value}\u00A0°C"},
+    {OutcomeArea, "outcome.area", "площадь {value}\u00A0см²", "area {value}\u00A0cm²"},
     {OutcomeResults, "outcome.results", "Результаты: {results}.", "Results: {results}."},
     {OutcomeNoResult, "outcome.noResult", "Нет результата.", "No result."},
     {OutcomeNoResultBecause, "outcome.noResultBecause", "Нет результата. {mark}",
@@ -335,17 +340,20 @@ constexpr auto kTexts = std::to_array<TextEntry>({
      "График не построен: расчёта ещё не было.", "No chart yet: nothing has been calculated."},
     {PanelChart, "panel.chart",
      "График: тепловая нагрузка дефлегматора в ваттах в зависимости от расхода воды в литрах в "
-     "минуту, от 0 до {flow} л/мин, и температура воды на выходе. Предел поверхности {limit} Вт.",
+     "минуту, от 0 до {flow}\u00A0л/\u2060мин, и температура воды на выходе. Предел поверхности "
+     "{limit}\u00A0Вт.",
      "Chart: the heat load of the reflux condenser in watts against the cooling water flow in "
-     "litres per minute, from 0 to {flow} l/min, and the outlet water temperature. Surface limit "
-     "{limit} W."},
-    {PanelChartResult, "panel.chartResult", "Результат расчёта: {flow} л/мин, {load} Вт.",
-     "Calculated result: {flow} l/min, {load} W."},
-    {PanelChartHeater, "panel.chartHeater", "Мощность нагрева {power} Вт.",
-     "Heater power {power} W."},
+     "litres per minute, from 0 to {flow}\u00A0l/\u2060min, and the outlet water temperature. "
+     "Surface limit "
+     "{limit}\u00A0W."},
+    {PanelChartResult, "panel.chartResult",
+     "Результат расчёта: {flow}\u00A0л/\u2060мин, {load}\u00A0Вт.",
+     "Calculated result: {flow}\u00A0l/\u2060min, {load}\u00A0W."},
+    {PanelChartHeater, "panel.chartHeater", "Мощность нагрева {power}\u00A0Вт.",
+     "Heater power {power}\u00A0W."},
     {PanelBeyondTheChart, "panel.beyondTheChart",
-     "Дальше кривая почти горизонтальна: при {flow} — {load} Вт, 95 % предела.",
-     "Further on the curve is almost flat: at {flow}, {load} W, 95 % of the limit."},
+     "Дальше кривая почти горизонтальна: при {flow} — {load}\u00A0Вт, 95\u00A0% предела.",
+     "Further on the curve is almost flat: at {flow}, {load}\u00A0W, 95% of the limit."},
     {FullReflux, "refluxRatio.full", "полная флегма", "full reflux"},
 
     // The section «У колонны».
@@ -370,17 +378,23 @@ constexpr auto kTexts = std::to_array<TextEntry>({
      "the tank cannot cope from the start"},
     {ColumnNoChart, "column.noChart", "График не построен. {why}", "No chart. {why}"},
     {ColumnTankTooWarm, "column.tankTooWarm",
-     "Уже при {start} °С насос на {pump} л/мин не даёт дефлегматору сконденсировать нужные "
-     "{load} Вт. Увеличьте расход насоса или поверхность дефлегматора, или уменьшите мощность "
+     "Уже при {start}\u00A0°С насос на {pump}\u00A0л/\u2060мин не даёт дефлегматору "
+     "сконденсировать нужные "
+     "{load}\u00A0Вт. Увеличьте расход насоса или поверхность дефлегматора, или уменьшите мощность "
      "нагрева.",
-     "Already at {start} °C a pump at {pump} l/min does not let the reflux condenser condense "
-     "the {load} W needed. Increase the pump flow or the condenser's surface, or lower the heater "
+     "Already at {start}\u00A0°C a pump at {pump}\u00A0l/\u2060min does not let the reflux "
+     "condenser condense "
+     "the {load}\u00A0W needed. Increase the pump flow or the condenser's surface, or lower the "
+     "heater "
      "power."},
     {ColumnTankChart, "column.tankChart",
-     "График: температура воды в баке растёт от {start} °С до предела {limit} °С за {time}.",
-     "Chart: the water in the tank warms from {start} °C to the limit of {limit} °C in {time}."},
+     "График: температура воды в баке растёт от {start}\u00A0°С до предела {limit}\u00A0°С за "
+     "{time}.",
+     "Chart: the water in the tank warms from {start}\u00A0°C to the limit of {limit}\u00A0°C in "
+     "{time}."},
     {TankChartTime, "tankChart.time", "Время, ч", "Time, h"},
-    {TankChartLimit, "tankChart.limit", "предел {temp} °С", "limit {temp} °C"},
+    {TankChartTimeMinutes, "tankChart.timeMinutes", "Время, мин", "Time, min"},
+    {TankChartLimit, "tankChart.limit", "предел {temp}\u00A0°С", "limit {temp}\u00A0°C"},
 
     // The section «Ваш дефлегматор».
     {DeviceWindow, "device.window", "как в окне", "as in the window"},
@@ -407,19 +421,20 @@ constexpr auto kTexts = std::to_array<TextEntry>({
     {SettingsNoCoefficient, "settings.noCoefficient",
      "Из этих замеров коэффициент не получается: проверьте числа.",
      "These measurements give no coefficient: check the numbers."},
-    {SettingsUsualRange, "settings.usualRange", "обычно {low}–{high} Вт/(м²·К)",
-     "usually {low}–{high} W/(m²·K)"},
+    {SettingsUsualRange, "settings.usualRange", "обычно {low}–{high}\u00A0Вт/(м²·К)",
+     "usually {low}–{high}\u00A0W/(m²·K)"},
     {SettingsOutletNotBetween, "settings.outletNotBetween",
      "Температура на выходе должна быть выше температуры на входе ({tin}) и ниже температуры "
      "конденсации в окне ({tc}).",
      "The outlet temperature must be above the inlet temperature ({tin}) and below the "
      "condensation temperature in the window ({tc})."},
-    {SettingsCalibrated, "settings.calibrated", "U = {u} Вт/(м²·К): панель считает с ним.",
-     "U = {u} W/(m²·K): the panel now calculates with it."},
+    {SettingsCalibrated, "settings.calibrated", "U = {u}\u00A0Вт/(м²·К): панель считает с ним.",
+     "U = {u}\u00A0W/(m²·K): the panel now calculates with it."},
     {SettingsCalibratedUnusual, "settings.calibratedUnusual",
-     "U = {u} Вт/(м²·К) вне обычных {low}–{high}: так бывает при ошибке замера. Проверьте расход "
+     "U = {u}\u00A0Вт/(м²·К) вне обычных {low}–{high}: так бывает при ошибке замера. Проверьте "
+     "расход "
      "и температуры. Значение принято.",
-     "U = {u} W/(m²·K) is outside the usual {low}–{high}: this happens when a measurement is "
+     "U = {u}\u00A0W/(m²·K) is outside the usual {low}–{high}: this happens when a measurement is "
      "off. Check the flow and the temperatures. The value is accepted."},
 
     // The panel's verdict, its note under the window, flows beyond a tap, the heater power's
@@ -505,6 +520,14 @@ constexpr auto kPageTexts = std::to_array<PageTextEntry>({
     {"unit.watts", "Вт", "W"},
     {"unit.litres", "л", "l"},
     {"unit.heatTransfer", "Вт/(м²·К)", "W/(m²·K)"},
+    {"unit.litresPerMinute", "л/\u2060мин", "l/\u2060min"},
+    {"unit.squareCentimetres", "см²", "cm²"},
+    // The strip of results on a narrow screen, and a printout's note.
+    {"strip.load", "Нагрузка", "Heat load"},
+    {"strip.flow", "Расход", "Flow"},
+    {"strip.outlet", "На выходе", "Outlet"},
+    {"strip.area", "Площадь", "Area"},
+    {"page.printed", "Напечатано", "Printed"},
 
     // The design panel.
     {"panel.title", "Характеристика дефлегматора", "Reflux condenser performance"},
@@ -517,34 +540,34 @@ constexpr auto kPageTexts = std::to_array<PageTextEntry>({
     {"panel.heaterHint",
      "Расход для флегмового числа и поверхность для мощности нагрева показываются, когда "
      "предполагается «Тепловая нагрузка».",
-     "The water flow for each reflux ratio and the surface for the heating power are shown when "
+     "The water flow for each reflux ratio and the surface for the heater power are shown when "
      "the given quantity is “Heat load”."},
     {"panel.refluxCaption", "Расход воды для флегмового числа R", "Water flow for reflux ratio R"},
     {"panel.refluxFlow", "Расход, л/мин", "Flow, l/min"},
-    {"panel.sizingCaption", "Поверхность для мощности нагрева", "Surface for the heating power"},
+    {"panel.sizingCaption", "Поверхность для мощности нагрева", "Surface for the heater power"},
     {"panel.sizingArea", "Площадь, см²", "Area, cm²"},
     {"panel.sizingHeight", "Высота, см", "Height, cm"},
-    {"panel.sizingAt10K", "вода нагревается на 10 К", "water warms by 10 K"},
+    {"panel.sizingAt10K", "вода нагревается на 10\u00A0К", "water warms by 10\u00A0K"},
     {"panel.sizingLeast", "наименьшая, при любом расходе", "smallest, at any flow"},
     {"panel.assumptions",
      "Допущения: вся мощность нагрева идёт в пар, потери тепла не учитываются.",
-     "Assumptions: all the heating power goes into vapour; heat losses are not counted."},
+     "Assumptions: all the heater power goes into vapour; heat losses are not counted."},
     {"chart.flowAxis", "Расход воды, л/мин", "Water flow, l/min"},
     {"chart.loadAxis", "Тепловая нагрузка, Вт", "Heat load, W"},
     {"chart.outletAxis", "Т воды на выходе, °С", "Outlet water, °C"},
     {"chart.limit", "предел поверхности", "surface limit"},
-    {"chart.heater", "мощность нагрева", "heating power"},
+    {"chart.heater", "мощность нагрева", "heater power"},
     {"chart.none", "График не построен.", "No chart."},
 
     // The section «У колонны».
     {"column.title", "У колонны", "At the column"},
-    {"column.power", "Мощность нагрева, Вт", "Heating power, W"},
+    {"column.power", "Мощность нагрева, Вт", "Heater power, W"},
     {"column.powerNote",
      "Когда в окне предполагается «Тепловая нагрузка», каждый пересчёт ставит сюда её значение.",
      "When the window's given quantity is “Heat load”, each calculation puts its value here."},
     {"column.tap", "Кран и флегмовое число", "Tap and reflux ratio"},
     {"column.waterFlow", "Расход воды, л/мин", "Cooling water flow, l/min"},
-    {"column.condenses", "Дефлегматор конденсирует", "The reflux condenser takes"},
+    {"column.condenses", "Дефлегматор конденсирует", "The reflux condenser condenses"},
     {"column.outlet", "Вода на выходе", "Outlet water"},
     {"column.reflux", "Флегмовое число", "Reflux ratio"},
     {"column.run", "Вода за перегонку", "Water for the whole run"},
@@ -563,7 +586,7 @@ constexpr auto kPageTexts = std::to_array<PageTextEntry>({
      "Допущения: вся мощность нагрева уходит в бак — дефлегматор и холодильник отбора "
      "охлаждаются из одного контура; вода в баке хорошо перемешана; бак не теряет тепла. Поэтому "
      "настоящий бак продержится немного дольше.",
-     "Assumptions: all the heating power goes into the tank, as the reflux condenser and the "
+     "Assumptions: all the heater power goes into the tank, as the reflux condenser and the "
      "product condenser are cooled from one circuit; the tank's water is well mixed; the tank "
      "loses no heat. A real tank therefore lasts a little longer."},
 
@@ -575,8 +598,9 @@ constexpr auto kPageTexts = std::to_array<PageTextEntry>({
     {"device.type", "Тип", "Type"},
     {"device.u", "U, Вт/(м²·К)", "U, W/(m²·K)"},
     {"device.c", "c, Дж/(л·К)", "c, J/(l·K)"},
-    {"device.cNote", "У воды около 4180 при 10–60 °С; с 3760 расходы примерно на 11 % больше.",
-     "Water has about 4180 at 10–60 °C; with 3760 the flows come out about 11 % higher."},
+    {"device.cNote",
+     "У воды около 4180 при 10–60\u00A0°С; с 3760 расходы примерно на 11\u00A0% больше.",
+     "Water has about 4180 at 10–60\u00A0°C; with 3760 the flows come out about 11% higher."},
     {"device.calibration", "U по замеру на вашей колонне", "U measured on your column"},
     {"device.calibrationHow",
      "В установившемся режиме замерьте расход воды (мерной кружкой и часами) и её температуры на "
@@ -584,7 +608,7 @@ constexpr auto kPageTexts = std::to_array<PageTextEntry>({
      "нагрева не нужна.",
      "In steady running, measure the cooling water flow (with a measuring jug and a watch) and "
      "its inlet and outlet temperatures. The panel takes the condensation temperature and the "
-     "surface from the window; the heating power is not needed."},
+     "surface from the window; the heater power is not needed."},
     {"device.calibInlet", "Вода на входе, °С", "Inlet water, °C"},
     {"device.calibOutlet", "Вода на выходе, °С", "Outlet water, °C"},
     {"device.calibrate", "Рассчитать U", "Calculate U"},
@@ -659,7 +683,7 @@ std::string Fill(Text text, std::initializer_list<Filling> values) {
 
 std::string WithUnit(std::string_view number, Text unit) {
     std::string out(number);
-    return out.append(" ").append(Tr(unit));
+    return out.append("\u00A0").append(Tr(unit));
 }
 
 std::vector<std::string> CatalogueFaults(std::span<const TextEntry> catalogue) {

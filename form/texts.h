@@ -176,6 +176,7 @@ enum class Text : std::uint16_t {
     ColumnTankTooWarm,
     ColumnTankChart,
     TankChartTime,
+    TankChartTimeMinutes,
     TankChartLimit,
 
     // The panel's section «Ваш дефлегматор».
@@ -254,10 +255,12 @@ using Filling = std::pair<std::string_view, std::string_view>;
 
 // The pattern `text`, in the current language, with each of its placeholders replaced in one
 // pass: a value is never searched for placeholders itself. A placeholder without a value stays.
-// Example: Fill(Text::OutcomeArea, {{"value", "1571"}}) → "площадь 1571 см²".
+// Example: Fill(Text::OutcomeArea, {{"value", "1571"}}) → "площадь 1571 см²". A number and its
+// unit are joined by a no-break space (U+00A0), and "л/мин" holds a word joiner (U+2060) after
+// its slash, so that a line never breaks inside either.
 std::string Fill(Text text, std::initializer_list<Filling> values);
 
-// A number followed by a unit, with a blank between: "10 °С".
+// A number followed by a unit, with a no-break space (U+00A0) between: "10 °С".
 std::string WithUnit(std::string_view number, Text unit);
 
 // What is wrong with a catalogue, one sentence per fault: an entry out of Text order, an empty

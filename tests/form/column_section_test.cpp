@@ -79,7 +79,8 @@ TEST(ColumnSection, TankExamples) {
     struct Case {
         const char *reflux, *limit, *time;
     };
-    const Case cases[] = {{"полная флегма", "55.9", "4 ч 16 мин"}, {"3", "61.4", "4 ч 51 мин"}};
+    const Case cases[] = {{"полная флегма", "55.9", "4\u00A0ч 16\u00A0мин"},
+                          {"3", "61.4", "4\u00A0ч 51\u00A0мин"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reflux);
         Section section;
@@ -88,11 +89,11 @@ TEST(ColumnSection, TankExamples) {
         EXPECT_EQ(section["TankLimitTemp"], c.limit);
         EXPECT_EQ(section["TankTime"], c.time);
         EXPECT_EQ(section["TankReason"], "");
-        EXPECT_NE(section["TankChart"].find("предел " + std::string(c.limit) + " °С"),
+        EXPECT_NE(section["TankChart"].find("предел " + std::string(c.limit) + "\u00A0°С"),
                   std::string::npos);
         EXPECT_EQ(section.page.names["TankChart"],
-                  "График: температура воды в баке растёт от 15 °С до предела " +
-                      std::string(c.limit) + " °С за " + c.time + ".");
+                  "График: температура воды в баке растёт от 15\u00A0°С до предела " +
+                      std::string(c.limit) + "\u00A0°С за " + c.time + ".");
     }
 }
 
@@ -139,7 +140,8 @@ TEST(ColumnSection, TankTooWarmFromTheStart) {
     EXPECT_EQ(section["TankLimitTemp"], "55.9");
     EXPECT_EQ(section["TankTime"], "бак не справится с самого начала");
     EXPECT_EQ(section["TankReason"],
-              "Уже при 60 °С насос на 5 л/мин не даёт дефлегматору сконденсировать нужные 2000 "
+              "Уже при 60\u00A0°С насос на 5\u00A0л/\u2060мин не даёт дефлегматору сконденсировать "
+              "нужные 2000\u00A0"
               "Вт. Увеличьте расход насоса или поверхность дефлегматора, или уменьшите мощность "
               "нагрева.");
     EXPECT_EQ(section["TankChart"], "");
@@ -231,12 +233,12 @@ TEST(ColumnSection, RestoresWhatReads) {
 }
 
 TEST(ColumnSection, HoursAndMinutes) {
-    EXPECT_EQ(HoursAndMinutes(15379.48), "4 ч 16 мин");
-    EXPECT_EQ(HoursAndMinutes(17456.61), "4 ч 51 мин");
-    EXPECT_EQ(HoursAndMinutes(600), "10 мин");
-    EXPECT_EQ(HoursAndMinutes(7200), "2 ч");
-    EXPECT_EQ(HoursAndMinutes(7190), "2 ч");
-    EXPECT_EQ(HoursAndMinutes(20), "0 мин");
+    EXPECT_EQ(HoursAndMinutes(15379.48), "4\u00A0ч 16\u00A0мин");
+    EXPECT_EQ(HoursAndMinutes(17456.61), "4\u00A0ч 51\u00A0мин");
+    EXPECT_EQ(HoursAndMinutes(600), "10\u00A0мин");
+    EXPECT_EQ(HoursAndMinutes(7200), "2\u00A0ч");
+    EXPECT_EQ(HoursAndMinutes(7190), "2\u00A0ч");
+    EXPECT_EQ(HoursAndMinutes(20), "0\u00A0мин");
 }
 
 }  // namespace

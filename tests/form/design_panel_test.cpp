@@ -48,16 +48,17 @@ TEST(DesignPanel, HeaterExample) {
     EXPECT_EQ(panel.curve.refluxMarks.front().load, 1000);
     EXPECT_EQ(panel.curve.refluxMarks.back().load, 2000);
     EXPECT_EQ(panel.curve.beyond,
-              "Дальше кривая почти горизонтальна: при 13.2 л/мин (больше 5 л/мин, кран не даст) — "
-              "5520 Вт, 95 % предела.");
+              "Дальше кривая почти горизонтальна: при 13.2\u00A0л/\u2060мин (больше 5\u00A0л/\u2060мин, "
+              "кран не даст) — 5520\u00A0Вт, 95\u00A0% предела.");
     EXPECT_EQ(panel.curve.flowLabels.size(), chart.flow.ticks.size());
     EXPECT_EQ(panel.curve.loadLabels.back(), "7000");
     EXPECT_EQ(panel.curve.tempLabels.front(), "20");
-    EXPECT_EQ(
-        panel.curve.description,
-        "График: тепловая нагрузка дефлегматора в ваттах в зависимости от расхода воды в "
-        "литрах в минуту, от 0 до 1.6 л/мин, и температура воды на выходе. Предел поверхности "
-        "5811 Вт. Результат расчёта: 0.5 л/мин, 2000 Вт. Мощность нагрева 2000 Вт.");
+    EXPECT_EQ(panel.curve.description,
+              "График: тепловая нагрузка дефлегматора в ваттах в зависимости от расхода воды в "
+              "литрах в минуту, от 0 до 1.6\u00A0л/\u2060мин, и температура воды на выходе. Предел "
+              "поверхности "
+              "5811\u00A0Вт. Результат расчёта: 0.5\u00A0л/\u2060мин, 2000\u00A0Вт. Мощность "
+              "нагрева 2000\u00A0Вт.");
 }
 
 // The panel's own U and c replace the window's in every number, and a problem with them leaves
@@ -141,7 +142,7 @@ TEST(DesignPanel, NoNumbersWithoutUsableInputs) {
         {"condensation below inlet, outlet given", "Option6", "15", "20", "80", "18",
          "Температура конденсации должна быть выше температуры воды на входе."},
         {"outlet above condensation", "Option6", "88", "20", "80", "95",
-         "Температура воды на выходе должна быть ниже температуры конденсации (88 °С)."},
+         "Температура воды на выходе должна быть ниже температуры конденсации (88\u00A0°С)."},
         {"calculation failed", "Option7", "88", "20", "80", "9000",
          "Расчёт остановлен ошибкой, поэтому характеристики нет."},
     };

@@ -59,7 +59,7 @@ TEST(ErrorMessages, SayWhatCouldNotBeComputedAndWhy) {
          "температура конденсации не выше температуры воды на входе", "Text1"},
         {"load beyond the surface", "Option7", "78", "15", "1000", "5000",
          Kind::HeatLoadBeyondSurface, Stage::OutletTemp,
-         "передаёт не больше 4284 Вт, даже при очень большом", "Text6"},
+         "передаёт не больше 4284\u00A0Вт, даже при очень большом", "Text6"},
         {"largest load beyond range", "Option7", "15", "1E300", "1E308", "1E306", Kind::Overflow,
          Stage::OutletTemp, "слишком большое значение", ""},
         {"outlet lost beside a huge inlet", "Option7", "10000000000000064", "1E16", "1000", "4351",
@@ -98,12 +98,12 @@ TEST(ErrorMessages, SayWhatCouldNotBeComputedAndWhy) {
         {"external heat load beyond range", "Option8", "1E308", "15", "1000", "1", Kind::Overflow,
          Stage::ExternalLoad, "слишком большое значение", ""},
         {"exactly 10 K to spare", "Option8", "25", "15", "500", "1", Kind::DivisionByZero,
-         Stage::AutonomousColumn, "всего на 10 °С выше", "Text1"},
+         Stage::AutonomousColumn, "всего на 10\u00A0°С выше", "Text1"},
         {"10 K negligible beside condensation", "Option8", "1E20", "15", "1000", "1",
-         Kind::DivisionByZero, Stage::AutonomousColumn, "нагрев воды на 10 °С ничтожно мал",
+         Kind::DivisionByZero, Stage::AutonomousColumn, "нагрев воды на 10\u00A0°С ничтожно мал",
          "Text1"},
         {"less than 10 K to spare", "Option8", "20", "15", "500", "1", Kind::InvalidArgument,
-         Stage::AutonomousColumn, "меньше чем на 10 °С выше", "Text1"},
+         Stage::AutonomousColumn, "меньше чем на 10\u00A0°С выше", "Text1"},
         {"autonomous heat load beyond range", "Option8", "1E15", "15", "1.5E295", "5.4E290",
          Kind::Overflow, Stage::AutonomousColumn, "слишком большое значение", ""},
         // A result shown as below its decimals is no number to go on from.
@@ -167,7 +167,7 @@ TEST(ErrorMessages, LargestLoadIsWholeWattsUnderAComma) {
     form.Click("Option7");
     form.Enter();
     // 680 × 33 × 3.1415 / 100 × 3 / 100 × 63 = 1332.0…
-    EXPECT_NE(form.window.messages.at(0).find("не больше 1332 Вт"), std::string::npos);
+    EXPECT_NE(form.window.messages.at(0).find("не больше 1332\u00A0Вт"), std::string::npos);
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TEST(Language, DesktopIsEnglishOnlyWhenTheFirstLanguageIs) {
     }
 }
 
-TEST(Language, BrowserIsEnglishOnlyWithoutARussianReader) {
+TEST(Language, BrowserIsEnglishWithoutARussianReader) {
     const Choice cases[] = {
         {"English", {"en-US", "en"}, Language::English},
         {"English, then German", {"en-GB", "de"}, Language::English},
@@ -45,7 +45,10 @@ TEST(Language, BrowserIsEnglishOnlyWithoutARussianReader) {
         {"Belarusian after English", {"en", "be-BY"}, Language::Russian},
         {"Kazakh after English", {"en", "kk"}, Language::Russian},
         {"Russian first", {"ru-RU", "en"}, Language::Russian},
-        {"German first", {"de", "en"}, Language::Russian},
+        {"German first", {"de", "en"}, Language::English},
+        {"German alone", {"de-DE"}, Language::English},
+        {"French, then English", {"fr-FR", "en-US"}, Language::English},
+        {"Russian after German", {"de", "ru-RU"}, Language::Russian},
         {"no language at all", {}, Language::Russian},
         {"a language that begins like Russian", {"en", "rup"}, Language::English},
     };
@@ -68,6 +71,8 @@ TEST(Language, ThePageTakesTheLinksThenTheStoredThenTheBrowsers) {
         {"the browser's English with Russian", none, "", "en-US,ru", Language::Russian},
         {"the browser's Russian", none, "", "ru-RU", Language::Russian},
         {"no languages at all", none, "", "", Language::Russian},
+        {"the browser's French and English", none, "", "fr-FR,en-US", Language::English},
+        {"the browser's German and Kazakh", none, "", "de,kk-KZ", Language::Russian},
         {"an empty tag first", none, "", ",en", Language::English},
         {"a stored Russian over the browser's English", none, "ru", "en-US", Language::Russian},
         {"a stored English over the browser's Russian", none, "en", "ru-RU", Language::English},

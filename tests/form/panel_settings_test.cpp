@@ -87,7 +87,7 @@ TEST(PanelSettings, DeviceTypeSetsItsUAndTypingSwitchesToOwn) {
     section.page.values["DeviceType"] = "jacket";
     section.settings.DeviceTypeChanged();
     EXPECT_EQ(section.page.value("PanelU"), "350");
-    EXPECT_EQ(section.page.content("DeviceRange"), "обычно 300–450 Вт/(м²·К)");
+    EXPECT_EQ(section.page.content("DeviceRange"), "обычно 300–450\u00A0Вт/(м²·К)");
     EXPECT_EQ(section.settings.coefficients().heatTransferK, 350);
 
     section.page.values["PanelU"] = "350";  // the type's own value typed again keeps the type
@@ -135,7 +135,8 @@ TEST(PanelSettings, CalibratesTheExampleRun) {
     EXPECT_EQ(section.page.value("PanelU"), "324");
     EXPECT_EQ(section.page.value("DeviceType"), "own");
     EXPECT_EQ(section.settings.coefficients().heatTransferK, 324);  // the number shown
-    EXPECT_EQ(section.page.content("CalibMessage"), "U = 324 Вт/(м²·К): панель считает с ним.");
+    EXPECT_EQ(section.page.content("CalibMessage"),
+              "U = 324\u00A0Вт/(м²·К): панель считает с ним.");
 
     section.page.values["PanelC"] = "4180";  // the formula takes the panel's c
     section.settings.SpecificHeatTyped();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 #include <string>
 #include <vector>
@@ -67,6 +68,38 @@ TEST(Texts, EnglishTextsHaveNoCyrillicLetter) {
 
 // The page names its texts by key, from either list: one key names one text, and every page text
 // has both languages, the English without a Cyrillic letter and the Russian in Russian.
+// A number or a placeholder and the unit after it never part at the end of a line: the blank
+// between them is a no-break space, and «л/мин» holds a word joiner after its slash.
+TEST(Texts, ANumberAndItsUnitStayTogether) {
+    const std::string units[] = {"Вт", "W", "°С", "°C", "л/",  "l/",  "см²", "cm²", "К",
+                                 "K",  "%", "ч",  "h",  "мин", "min", "л",   "l"};
+    std::vector<std::string_view> texts;
+    for (const TextEntry& entry : Catalogue())
+        texts.insert(texts.end(), {entry.russian, entry.english});
+    for (const PageTextEntry& entry : PageTexts())
+        texts.insert(texts.end(), {entry.russian, entry.english});
+    for (const std::string_view text : texts) {
+        for (std::size_t at = text.find(' '); at != std::string_view::npos;
+             at = text.find(' ', at + 1)) {
+            const char before = at == 0 ? ' ' : text[at - 1];
+            if (!((before >= '0' && before <= '9') || before == '}')) continue;
+            const std::string_view after = text.substr(at + 1);
+            for (const std::string& unit : units) {
+                if (!after.starts_with(unit)) continue;
+                const std::string_view rest = after.substr(unit.size());
+                // A unit ends where no letter follows ("10 K", not "10 Kelvin"); any byte of a
+                // Cyrillic letter counts as a letter.
+                const auto first = rest.empty() ? 0 : static_cast<unsigned char>(rest[0]);
+                const bool whole =
+                    unit.ends_with('/') || first == 0 || (first < 0x80 && std::isalpha(first) == 0);
+                EXPECT_FALSE(whole) << "a plain space before its unit in: " << text;
+            }
+        }
+        EXPECT_EQ(text.find("\u00A0л/мин"), std::string_view::npos) << text;
+        EXPECT_EQ(text.find("\u00A0l/min"), std::string_view::npos) << text;
+    }
+}
+
 TEST(Texts, ThePageTextsAreCompleteAndTheirKeysUnique) {
     std::set<std::string_view> keys;
     for (const TextEntry& entry : Catalogue()) keys.insert(entry.key);
@@ -92,11 +125,12 @@ TEST(Texts, FillReplacesEachPlaceholderOnceAndNothingElse) {
               "Нет результата: не заполнено поле «{name}».");
     EXPECT_EQ(Fill(Text::OutcomeEmptyBox, {{"other", "x"}}),
               "Нет результата: не заполнено поле «{name}».");
-    const std::string twice = Fill(Text::ErrorAutonomousBelowRise, {{"rise", "10 °С"}});
-    EXPECT_NE(twice.find("нагревается на 10 °С, а температура конденсации меньше чем на 10 °С"),
-              std::string::npos)
+    const std::string twice = Fill(Text::ErrorAutonomousBelowRise, {{"rise", "10\u00A0°С"}});
+    EXPECT_NE(
+        twice.find("нагревается на 10\u00A0°С, а температура конденсации меньше чем на 10\u00A0°С"),
+        std::string::npos)
         << twice;
-    EXPECT_EQ(WithUnit("10", Text::UnitDegrees), "10 °С");
+    EXPECT_EQ(WithUnit("10", Text::UnitDegrees), "10\u00A0°С");
 }
 
 TEST(Texts, TrGivesTheLanguageAskedFor) {
@@ -141,7 +175,8 @@ TEST(Texts, AnErrorMessageInEnglishWithItsNumber) {
     ASSERT_EQ(form.window.messages.size(), 1u);
     EXPECT_EQ(form.window.messages[0],
               "Calculation error: heat load above the surface's limit.\n\nCould not calculate "
-              "the water flow: at these temperatures this surface passes no more than 4284 W, even "
+              "the water flow: at these temperatures this surface can transfer no more than "
+              "4284\u00A0W, even "
               "at a very large water flow. Lower the heat load or increase the surface.");
     EXPECT_EQ(ErrorTitle(), "Error");
 }
@@ -163,8 +198,9 @@ TEST(Texts, AMarkAndTheOutcomeInEnglish) {
     form.Click("Option6");
     form.modes.Recalculate();
     EXPECT_EQ(OutcomeSentence(form.modes.lastInputs(), form.modes.marks(), form.window, false),
-              "Results: heat load 5282 W, water flow 3.37 l/min, outlet water temperature 40 °C, "
-              "area 1571 cm².");
+              "Results: heat load 5282\u00A0W, water flow 3.37\u00A0l/\u2060min, outlet water "
+              "temperature 40\u00A0°C, "
+              "area 1571\u00A0cm².");
 }
 
 // The heat load given, with results in every box but Text71, which the heat-load mode leaves.

@@ -12,11 +12,14 @@ const SVG = 'http://www.w3.org/2000/svg';
 // the chart geometry: the plot between the axes' labels. Set from the element by measure().
 let WIDTH = 0;
 let HEIGHT = 0;
+// The plot's sides leave room for the widest tick label beside the axis title (fitSides).
 const PLOT = { left: 58, right: 0, top: 12, bottom: 0 };
+const LEAST_LEFT = 58;
+const LEAST_RIGHT_ROOM = 54;
 
 function measure(chart) {
   ({ width: WIDTH, height: HEIGHT } = chart.viewBox.baseVal);
-  PLOT.right = WIDTH - 54;
+  PLOT.right = WIDTH - LEAST_RIGHT_ROOM;
   PLOT.bottom = HEIGHT - 50;
 }
 
@@ -65,22 +68,25 @@ const chartTexts = () => element('DesignPanel').dataset;
 // The parts of the chart that never change, and the places of those that do, in drawing order:
 // the grid and ticks under the axes, the curves over them, the levels and the result on top.
 function makeChart() {
-  const { left, right, top, bottom } = PLOT;
+  const { top, bottom } = PLOT;
   const texts = chartTexts();
   const root = document.createElementNS(SVG, 'g');
-  svg(root, 'rect', { class: 'plot', x: left, y: top, width: right - left, height: bottom - top });
-  const ticks = { load: svg(root, 'g'), flow: svg(root, 'g'), temp: svg(root, 'g') };
-  svg(root, 'path', { class: 'axis', d: `M${left} ${top}V${bottom}H${right}` });
-  svg(root, 'path', { class: 'axis temp', d: `M${right} ${top}V${bottom}` });
+  const frame = {
+    plot: svg(root, 'rect', { class: 'plot', y: top, height: bottom - top }),
+    ticks: { load: svg(root, 'g'), flow: svg(root, 'g'), temp: svg(root, 'g') },
+    axis: svg(root, 'path', { class: 'axis' }),
+    tempAxis: svg(root, 'path', { class: 'axis temp' }),
+  };
+  const ticks = frame.ticks;
 
   // The vertical titles turn about their middle: the load's reads upwards, the temperature's
   // downwards, each clear of its tick labels.
   const middle = (top + bottom) / 2;
   const centred = { 'text-anchor': 'middle' };
-  svg(
+  frame.flowTitle = svg(
     root,
     'text',
-    { class: 'title', ...centred, x: (left + right) / 2, y: HEIGHT - 14 },
+    { class: 'title', ...centred, y: HEIGHT - 14 },
     texts.flowAxis,
   );
   svg(
@@ -105,6 +111,7 @@ function makeChart() {
   };
   return {
     root,
+    frame,
     ticks,
     pools: { load: [], flow: [], temp: [] },
     tempCurve,
@@ -119,10 +126,39 @@ function makeChart() {
   };
 }
 
-// The least distance, in drawing units, between the labels of two reflux flows.
-const MARK_LABEL_ROOM = 22;
+// Whether two boxes ({ x, y, width, height }) share any area; touching edges do not count.
+const overlap = (a, b) =>
+  a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 
-// The reflux flows on the load curve: a short tick across it with the ratio below.
+// A label's box as the chart's font (DejaVu Sans, 12 units high) sets it, worked out from its
+// text, so that where a label goes never hangs on how a browser measures text at some zoom: the
+// digits' and separators' advances, and more than any other character takes.
+const EM = 12;
+const ADVANCE = { ' ': 0.318, ',': 0.318, '.': 0.318, R: 0.695 };
+const advance = (c) => ADVANCE[c] ?? (c >= '0' && c <= '9' ? 0.636 : 0.9);
+function textWidth(text) {
+  let ems = 0;
+  for (const c of text) ems += advance(c);
+  return ems * EM;
+}
+function labelBox(text, x, y, anchor) {
+  const width = textWidth(text);
+  const left = anchor === 'end' ? x - width : anchor === 'middle' ? x - width / 2 : x;
+  return { x: left, y: y - 0.95 * EM, width, height: 1.21 * EM };
+}
+
+// A level's caption, right-aligned at `x` on the baseline `y`; its width is measured once, when
+// the chart is made, and rounded up.
+const levelBox = (level, y) => ({
+  x: PLOT.right - 4 - level.width,
+  y: y - 0.95 * EM,
+  width: level.width,
+  height: 1.21 * EM,
+});
+
+// The reflux flows on the load curve: a short tick across it with the ratio below, or above where
+// below it would meet the flow axis or another label. A label with room in neither place is left
+// out; its tick stays.
 function drawRefluxMarks(drawing, marks, { x, y }) {
   const pool = drawing.markPool;
   while (pool.length < marks.length) {
@@ -131,37 +167,62 @@ function drawRefluxMarks(drawing, marks, { x, y }) {
       set(document.createElementNS(SVG, 'text'), { class: 'caption reflux-mark' }),
     ]);
   }
-  // Close flows keep their ticks but only the first of crowded labels, so that none overlap.
-  let lastLabelled = -Infinity;
+  show(drawing.marks, pool, marks.length);
+  const taken = [drawing.limit, drawing.heater]
+    .filter((level) => level.caption.isConnected)
+    .map((level) => levelBox(level, level.at));
   marks.forEach(([flow, load, label], i) => {
     const [tick, caption] = pool[i];
     const cx = x(flow);
     const cy = y(load);
-    const roomy = cx - lastLabelled >= MARK_LABEL_ROOM;
-    if (roomy) lastLabelled = cx;
     set(tick, { x1: cx, y1: cy - 4, x2: cx, y2: cy + 4 });
-    set(caption, { x: cx, y: cy + 16, 'text-anchor': 'middle' });
-    setText(caption, roomy ? label : '');
+    const at = [cy + 16, cy - 8].find((baseline) => {
+      const box = labelBox(label, cx, baseline, 'middle');
+      const inside = box.y >= PLOT.top && box.y + box.height <= PLOT.bottom - 1;
+      return inside && !taken.some((other) => overlap(box, other));
+    });
+    if (at !== undefined) taken.push(labelBox(label, cx, at, 'middle'));
+    set(caption, { x: cx, y: at ?? cy + 16, 'text-anchor': 'middle' });
+    setText(caption, at === undefined ? '' : label);
   });
-  show(drawing.marks, pool, marks.length);
 }
 
 // A horizontal line across the plot, with its caption above it at the right end.
 function level(parent, className, caption) {
   return {
-    line: svg(parent, 'line', { class: className, x1: PLOT.left, x2: PLOT.right }),
-    caption: svg(
-      parent,
-      'text',
-      { class: `caption ${className}`, x: PLOT.right - 4, 'text-anchor': 'end' },
-      caption,
-    ),
+    line: svg(parent, 'line', { class: className }),
+    caption: svg(parent, 'text', { class: `caption ${className}`, 'text-anchor': 'end' }, caption),
   };
 }
 
-function placeLevel({ line, caption }, at) {
-  set(line, { y1: at, y2: at });
-  set(caption, { y: at - 4 });
+// A level's line at `at`, its caption above it, or below it where the caption above would meet
+// the label `clearOf` (a node or null).
+function placeLevel(level, at, clearOf = null) {
+  level.width ??= Math.ceil(level.caption.getComputedTextLength());
+  const above = at - 4;
+  const below = at + 13;
+  level.at =
+    clearOf && overlap(levelBox(level, above), levelBox(clearOf, clearOf.at)) ? below : above;
+  set(level.line, { x1: PLOT.left, x2: PLOT.right, y1: at, y2: at });
+  set(level.caption, { x: PLOT.right - 4, y: level.at });
+}
+
+// The widest of `labels` as a tick label.
+const widest = (labels) => Math.max(0, ...labels.map(textWidth));
+
+// Sets the plot's sides so that the widest load label stands clear of the load axis's title and
+// the widest temperature label of the temperature axis's, and draws the frame along them.
+function fitSides(drawing, curve) {
+  const labels = (ticks) => ticks.map((tick) => tick.label);
+  PLOT.left = Math.max(LEAST_LEFT, Math.ceil(26 + widest(labels(curve.loadTicks))));
+  const tempRoom = Math.ceil(28 + widest(labels(curve.tempTicks)));
+  PLOT.right = WIDTH - Math.max(LEAST_RIGHT_ROOM, tempRoom);
+  const { left, right, top, bottom } = PLOT;
+  const { frame } = drawing;
+  set(frame.plot, { x: left, width: right - left });
+  set(frame.axis, { d: `M${left} ${top}V${bottom}H${right}` });
+  set(frame.tempAxis, { d: `M${right} ${top}V${bottom}` });
+  set(frame.flowTitle, { x: (left + right) / 2 });
 }
 
 // Shows `wanted` nodes of `pool` in `place`, in the pool's order, and takes the rest out.
@@ -238,14 +299,17 @@ function drawCurve(chart, curve) {
     measure(chart);
     drawing = makeChart();
   }
+  // The levels' captions are measured where they are drawn.
+  if (drawing.root.parentNode !== chart) chart.append(drawing.root);
+  fitSides(drawing, curve);
   const scale = scales(curve);
   drawAxes(drawing, curve, scale);
   set(drawing.tempCurve, { points: through(curve.points, scale.x, (p) => scale.yTemp(p[2])) });
   set(drawing.loadCurve, { points: through(curve.points, scale.x, (p) => scale.y(p[1])) });
   placeLevel(drawing.limit, scale.y(curve.maxLoad));
   const heater = curve.heaterPower !== null;
-  if (heater) placeLevel(drawing.heater, scale.y(curve.heaterPower));
   show(drawing.heaterPlace, [[drawing.heater.line, drawing.heater.caption]], heater ? 1 : 0);
+  if (heater) placeLevel(drawing.heater, scale.y(curve.heaterPower), drawing.limit);
   drawRefluxMarks(drawing, curve.refluxMarks, scale);
   if (curve.result) {
     const [flow, load, outletTemp] = curve.result;
@@ -254,7 +318,6 @@ function drawCurve(chart, curve) {
     set(drawing.result[1], { cx, cy: scale.y(load) });
   }
   show(drawing.resultPlace, [drawing.result], curve.result ? 1 : 0);
-  if (drawing.root.parentNode !== chart) chart.append(drawing.root);
 }
 
 let heightCells = null;

@@ -6,6 +6,9 @@ import { forgetChart, showDesignPanel } from './design_panel.js';
 import { loadTexts, writeTexts } from './page_texts.js';
 import { LANGUAGE_KEY, pageWindow, storedItem } from './page_window.js';
 import { keepNothing, restoreSettings, wireSettings } from './panel_settings.js';
+import { CALCULATION_KEY, GUIDE_OPENED_KEY, keepInSession, sessionItem } from './session.js';
+import { followKeyboard, showResults } from './results_strip.js';
+import { wirePrintNote } from './print_note.js';
 
 // Compiles the module from the preloaded calculator.wasm while the page finishes loading.
 const calculatorLoading = createCalculator();
@@ -149,6 +152,18 @@ function wireEvents(calculator, module) {
     if (event.target.matches('input[type="text"]')) calculator.boxFocused(event.target.id);
   });
 
+  // The way back from a guide: the calculation is kept in this tab's session storage whenever the
+  // page is left, and a plain click on «Справка» tells the guide that the calculator is the page
+  // before it, so that its link can go back in the history.
+  const keepCalculation = () => keepInSession(CALCULATION_KEY, calculator.shareFragment());
+  addEventListener('pagehide', keepCalculation);
+  const help = document.querySelector('a[data-text="page.help"]');
+  help.addEventListener('click', (event) => {
+    keepCalculation();
+    const plain = event.button === 0 && !(event.ctrlKey || event.metaKey || event.shiftKey);
+    keepInSession(GUIDE_OPENED_KEY, plain ? new URL(help.href).pathname : null);
+  });
+
   const share = document.getElementById('ShareLink');
   share.addEventListener('click', () => shareLink(calculator, share));
   // An address with another calculation opens it afresh, as a visit does.
@@ -172,7 +187,14 @@ function wireEvents(calculator, module) {
 
 // The handlers of the module's window, which acts on the page through Module.page.
 function calculatorOf(module) {
-  module.page = pageWindow;
+  // After every handler, the strip of results shows what the result boxes show.
+  module.page = {
+    ...pageWindow,
+    apply(operations) {
+      pageWindow.apply(operations);
+      showResults();
+    },
+  };
   return {
     formLoad: () => module._calculator_form_load(),
     // The design panel's JSON.
@@ -209,9 +231,21 @@ function documentParsed() {
   });
 }
 
+// Back in the history to a calculator the browser did not keep in memory (it loads it afresh):
+// the address gets the calculation that the page kept when it was left, which opens as a share
+// link does; true when it did.
+function restoreOnReturn() {
+  const kept = sessionItem(CALCULATION_KEY);
+  const [navigation] = performance.getEntriesByType('navigation');
+  if (!kept || location.hash || navigation?.type !== 'back_forward') return false;
+  history.replaceState(history.state, '', `#${kept}`);
+  return true;
+}
+
 async function start() {
   const module = await calculatorLoading;
   await documentParsed();
+  const restored = restoreOnReturn();
   const calculator = calculatorOf(module);
   // The page's own texts in the language chosen, before the window shows in it; where they
   // cannot be read, the page and the module stay Russian.
@@ -231,13 +265,18 @@ async function start() {
   // The window's controls were written in Russian; the module writes their texts again.
   if (root.lang === 'en') calculator.setLanguage(true);
   wireEvents(calculator, module);
+  followKeyboard();
+  wirePrintNote(calculator.shareFragment);
   root.classList.remove('translating');
   document.getElementById('Text1').focus();
   // A share link's calculation, recalculated once; the page says so when it cannot read one.
   const linked = calculator.openLink();
+  // The address stays as it was before the page was left.
+  if (restored) history.replaceState(history.state, '', location.href.split('#')[0]);
   if (linked === null) notice();
   else if (linked) {
-    keepNothing();
+    // The calculation kept on the way to a guide is the reader's own, which is kept as before.
+    if (!restored) keepNothing();
     showDesignPanel(linked);
   }
   await document.fonts.ready;

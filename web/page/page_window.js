@@ -25,18 +25,34 @@ const shownPart = (name) => {
 const marks = new Map();
 const markups = new Map();
 
-// The hidden element that holds what is wrong with a box, made on the box's first mark.
+// The element that holds what is wrong with a box, made on the box's first mark: for a box of the
+// window, a line in its block's reasons, which a narrow screen shows under the block's boxes and a
+// wide one keeps for a screen reader; for any other box, a hidden element.
 function problemOf(input) {
   const id = `${input.id}Problem`;
   let description = element(id);
   if (!description) {
     description = document.createElement('span');
     description.id = id;
-    description.className = 'visually-hidden';
-    element('FormMorvani').append(description);
+    const reasons = document.querySelector(`[data-reasons][data-for~="${input.id}"]`);
+    if (reasons) {
+      description.className = 'reason';
+      reasons.append(description);
+    } else {
+      description.className = 'visually-hidden';
+      element('FormMorvani').append(description);
+    }
     elements.set(id, description);
   }
   return description;
+}
+
+// A block's reasons take room only while one of them says something.
+function showReasons(description) {
+  const reasons = description.parentElement;
+  if (!reasons.matches('[data-reasons]')) return;
+  const empty = [...reasons.children].every((line) => line.textContent === '');
+  if (reasons.hidden !== empty) reasons.hidden = empty;
 }
 
 // Shows or hides a control. Setting `hidden` to what it already is would still make the browser
@@ -109,6 +125,7 @@ export const pageWindow = {
     const input = element(box);
     const description = problemOf(input);
     description.textContent = problem;
+    showReasons(description);
     if (problem) {
       input.setAttribute('aria-invalid', 'true');
       input.setAttribute('aria-describedby', description.id);

@@ -287,6 +287,17 @@ std::string_view AlignClass(Align align) {
     return "left";
 }
 
+// The names of the boxes of `block` that the user types in, space-separated; "" for none.
+std::string TypedBoxes(const Block& block) {
+    std::string names;
+    for (const ControlRow* row : block.members) {
+        if (row->kind != Kind::TextBox || row->maxLength == 0) continue;
+        if (!names.empty()) names += ' ';
+        names += row->name;
+    }
+    return names;
+}
+
 // The attributes every control's outermost element carries.
 std::string CommonAttributes(const ControlRow& row) {
     std::string classes = row.font == Font::Bold12 ? "bold" : "standard";
@@ -322,6 +333,14 @@ class ControlWriter {
         for (const Explanation& about : kExplanations) {
             html_ << "  <span id=\"" << about.id << "\" hidden" << TextMarker(about.text) << ">"
                   << Escape(dephlegmator::Tr(about.text)) << "</span>\n";
+        }
+        // Where the page writes what is wrong with each typed box of a block: under the block's
+        // boxes on a narrow screen, for a screen reader alone on a wide one.
+        for (const Block& block : column_.blocks) {
+            const std::string boxes = TypedBoxes(block);
+            if (boxes.empty()) continue;
+            html_ << "  <div class=\"reasons\" data-reasons=\"" << block.name << "\" data-for=\""
+                  << boxes << "\" hidden></div>\n";
         }
         return html_.str();
     }
@@ -475,7 +494,9 @@ void WriteColumnRule(std::ostream& css, const Column& column, const ControlRow& 
     const Block& block = BlockOf(column, row);
     css << "grid-area: " << block.name << "; ";
     if (&row == block.frame) {
-        css << "width: " << Px(column.width) << "; }\n";
+        // A frame grows to hold the reasons written under its boxes.
+        css << "width: " << Px(column.width) << "; height: auto; min-height: " << Px(row.h)
+            << "; }\n";
         return;
     }
     if (row.kind == Kind::Button) {
@@ -516,6 +537,22 @@ std::string LayoutCss(const Column& column) {
     for (const Block& block : column.blocks) css << " \"" << block.name << "\"";
     css << "; }\n";
     for (const ControlRow& row : kControls) WriteColumnRule(css, column, row);
+    // The reasons stand under the lowest of the block's boxes, from the left of the leftmost.
+    for (const Block& block : column.blocks) {
+        if (TypedBoxes(block).empty()) continue;
+        int left = column.width;
+        int bottom = 0;
+        for (const ControlRow* row : block.members) {
+            if (row->kind != Kind::TextBox || row->maxLength == 0) continue;
+            const Rect r = WindowRect(*row);
+            left = std::min(left, r.x - block.originX - block.shift);
+            bottom = std::max(bottom, r.y - block.originY + r.h);
+        }
+        css << "  #FormMorvani [data-reasons=\"" << block.name << "\"] { grid-area: " << block.name
+            << "; margin: " << Px(bottom + 3 * kTwipsPerPixel) << " 0 " << Px(6 * kTwipsPerPixel)
+            << " " << Px(left) << "; width: " << Px(column.width - left - 8 * kTwipsPerPixel)
+            << "; }\n";
+    }
     for (const Block& block : column.blocks) {
         if (!HasOptions(block)) continue;
         css << "  .options[data-group=\"" << block.name << "\"] { grid-area: " << block.name

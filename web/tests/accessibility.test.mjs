@@ -45,6 +45,17 @@ const STATES = [
       assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), true);
     },
   },
+  {
+    // On a phone the reason stands under the box, and the strip of results is shown.
+    name: 'with a box marked',
+    reach: async (page) => {
+      await enterHeaterExample(page);
+      await page.focus('#Text2');
+      await page.$eval('#Text2', (e) => e.select());
+      await page.keyboard.type('ab');
+      await page.keyboard.press('Enter');
+    },
+  },
 ];
 
 // What axe does not measure: lines that show a control or a frame, and the chart's curves and
@@ -152,11 +163,14 @@ describe('axe-core', () => {
       const titles = await page.$$eval('#FormMorvani [title]', (all) => all.map((e) => e.title));
       assert.match(
         explained['#Option1'],
-        /^СР — 78 °С: температура конденсации пара почти чистого/,
+        /^СР — 78\u00A0°С: температура конденсации пара почти чистого/,
       );
-      assert.match(explained['#Option2'], /^СС — 88 °С: .*более слабого/);
+      assert.match(explained['#Option2'], /^СС — 88\u00A0°С: .*более слабого/);
       assert.match(explained['#Frame4Options'], /^Предполагается — одна известная величина/);
-      assert.match(explained['#Text71'], /^Автономное охлаждение: вода нагревается ровно на 10 К/);
+      assert.match(
+        explained['#Text71'],
+        /^Автономное охлаждение: вода нагревается ровно на 10\u00A0К/,
+      );
       assert.equal(explained['#Text91'], explained['#Text71']);
       // The same words as the title of what shows the term, for a pointer.
       assert.deepEqual(titles.sort(), Object.values(explained).slice(0, 4).sort());

@@ -53,7 +53,7 @@ for (const [lang, point] of [
         TapReflux: n('1.4'),
         RunWater: '90',
         TankLimitTemp: n('55.9'),
-        TankTime: '4 ч 16 мин',
+        TankTime: '4\u00A0ч 16\u00A0мин',
       });
       assert.ok(await page.$('#TankChart line.tank'), 'the tank’s warming is drawn');
 
@@ -65,7 +65,7 @@ for (const [lang, point] of [
         TapReflux: n('20.9'),
         RunWater: '150',
         TankLimitTemp: n('61.4'),
-        TankTime: '4 ч 51 мин',
+        TankTime: '4\u00A0ч 51\u00A0мин',
       });
     });
 
@@ -89,7 +89,10 @@ for (const [lang, point] of [
         tankReason: shown.tankReason,
         chart: 0,
       });
-      assert.match(shown.tankReason, /^Уже при 62 °С насос на 5 л\/мин .* Увеличьте расход насоса/);
+      assert.match(
+        shown.tankReason,
+        /^Уже при 62\u00A0°С насос на 5\u00A0л\/\u2060мин .* Увеличьте расход насоса/,
+      );
     });
 
     it('keeps the section through a reload', async () => {
@@ -141,7 +144,7 @@ describe('the control curve of the heater example', () => {
     assert.equal(chart.labels[0], 'R 1', 'crowded labels give way, the first stays');
     assert.equal(
       chart.beyond,
-      'Дальше кривая почти горизонтальна: при 13.2 л/мин (больше 5 л/мин, кран не даст) — 5520 Вт, 95 % предела.',
+      'Дальше кривая почти горизонтальна: при 13.2\u00A0л/\u2060мин (больше 5\u00A0л/\u2060мин, кран не даст) — 5520\u00A0Вт, 95\u00A0% предела.',
     );
   });
 });

@@ -70,3 +70,24 @@ describe('the English guide', () => {
     }
   });
 });
+
+// Each guide names the program as the calculator's page in its language does: the guide page's
+// title, the guide's heading and the page's title.
+describe('the guides and the page', () => {
+  const site = resolve(process.env.SITE_DIR ?? resolve(docs, '../build-web/site'));
+  const pages = resolve(docs, '../web/page');
+  for (const [lang, guide] of [
+    ['ru', 'guide.html'],
+    ['en', 'guide-en.html'],
+  ]) {
+    it(`name the program alike in ${lang}`, () => {
+      const title = JSON.parse(readFileSync(resolve(site, `texts-${lang}.json`), 'utf8'))[
+        'page.title'
+      ];
+      const pageTitle = readFileSync(resolve(pages, guide), 'utf8').match(/<title>(.*)<\/title>/);
+      assert.equal(pageTitle[1].split(' — ')[1], title);
+      const heading = read(lang).match(/^# (.*?):/m)[1];
+      assert.equal(heading, title);
+    });
+  }
+});

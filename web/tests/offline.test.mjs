@@ -106,7 +106,7 @@ it('reloads and calculates without the server, and takes a new version when it i
   }));
   assert.deepEqual(english, {
     lang: 'en',
-    title: 'Dephlegmator calculator: user guide',
+    title: 'Reflux condenser calculator: user guide',
     // The Russian guide's sections and a glossary.
     sections: guide.sections + 1,
   });

@@ -98,11 +98,11 @@ describe('the design panel', () => {
     assert.equal(shown.role, 'img');
     assert.match(
       shown.label,
-      /^График: тепловая нагрузка дефлегматора .* Предел поверхности 5811 Вт\./,
+      /^График: тепловая нагрузка дефлегматора .* Предел поверхности 5811\u00A0Вт\./,
     );
     assert.match(
       shown.label,
-      /Результат расчёта: 0\.5 л\/мин, 2000 Вт\. Мощность нагрева 2000 Вт\.$/,
+      /Результат расчёта: 0\.5\u00A0л\/\u2060мин, 2000\u00A0Вт\. Мощность нагрева 2000\u00A0Вт\.$/,
     );
     assert.equal(shown.curves, 2, 'the load and the outlet temperature');
     assert.match(shown.limit, /\d/, 'the limit is dashed');
@@ -276,6 +276,6 @@ describe('the design panel', () => {
     const after = await panel(page);
     assert.equal(after.numbers.MaxLoad, '5811');
     assert.notEqual(after.numbers.RefluxFlow1, before.numbers.RefluxFlow1);
-    assert.match(after.label, /Мощность нагрева 3000 Вт\.$/);
+    assert.match(after.label, /Мощность нагрева 3000\u00A0Вт\.$/);
   });
 });

@@ -47,7 +47,7 @@ describe('the design panel’s own U and c', () => {
     const shown = await read(page, ['PanelU', 'DeviceRange', 'MaxLoad', 'RefluxFlowFull']);
     assert.deepEqual(shown, {
       PanelU: '1000',
-      DeviceRange: 'обычно 800–1250 Вт/(м²·К)',
+      DeviceRange: 'обычно 800–1250\u00A0Вт/(м²·К)',
       MaxLoad: '8545',
       RefluxFlowFull: shown.RefluxFlowFull,
     });
@@ -132,7 +132,7 @@ describe('the design panel’s own U and c', () => {
       CalibTout: '',
       Text1: '78',
       Text6: '',
-      DeviceRange: 'обычно 300–450 Вт/(м²·К)',
+      DeviceRange: 'обычно 300–450\u00A0Вт/(м²·К)',
     });
 
     await page.click('#PanelReset');

@@ -92,13 +92,13 @@ for (const lang of ['en-US', 'ru-RU']) {
 
     it('shows no earlier result after a failed input test, an error or a mode switch', async () => {
       await fresh();
-      assert.match(await outcome(page), /^Результаты: тепловая нагрузка 5282 Вт/);
+      assert.match(await outcome(page), /^Результаты: тепловая нагрузка 5282\u00A0Вт/);
       await putText(page, 'Text6', '80');
       await recalculate(page);
       assert.deepEqual(await values(page, EXTERNAL), Array(3).fill('___'));
       assert.match(
         await page.$eval('#Text6', (box) => box.title),
-        /ниже температуры конденсации \(78 °С\)/,
+        /ниже температуры конденсации \(78\u00A0°С\)/,
       );
 
       await page.click('label[data-control="Option7"]');
