@@ -287,24 +287,27 @@ constexpr auto kTexts = std::to_array<TextEntry>({
     // What the window no longer takes silently. {limit} is a box's typing limit, {wanted} the text
     // typed or pasted, {kept} what the box keeps of it.
     {MarkAboveBoiling, "mark.aboveBoiling",
-     "Вода кипит при 100 °С: температура конденсации должна быть не выше.",
-     "Water boils at 100 °C: the condensation temperature must be no higher."},
+     "Вода кипит при 100\u00A0°С: температура конденсации должна быть не выше.",
+     "Water boils at 100\u00A0°C: the condensation temperature must be no higher."},
     {MarkTypingCut, "mark.typingCut", "Не больше {limit} знаков: «{wanted}» сокращено до «{kept}».",
      "No more than {limit} characters: “{wanted}” was shortened to “{kept}”."},
     {ErrorShownBelowItsDecimals, "error.kind.shownBelowItsDecimals",
      "Ошибка вычисления: результат слишком мал, чтобы показать его числом.",
      "Calculation error: a result too small to show as a number."},
     {ErrorLoadBelowItsDecimals, "error.loadBelowItsDecimals",
-     "Не удалось вычислить расход воды: тепловая нагрузка меньше 1 Вт, и по ней расход не "
+     "Не удалось вычислить расход воды: тепловая нагрузка меньше 1\u00A0Вт, и по ней расход не "
      "вычислить. Задайте температуру воды на выходе заметно выше температуры на входе или "
      "увеличьте поверхность.",
-     "Could not calculate the water flow: the heat load is below 1 W, too little to calculate a "
+     "Could not calculate the water flow: the heat load is below 1\u00A0W, too little to calculate "
+     "a "
      "flow from. Set the outlet temperature clearly above the inlet temperature or increase the "
      "surface."},
     {ErrorAutonomousLoadBelowItsDecimals, "error.autonomousLoadBelowItsDecimals",
-     "Не удалось вычислить расход воды автономного охлаждения: тепловая нагрузка меньше 1 Вт, и "
+     "Не удалось вычислить расход воды автономного охлаждения: тепловая нагрузка меньше 1\u00A0Вт, "
+     "и "
      "по ней расход не вычислить. Увеличьте поверхность. Внешнее охлаждение рассчитано.",
-     "Could not calculate the water flow for autonomous cooling: the heat load is below 1 W, too "
+     "Could not calculate the water flow for autonomous cooling: the heat load is below 1\u00A0W, "
+     "too "
      "little to calculate a flow from. Increase the surface. External cooling has been "
      "calculated."},
 
@@ -440,44 +443,52 @@ constexpr auto kTexts = std::to_array<TextEntry>({
     // The panel's verdict, its note under the window, flows beyond a tap, the heater power's
     // source, a calibration waiting for confirmation or undone.
     {PanelVerdictHolds, "panel.verdictHolds",
-     "{power} Вт: дефлегматор удержит полную флегму при расходе от {flow} л/мин (U = {u}, "
+     "{power}\u00A0Вт: дефлегматор удержит полную флегму при расходе от {flow}\u00A0л/\u2060мин (U "
+     "= {u}, "
      "c = {c}).",
-     "{power} W: the reflux condenser holds full reflux at a cooling water flow from {flow} l/min "
+     "{power}\u00A0W: the reflux condenser holds full reflux at a cooling water flow from "
+     "{flow}\u00A0l/\u2060min "
      "(U = {u}, c = {c})."},
     {PanelVerdictHoldsImpractical, "panel.verdictHoldsImpractical",
-     "{power} Вт: дефлегматор удержит полную флегму только при расходе от {flow} л/мин, а кран "
-     "обычно даёт не больше {max} л/мин (U = {u}, c = {c}).",
-     "{power} W: the reflux condenser holds full reflux only at a cooling water flow from {flow} "
-     "l/min, and a tap seldom gives more than {max} l/min (U = {u}, c = {c})."},
+     "{power}\u00A0Вт: дефлегматор удержит полную флегму только при расходе от "
+     "{flow}\u00A0л/\u2060мин, а кран "
+     "обычно даёт не больше {max}\u00A0л/\u2060мин (U = {u}, c = {c}).",
+     "{power}\u00A0W: the reflux condenser holds full reflux only at a cooling water flow from "
+     "{flow}\u00A0l/\u2060min, and a tap seldom gives more than {max}\u00A0l/\u2060min (U = {u}, c "
+     "= {c})."},
     {PanelVerdictFails, "panel.verdictFails",
-     "{power} Вт: не удержит — предел {limit} Вт при U = {u}, c = {c}.",
-     "{power} W: it cannot hold it — the limit is {limit} W at U = {u}, c = {c}."},
-    {PanelImpracticalFlow, "panel.impracticalFlow", "{flow}: больше {max} л/мин, кран не даст",
-     "{flow}: over {max} l/min, beyond a tap"},
-    {PanelFlowInSentence, "panel.flowInSentence", "{flow} л/мин", "{flow} l/min"},
+     "{power}\u00A0Вт: не удержит — предел {limit}\u00A0Вт при U = {u}, c = {c}.",
+     "{power}\u00A0W: it cannot hold it — the limit is {limit}\u00A0W at U = {u}, c = {c}."},
+    {PanelImpracticalFlow, "panel.impracticalFlow",
+     "{flow}: больше {max}\u00A0л/\u2060мин, кран не даст",
+     "{flow}: over {max}\u00A0l/\u2060min, beyond a tap"},
+    {PanelFlowInSentence, "panel.flowInSentence", "{flow}\u00A0л/\u2060мин",
+     "{flow}\u00A0l/\u2060min"},
     {PanelImpracticalFlowInSentence, "panel.impracticalFlowInSentence",
-     "{flow} л/мин (больше {max} л/мин, кран не даст)",
-     "{flow} l/min (over {max} l/min, beyond a tap)"},
+     "{flow}\u00A0л/\u2060мин (больше {max}\u00A0л/\u2060мин, кран не даст)",
+     "{flow}\u00A0l/\u2060min (over {max}\u00A0l/\u2060min, beyond a tap)"},
     {PanelWindowNote, "panel.windowNote",
      "Окно считает с U = {windowU} и c = {windowC}, панель — с U = {u} и c = {c}. С U и c панели "
      "те же данные дают: {results}.",
      "The window calculates with U = {windowU} and c = {windowC}, the panel with U = {u} and "
      "c = {c}. With the panel's U and c the same inputs give: {results}."},
-    {PanelWindowResults, "panel.windowResults", "{load} Вт, {flow}, {temp} °С",
-     "{load} W, {flow}, {temp} °C"},
-    {PanelWindowBeyond, "panel.windowBeyond", "{load} Вт не удержать, предел {limit} Вт",
-     "{load} W cannot be held, the limit is {limit} W"},
-    {ColumnPowerFromWindow, "column.powerFromWindow", "из окна, {power} Вт",
-     "from the window, {power} W"},
+    {PanelWindowResults, "panel.windowResults", "{load}\u00A0Вт, {flow}, {temp}\u00A0°С",
+     "{load}\u00A0W, {flow}, {temp}\u00A0°C"},
+    {PanelWindowBeyond, "panel.windowBeyond", "{load}\u00A0Вт не удержать, предел {limit}\u00A0Вт",
+     "{load}\u00A0W cannot be held, the limit is {limit}\u00A0W"},
+    {ColumnPowerFromWindow, "column.powerFromWindow", "из окна, {power}\u00A0Вт",
+     "from the window, {power}\u00A0W"},
     {SettingsCalibrationPending, "settings.calibrationPending",
-     "U = {u} Вт/(м²·К) вне обычных {low}–{high}: так бывает при ошибке замера. Проверьте расход "
+     "U = {u}\u00A0Вт/(м²·К) вне обычных {low}–{high}: так бывает при ошибке замера. Проверьте "
+     "расход "
      "и температуры. U панели пока прежний ({previous}); «Всё равно принять» поставит {u}.",
-     "U = {u} W/(m²·K) is outside the usual {low}–{high}: this happens when a measurement is off. "
+     "U = {u}\u00A0W/(m²·K) is outside the usual {low}–{high}: this happens when a measurement is "
+     "off. "
      "Check the flow and the temperatures. The panel keeps its U ({previous}) for now; “Accept "
      "anyway” sets {u}."},
     {SettingsCalibrationUndone, "settings.calibrationUndone",
-     "U = {u} Вт/(м²·К), как до последнего замера.",
-     "U = {u} W/(m²·K), as before the last measurement."},
+     "U = {u}\u00A0Вт/(м²·К), как до последнего замера.",
+     "U = {u}\u00A0W/(m²·K), as before the last measurement."},
 
     // A share link that cannot be read: the sentence, and what {problem} says.
     {LinkUnread, "link.unread",

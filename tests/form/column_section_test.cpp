@@ -114,7 +114,7 @@ TEST(ColumnSection, DashesWithOneReasonAndNoStaleNumber) {
     EXPECT_EQ(section.page.mark("PanelPower"), "") << "empty: asked for, not marked";
     EXPECT_EQ(section["RunWater"], "90") << "the run needs no power";
 
-    section.type("PanelPower", "2000").type("TapFlow", "0,3 л").show();
+    section.type("PanelPower", "2000").type("TapFlow", "0,3\u00A0л").show();
     EXPECT_EQ(section.page.mark("TapFlow"),
               "Введите расход воды из крана, л/мин — число больше нуля.");
     EXPECT_EQ(section["TapReason"], section.page.mark("TapFlow"));
@@ -191,18 +191,18 @@ TEST(ColumnSection, CopiesOnlyALoadTheWindowTook) {
     section.column.Recalculated(ReadFormInputs(window), false);
     section.show();
     EXPECT_EQ(section.page.value("PanelPower"), "2000");
-    EXPECT_EQ(section["PanelPowerSource"], "из окна, 2000 Вт");
+    EXPECT_EQ(section["PanelPowerSource"], "из окна, 2000\u00A0Вт");
     {
         const testing::InLanguage english(Language::English);
         section.show();
-        EXPECT_EQ(section["PanelPowerSource"], "from the window, 2000 W");
+        EXPECT_EQ(section["PanelPowerSource"], "from the window, 2000\u00A0W");
     }
 
     window.set(Box::Text6, "20000");  // beyond the surface: the calculation refuses it
     section.column.Recalculated(ReadFormInputs(window), true);
     section.show();
     EXPECT_EQ(section.page.value("PanelPower"), "2000");
-    EXPECT_EQ(section["PanelPowerSource"], "из окна, 2000 Вт");
+    EXPECT_EQ(section["PanelPowerSource"], "из окна, 2000\u00A0Вт");
 
     section.type("PanelPower", "1500").column.PowerTyped();
     section.show();

@@ -42,7 +42,7 @@ TEST(InputMarks, SayWhatIsWrongAndGiveAnExample) {
          "Число слишком велико. Введите диаметр в сантиметрах, например 5."},
         {"an empty box is not filled in yet", "Option8", "78", ".", "", "5", nullptr, ""},
         {"condensation above boiling", "Option7", "2000", ".", "1500", "5", "Text1",
-         "Вода кипит при 100 °С: температура конденсации должна быть не выше."},
+         "Вода кипит при 100\u00A0°С: температура конденсации должна быть не выше."},
         {"all in range", "Option8", "78", ".", "1", "5", nullptr, ""},
     };
     for (const auto& c : cases) {

@@ -58,7 +58,7 @@ TEST(PanelSettings, RestoresWhatReadsAndIgnoresTheRest) {
     const Case cases[] = {
         {"500", "4180", "shell", "1.5", "500", "4180", "shell", "1,5"},
         {"abc", "-5", "shell", "0", "680", "3760", "window", ""},
-        {"1E400", "", "", "1,5 л", "680", "3760", "window", ""},
+        {"1E400", "", "", "1,5\u00A0л", "680", "3760", "window", ""},
         {"350", "4 180", "jacket", " 2 ", "350", "4180", "jacket", "2"},
         {"500", "3760", "jacket", "", "500", "3760", "own", ""},  // not the jacket's U
         {"420", "3760", "nonsense", "", "420", "3760", "own", ""},
@@ -109,7 +109,7 @@ TEST(PanelSettings, DeviceTypeSetsItsUAndTypingSwitchesToOwn) {
 // numbers computed with the value before it.
 TEST(PanelSettings, MarksAnUnusableCoefficient) {
     Section section;
-    for (const char* typed : {"", "0", "-680", "абв", "680 Вт"}) {
+    for (const char* typed : {"", "0", "-680", "абв", "680\u00A0Вт"}) {
         SCOPED_TRACE(typed);
         section.page.values["PanelU"] = typed;
         section.settings.HeatTransferTyped();
@@ -212,7 +212,7 @@ TEST(PanelSettings, AnUnusualCoefficientWaitsForConfirmation) {
     EXPECT_EQ(section.settings.coefficients().heatTransferK, 324);
     EXPECT_TRUE(section.page.isShown("CalibAccept"));
     EXPECT_EQ(section.page.content("CalibMessage"),
-              "U = 6 Вт/(м²·К) вне обычных 100–3000: так бывает при ошибке замера. Проверьте "
+              "U = 6\u00A0Вт/(м²·К) вне обычных 100–3000: так бывает при ошибке замера. Проверьте "
               "расход и температуры. U панели пока прежний (324); «Всё равно принять» поставит 6.");
 
     ASSERT_TRUE(section.settings.AcceptCalibration());
@@ -226,7 +226,8 @@ TEST(PanelSettings, AnUnusualCoefficientWaitsForConfirmation) {
     EXPECT_EQ(section.page.value("PanelU"), "324");
     EXPECT_EQ(section.page.value("DeviceType"), "own");
     EXPECT_EQ(section.settings.coefficients().heatTransferK, 324);
-    EXPECT_EQ(section.page.content("CalibMessage"), "U = 324 Вт/(м²·К), как до последнего замера.");
+    EXPECT_EQ(section.page.content("CalibMessage"),
+              "U = 324\u00A0Вт/(м²·К), как до последнего замера.");
     EXPECT_FALSE(section.page.isShown("CalibUndo"));
     EXPECT_FALSE(section.settings.UndoCalibration()) << "one step back";
 
