@@ -207,7 +207,7 @@ function calculatorOf(module) {
     textChanged: (name) => module._calculator_text_changed(Number(name.replace(/^Text/, ''))),
     // `insertion`: the text before the selection, the text inserted, the text after it.
     textCut: (name, insertion) => {
-      pageWindow.insertion = insertion;
+      module.page.insertion = insertion;
       module._calculator_text_cut(Number(name.replace(/^Text/, '')));
     },
     // The design panel's JSON when the address carried a calculation, "" when it carried none,

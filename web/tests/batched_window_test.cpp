@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -86,6 +87,13 @@ class ModelPage final : public Page {
     }
     std::string decimalSeparator() override { return shown.decimalSeparator(); }
 
+    std::map<std::string, bool, std::less<>> panelShown;
+
+    static bool IsWindowControl(std::string_view control) {
+        return std::any_of(layout::kControls.begin(), layout::kControls.end(),
+                           [control](const auto& row) { return row.name == control; });
+    }
+
     void apply(const std::vector<PageOperation>& operations) override {
         batches.push_back(operations);
         using Kind = PageOperation::Kind;
@@ -107,7 +115,12 @@ class ModelPage final : public Page {
                     break;
                 case Kind::Show:
                 case Kind::Hide:
-                    shown.setVisible(control, kind == Kind::Show);
+                    // The panel's elements are shown and hidden too; the window knows only its own.
+                    if (IsWindowControl(control)) {
+                        shown.setVisible(control, kind == Kind::Show);
+                    } else {
+                        panelShown[control] = kind == Kind::Show;
+                    }
                     break;
                 case Kind::SetMark:
                     shown.setMark(control, text);
@@ -339,7 +352,7 @@ TEST_F(BatchedWindowTest, PanelSettingsReadWhatTheHandlerWrote) {
     EXPECT_EQ(page.panel["PanelU"], "680") << "not yet on the page";
     batched.flush();
     EXPECT_EQ(page.panel["PanelU"], "1000");
-    EXPECT_EQ(page.panel["DeviceRange"], "обычно 800–1250 Вт/(м²·К)");
+    EXPECT_EQ(page.panel["DeviceRange"], "обычно 800–1250\u00A0Вт/(м²·К)");
 }
 
 // A share link's form selects its options through the page within one handler: the calculation

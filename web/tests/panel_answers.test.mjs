@@ -51,16 +51,19 @@ describe('the design panel’s answers', () => {
     await recalculate(page, HEATER, ['Option7']);
     assert.deepEqual(await lines(page, ['PanelVerdict', 'WindowNote']), {
       PanelVerdict:
-        '2000 Вт: дефлегматор удержит полную флегму при расходе от 0.5 л/мин (U = 680, c = 3760).',
+        '2000\u00A0Вт: дефлегматор удержит полную флегму при расходе от 0.5\u00A0л/\u2060мин (U = 680, c = 3760).',
       WindowNote: null,
     });
 
     await retype(page, { PanelU: '200' });
     const poor = await lines(page, ['PanelVerdict', 'WindowNote', 'RefluxFlowFull']);
-    assert.equal(poor.PanelVerdict, '2000 Вт: не удержит — предел 1709 Вт при U = 200, c = 3760.');
+    assert.equal(
+      poor.PanelVerdict,
+      '2000\u00A0Вт: не удержит — предел 1709\u00A0Вт при U = 200, c = 3760.',
+    );
     assert.match(
       poor.WindowNote,
-      /^Окно считает с U = 680 .* 2000 Вт не удержать, предел 1709 Вт\.$/,
+      /^Окно считает с U = 680 .* 2000\u00A0Вт не удержать, предел 1709\u00A0Вт\.$/,
     );
     assert.ok(await page.$eval('#PanelVerdict', (e) => e.classList.contains('fails')));
     // The note stands within the window, below its results.
@@ -77,7 +80,7 @@ describe('the design panel’s answers', () => {
       e.textContent,
       e.classList.contains('impractical'),
     ]);
-    assert.deepEqual(beyond, ['5.34: больше 5 л/мин, кран не даст', true]);
+    assert.deepEqual(beyond, ['5.34: больше 5\u00A0л/\u2060мин, кран не даст', true]);
 
     await page.select('#DeviceType', 'window');
     assert.equal((await lines(page, ['WindowNote'])).WindowNote, null);
@@ -87,11 +90,13 @@ describe('the design panel’s answers', () => {
     await recalculate(page, HEATER, ['Option7']);
     assert.deepEqual(await read(page, ['PanelPower', 'PanelPowerSource']), {
       PanelPower: '2000',
-      PanelPowerSource: 'из окна, 2000 Вт',
+      PanelPowerSource: 'из окна, 2000\u00A0Вт',
     });
     await recalculate(page, { Text6: '20000' });
     await page.waitForSelector('#ErrorDialog[open]');
     await page.click('#ErrorOk');
+    // The closed message gives the focus back to the load's box, as a task of its own.
+    await page.waitForFunction(() => document.activeElement.id === 'Text6');
     assert.equal((await read(page, ['PanelPower'])).PanelPower, '2000', 'a refused load stays out');
 
     await retype(page, { PanelPower: '1500' });

@@ -187,6 +187,8 @@ describe('the calculator window', () => {
     await page.keyboard.press('Enter');
     await page.click('#ErrorOk');
     assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), false);
+    // The dialog's close event, which gives the box its selection back, comes as a task of its own.
+    await page.waitForFunction(() => document.activeElement.selectionEnd === 5);
 
     assert.deepEqual(await focusState(page), { id: 'Text6', value: '99999', wholeSelected: true });
     await typeAndEnter(page, ['2000']);
