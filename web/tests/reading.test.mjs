@@ -1,5 +1,6 @@
-// Inputs read as the user meant them, or marked; every result box current; what the live region
-// says; and a megabyte pasted into a box.
+// Inputs read as the user meant them, or marked, with no result beside the mark; what the live
+// region says; and a megabyte pasted into a box. That no result box keeps an earlier result is the
+// engine's rule, tested there.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
 import {
@@ -32,7 +33,9 @@ async function recalculate(page) {
 
 const outcome = (page) => page.$eval('#Outcome', (e) => e.textContent);
 
-for (const lang of ['en-US', 'ru-RU']) {
+// Under a Russian browser, whose decimal separator is the comma; the reading of either separator
+// under any separator is the engine's (tests/typed_number_test.cpp).
+for (const lang of ['ru-RU']) {
   describe(`reading under ${lang}`, () => {
     let server;
     let browser;
@@ -88,35 +91,6 @@ for (const lang of ['en-US', 'ru-RU']) {
         await page.$eval('#Text7', (e) => e.getAttribute('aria-label')),
         /нет результата$/,
       );
-    });
-
-    it('shows no earlier result after a failed input test, an error or a mode switch', async () => {
-      await fresh();
-      assert.match(await outcome(page), /^Результаты: тепловая нагрузка 5282 Вт/);
-      await putText(page, 'Text6', '80');
-      await recalculate(page);
-      assert.deepEqual(await values(page, EXTERNAL), Array(3).fill('___'));
-      assert.match(
-        await page.$eval('#Text6', (box) => box.title),
-        /ниже температуры конденсации \(78 °С\)/,
-      );
-
-      await page.click('label[data-control="Option7"]');
-      await putText(page, 'Text6', '2000');
-      await recalculate(page);
-      assert.notEqual((await values(page, ['Text81']))[0], '___');
-      await putText(page, 'Text6', '8000');
-      await recalculate(page);
-      assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), true);
-      await page.click('#ErrorOk');
-      assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text9']), ['8000', '___', '___']);
-
-      await putText(page, 'Text6', '2000');
-      await recalculate(page);
-      await page.click('label[data-control="Option6"]');
-      await putText(page, 'Text6', '40');
-      await recalculate(page);
-      assert.deepEqual(await values(page, AUTONOMOUS), Array(3).fill('___'));
     });
   });
 }
