@@ -66,16 +66,21 @@ void ColumnSection::Restore() {
     controls_.setValue(kTankReflux, RefluxHeading(RefluxRatioHeaded(controls_.value(kTankReflux))));
 }
 
-void ColumnSection::Recalculated(const FormInputs& inputs) {
+void ColumnSection::Recalculated(const FormInputs& inputs, bool calculationFailed) {
     // Only numbers in range are copied, written as the window writes numbers: never a text
     // the calculation could not take.
     const Input& inlet = inputs[Box::Text2];
     inletText_ = inlet.inRange() ? FormatNumber(inlet.number, separator()) : std::string();
     const Input& load = inputs[Box::Text6];
-    if (inputs.modes.given == Given::HeatLoad && load.inRange()) {
-        controls_.setValue(kPanelPower, FormatNumber(load.number, separator()));
+    if (inputs.modes.given == Given::HeatLoad && load.inRange() && !calculationFailed) {
+        copiedPower_ = FormatNumber(load.number, separator());
+        controls_.setValue(kPanelPower, copiedPower_);
     }
     if (tankStartFollowsInlet_) controls_.setValue(kTankStart, inletText_);
+}
+
+void ColumnSection::PowerTyped() {
+    copiedPower_.clear();
 }
 
 void ColumnSection::TankStartTyped() {
@@ -85,6 +90,11 @@ void ColumnSection::TankStartTyped() {
 
 std::optional<double> ColumnSection::tapFlow() {
     const std::string text = controls_.value(kTapFlow);
+    return text.empty() ? std::nullopt : ReadPositive(text, separator());
+}
+
+std::optional<double> ColumnSection::heaterPower() {
+    const std::string text = controls_.value(kPanelPower);
     return text.empty() ? std::nullopt : ReadPositive(text, separator());
 }
 
@@ -103,6 +113,9 @@ std::vector<std::pair<std::string_view, std::string>> ColumnSection::Stored() co
 }
 
 void ColumnSection::Show(const PanelBasis& basis) {
+    controls_.setContent(kPanelPowerSource, copiedPower_.empty() ? std::string()
+                                                                 : Fill(Text::ColumnPowerFromWindow,
+                                                                        {{"power", copiedPower_}}));
     const Reading power = Read(kPower.id, Tr(kPower.problem), true);
     const Reading flow = Read(kFlow.id, Tr(kFlow.problem), true);
     const Reading hours = Read(kHours.id, Tr(kHours.problem), true);

@@ -20,6 +20,7 @@ namespace dephlegmator {
 
 // The section's elements, by id.
 inline constexpr std::string_view kPanelPower = "PanelPower";
+inline constexpr std::string_view kPanelPowerSource = "PanelPowerSource";
 inline constexpr std::string_view kTapFlow = "TapFlow";
 inline constexpr std::string_view kTapLoad = "TapLoad";
 inline constexpr std::string_view kTapOutlet = "TapOutlet";
@@ -55,18 +56,26 @@ class ColumnSection {
     // the user, so it no longer follows the window's Tin.
     void Restore();
     // After a recalculation that read `inputs`: copies the given heat load into PanelPower in
-    // heat-load mode, and the inlet temperature into TankStart until the user types one, each
-    // when the window can take it (TankStart is emptied otherwise).
-    void Recalculated(const FormInputs& inputs);
+    // heat-load mode when the calculation took it (not `calculationFailed`), for Show to say so
+    // in PanelPowerSource («из окна, 2000 Вт»); and the inlet temperature into TankStart
+    // until the user types one, when the window can take it (TankStart is emptied otherwise).
+    // A load the calculation refused is never copied: PanelPower keeps what it had.
+    void Recalculated(const FormInputs& inputs, bool calculationFailed);
+    // The user has changed PanelPower: the value is theirs, and PanelPowerSource says nothing
+    // from the next Show on.
+    void PowerTyped();
     // The user has changed TankStart: it keeps what was typed, or, emptied, follows Tin again.
     void TankStartTyped();
     // Shows every result for the boxes as they stand and the panel's condenser: a number, or
-    // «—» with one line saying why. A box that is not a positive number is marked; an empty one
-    // is not, its block's line asks for it.
+    // «—» with one line saying why; and where PanelPower came from, in the current language. A box
+    // that is not a positive number is marked; an empty one is not, its block's line asks for it.
     void Show(const PanelBasis& basis);
 
     // TapFlow when it holds a positive number: the chart keeps it on its flow axis.
     std::optional<double> tapFlow();
+    // PanelPower when it holds a positive number: the panel's verdict is for it outside
+    // heat-load mode.
+    std::optional<double> heaterPower();
     // The texts to keep on this device, by id: every box that holds one but TankStart while it
     // follows Tin, and a reflux choice other than full reflux.
     std::vector<std::pair<std::string_view, std::string>> Stored() const;
@@ -85,7 +94,8 @@ class ColumnSection {
     PanelControls& controls_;
     std::optional<std::string> separator_;
     bool tankStartFollowsInlet_ = true;
-    std::string inletText_;  // the window's Tin of the last recalculation; "" where out of range
+    std::string copiedPower_;  // PanelPower as copied from the window; "" once the user typed
+    std::string inletText_;    // the window's Tin of the last recalculation; "" where out of range
 };
 
 }  // namespace dephlegmator

@@ -73,14 +73,92 @@ ControlCurve Curve(ControlCurveChart chart, std::string_view separator) {
     return curve;
 }
 
+// A flow of 2 decimals as shown lies beyond a tap.
+bool Impractical(double flow) {
+    return BeyondATap(flow, 2);
+}
+
+// The verdict on a heater of `power` W, with the coefficients it rests on.
+void FillVerdict(DesignPanel& panel, const Condenser& condenser, double power,
+                 std::string_view separator) {
+    const std::string u = FormatNumber(condenser.heatTransferK, separator);
+    const std::string c = FormatNumber(condenser.specificHeatC, separator);
+    const std::string p = FormatNumber(power, separator);
+    const double flow = condenser.flowForLoad(power);
+    if (!std::isfinite(flow)) {
+        panel.verdict = Fill(Text::PanelVerdictFails,
+                             {{"power", p},
+                              {"limit", FormatRounded(condenser.maxLoad(), 0, separator)},
+                              {"u", u},
+                              {"c", c}});
+        return;
+    }
+    panel.holds = true;
+    panel.verdict =
+        Fill(Impractical(flow) ? Text::PanelVerdictHoldsImpractical : Text::PanelVerdictHolds,
+             {{"power", p},
+              {"flow", FormatRounded(flow, 2, separator)},
+              {"max", FormatNumber(kPracticalTapFlow, separator)},
+              {"u", u},
+              {"c", c}});
+}
+
+// What the panel's coefficients give for the window's inputs, where they are not the window's.
+std::string WindowNote(const FormInputs& inputs, const FormState& state, const Condenser& condenser,
+                       std::string_view separator) {
+    if (condenser.heatTransferK == state.HeatTransferK &&
+        condenser.specificHeatC == state.SpecificHeatC) {
+        return {};
+    }
+    const auto results = [separator](double load, const std::string& flow, double temp) {
+        return Fill(Text::PanelWindowResults, {{"load", FormatRounded(load, 0, separator)},
+                                               {"flow", flow},
+                                               {"temp", FormatRounded(temp, 0, separator)}});
+    };
+    const double given = inputs[Box::Text6].number;
+    std::string gives;
+    switch (inputs.modes.given) {
+        case Given::OutletTemp: {
+            const double load =
+                HeatLoad(condenser.heatTransferK, condenser.areaM2,
+                         LogMeanDifference(condenser.condensationTemp, condenser.inletTemp, given));
+            // The flow carries the load as shown, in whole watts, as the window's does.
+            const double flow = FlowForLoadAndRise(RoundDecimals(load, 0), condenser.specificHeatC,
+                                                   given - condenser.inletTemp);
+            gives = results(load, FlowInSentence(flow, 2, separator), given);
+            break;
+        }
+        case Given::HeatLoad: {
+            const double flow = condenser.flowForLoad(given);
+            gives = std::isfinite(flow)
+                        ? results(given, FlowInSentence(flow, 2, separator),
+                                  condenser.outletTempAtFlow(flow))
+                        : Fill(Text::PanelWindowBeyond,
+                               {{"load", FormatNumber(given, separator)},
+                                {"limit", FormatRounded(condenser.maxLoad(), 0, separator)}});
+            break;
+        }
+        case Given::WaterFlow:
+            gives = results(condenser.loadAtFlow(given), FlowInSentence(given, 2, separator),
+                            condenser.outletTempAtFlow(given));
+            break;
+    }
+    return Fill(Text::PanelWindowNote, {{"windowU", FormatNumber(state.HeatTransferK, separator)},
+                                        {"windowC", FormatNumber(state.SpecificHeatC, separator)},
+                                        {"u", FormatNumber(condenser.heatTransferK, separator)},
+                                        {"c", FormatNumber(condenser.specificHeatC, separator)},
+                                        {"results", gives}});
+}
+
 void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, double power, double diameter,
                       std::string_view separator) {
     for (std::size_t i = 0; i < kRefluxRatios.size(); ++i) {
         const RefluxRatio& row = kRefluxRatios.at(i);
         const double load = RefluxLoad(power, row.ratio);
         const double flow = condenser.flowForLoad(load);
-        panel.reflux.at(i).flow = std::isfinite(flow) ? FormatRounded(flow, 2, separator)
+        panel.reflux.at(i).flow = std::isfinite(flow) ? PanelFlowText(flow, separator)
                                                       : std::string(Tr(Text::PanelFlowNotReached));
+        panel.reflux.at(i).impractical = std::isfinite(flow) && Impractical(flow);
         if (flow > 0 && flow <= panel.curve.chart.flow.max) {
             panel.curve.refluxMarks.push_back({flow, load, row.mark});
         }
@@ -102,6 +180,13 @@ void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, double pow
 
 }  // namespace
 
+std::string PanelFlowText(double flow, std::string_view separator) {
+    std::string text = FormatRounded(flow, 2, separator);
+    if (!Impractical(flow)) return text;
+    return Fill(Text::PanelImpracticalFlow,
+                {{"flow", text}, {"max", FormatNumber(kPracticalTapFlow, separator)}});
+}
+
 PanelBasis PanelCondenser(const FormInputs& inputs, const FormState& state, bool calculationFailed,
                           const PanelCoefficients& coefficients, std::string_view separator) {
     std::string problem = Problem(inputs, separator);
@@ -119,15 +204,17 @@ PanelBasis PanelCondenser(const FormInputs& inputs, const FormState& state, bool
 
 DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
                              const FormState& state, bool calculationFailed,
-                             const PanelCoefficients& coefficients, std::optional<double> tapFlow) {
+                             const PanelCoefficients& coefficients, std::optional<double> tapFlow,
+                             std::optional<double> heaterPower) {
     return BuildDesignPanel(
         PanelCondenser(inputs, state, calculationFailed, coefficients, results.decimalSeparator()),
-        inputs, results, state, coefficients, tapFlow);
+        inputs, results, state, coefficients, tapFlow, heaterPower);
 }
 
 DesignPanel BuildDesignPanel(const PanelBasis& basis, const FormInputs& inputs,
                              const Controls& results, const FormState& state,
-                             const PanelCoefficients& coefficients, std::optional<double> tapFlow) {
+                             const PanelCoefficients& coefficients, std::optional<double> tapFlow,
+                             std::optional<double> heaterPower) {
     if (!basis.condenser) return Unavailable(inputs.modes, basis.reason);
     const std::string separator = results.decimalSeparator();
     const Condenser& condenser = *basis.condenser;
@@ -148,6 +235,10 @@ DesignPanel BuildDesignPanel(const PanelBasis& basis, const FormInputs& inputs,
     if (panel.heatLoadMode) {
         FillHeaterSizing(panel, condenser, given, inputs[Box::Text4].number, separator);
     }
+    if (const std::optional<double> power = heater ? heater : heaterPower) {
+        FillVerdict(panel, condenser, *power, separator);
+    }
+    panel.windowNote = WindowNote(inputs, state, condenser, separator);
     return panel;
 }
 

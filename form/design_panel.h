@@ -39,16 +39,29 @@ struct ControlCurve {
     std::string description;  // what the chart shows, for a screen reader
 };
 
+// A flow the panel shows in a table, 2 decimals, with the mark beyond kPracticalTapFlow, numbers in
+// `separator`: 0.857 → "0.86"; 29.09 → "29.09: больше 5 л/мин, кран не даст".
+std::string PanelFlowText(double flow, std::string_view separator);
+
 // The water flow in one row of the reflux table: the flow at which the dephlegmator condenses
 // RefluxLoad(heater's power, the row's ratio).
 struct RefluxFlow {
     std::string_view id;  // the row's cell, as in kRefluxRatios
-    std::string flow;     // l/min, 2 decimals; «не достичь» beyond the surface's limit
+    std::string flow;  // l/min, as PanelFlowText; «не достичь» beyond the surface's limit
+    bool impractical = false;  // above kPracticalTapFlow
 };
 
 struct DesignPanel {
     bool available = false;  // false: every number shows «—» and `reason` says why
     std::string reason;
+    // The one answer for the heater's power, naming the U and c used: "2000 Вт: дефлегматор
+    // удержит полную флегму при расходе от 0,86 л/мин (U = 680, c = 3760)." or "2000 Вт: не
+    // удержит — предел 1509 Вт при U = 350, c = 3760."; "" where the panel has no heater power.
+    std::string verdict;
+    bool holds = false;  // the verdict says the dephlegmator holds full reflux
+    // Where the panel's U or c differ from the window's: what each uses and what the panel's
+    // give for the window's inputs; "" otherwise.
+    std::string windowNote;
     std::string maxLoad;  // W, whole
     ControlCurve curve;   // only when available
 
@@ -89,14 +102,17 @@ PanelBasis PanelCondenser(const FormInputs& inputs, const FormState& state, bool
 // Example: 88, 20, 80 cm × 5 cm, heat load 2000 → maxLoad "5811", reflux flows "0.24" … "0.5",
 // areaAt10K "468", heightMin "27.5"; with an empty Text3 → reason "Введите высоту больше нуля.";
 // with U 1000 and c 4180 → maxLoad "8545". `tapFlow`, a flow the user sets at the column, is
-// kept on the chart's flow axis.
+// kept on the chart's flow axis. The verdict is for the given heat load in heat-load mode, and
+// otherwise for `heaterPower`, the power the user gives at the column, when there is one.
 DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
                              const FormState& state, bool calculationFailed,
                              const PanelCoefficients& coefficients = {},
-                             std::optional<double> tapFlow = std::nullopt);
+                             std::optional<double> tapFlow = std::nullopt,
+                             std::optional<double> heaterPower = std::nullopt);
 // The same from the basis PanelCondenser gave for those inputs, state and coefficients.
 DesignPanel BuildDesignPanel(const PanelBasis& basis, const FormInputs& inputs,
                              const Controls& results, const FormState& state,
-                             const PanelCoefficients& coefficients, std::optional<double> tapFlow);
+                             const PanelCoefficients& coefficients, std::optional<double> tapFlow,
+                             std::optional<double> heaterPower = std::nullopt);
 
 }  // namespace dephlegmator

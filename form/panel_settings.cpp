@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "calc_error.h"
 #include "calculate.h"
@@ -105,8 +106,20 @@ void DephlegmatorSettings::Restore() {
         device = u == kHeatTransferKAtLoad ? &kDeviceTypes.front() : &Own();
     }
     ShowDevice(*device);
-    controls_.setContent(kCalibU, kNoNumber);
+    const std::optional<double> calibrated = ReadPositive(controls_.value(kCalibU), ".");
+    const bool whole =
+        calibrated && *calibrated >= 1 && RoundDecimals(*calibrated, 0) == *calibrated;
+    calibrated_ = whole ? Whole(*calibrated) : std::string();
+    controls_.setContent(kCalibU, whole ? std::string_view(calibrated_) : kNoNumber);
     controls_.setContent(kCalibMessage, {});
+    before_.reset();
+    Forget();
+}
+
+void DephlegmatorSettings::Forget() {
+    pending_.reset();
+    controls_.setShown(kCalibAccept, false);
+    controls_.setShown(kCalibUndo, before_.has_value());
 }
 
 std::vector<std::pair<std::string_view, std::string>> DephlegmatorSettings::Stored() const {
@@ -122,6 +135,7 @@ std::vector<std::pair<std::string_view, std::string>> DephlegmatorSettings::Stor
         std::string text = controls_.value(id);
         if (text != fallback) stored.emplace_back(id, std::move(text));
     }
+    if (!calibrated_.empty()) stored.emplace_back(kCalibU, calibrated_);
     return stored;
 }
 
@@ -138,6 +152,9 @@ void DephlegmatorSettings::Reset() {
     controls_.setContent(kCalibU, kNoNumber);
     controls_.setContent(kCalibMessage, {});
     coefficients_ = {};
+    calibrated_.clear();
+    before_.reset();
+    Forget();
 }
 
 void DephlegmatorSettings::DeviceTypeChanged() {
@@ -146,10 +163,12 @@ void DephlegmatorSettings::DeviceTypeChanged() {
     if (device->typicalU != 0) controls_.setValue(kPanelU, Whole(device->typicalU));
     ShowDevice(*device);
     ReadCoefficients();
+    CalibrationEdited();
 }
 
 void DephlegmatorSettings::HeatTransferTyped() {
     ReadCoefficients();
+    CalibrationEdited();
     const DeviceType* device = FindDevice(controls_.value(kDeviceType));
     const std::optional<double> u = ReadPositive(controls_.value(kPanelU), separator());
     if (device == nullptr || !u || device->typicalU != *u) ShowDevice(Own());
@@ -164,7 +183,12 @@ void DephlegmatorSettings::LanguageChanged() {
     ReadCoefficients();
 }
 
+void DephlegmatorSettings::CalibrationEdited() {
+    if (pending_) Forget();
+}
+
 void DephlegmatorSettings::Refuse(std::string_view box, std::string_view reason) {
+    Forget();
     if (!box.empty()) controls_.setMark(box, reason);
     controls_.setContent(kCalibU, kNoNumber);
     controls_.setContent(kCalibMessage, reason);
@@ -217,15 +241,53 @@ bool DephlegmatorSettings::Calibrate(const FormInputs& window) {
 
     const std::string text = Whole(shown);
     controls_.setContent(kCalibU, text);
-    controls_.setValue(kPanelU, text);
+    if (shown < kUsualLowU || shown > kUsualHighU) {
+        const std::string previous = controls_.value(kPanelU);
+        Forget();
+        pending_ = shown;
+        controls_.setShown(kCalibAccept, true);
+        controls_.setContent(kCalibMessage,
+                             Fill(Text::SettingsCalibrationPending, {{"u", text},
+                                                                     {"low", Whole(kUsualLowU)},
+                                                                     {"high", Whole(kUsualHighU)},
+                                                                     {"previous", previous}}));
+        return false;
+    }
+    Apply(shown);
+    controls_.setContent(kCalibMessage, Fill(Text::SettingsCalibrated, {{"u", text}}));
+    return true;
+}
+
+void DephlegmatorSettings::Apply(double u) {
+    before_ = Before{controls_.value(kPanelU), controls_.value(kDeviceType)};
+    calibrated_ = Whole(u);
+    controls_.setContent(kCalibU, calibrated_);
+    controls_.setValue(kPanelU, calibrated_);
     ShowDevice(Own());
     ReadCoefficients();
-    const bool usual = shown >= kUsualLowU && shown <= kUsualHighU;
+    Forget();
+}
+
+bool DephlegmatorSettings::AcceptCalibration() {
+    if (!pending_) return false;
+    const double u = *pending_;
+    Apply(u);
     controls_.setContent(
         kCalibMessage,
-        usual ? Fill(Text::SettingsCalibrated, {{"u", text}})
-              : Fill(Text::SettingsCalibratedUnusual,
-                     {{"u", text}, {"low", Whole(kUsualLowU)}, {"high", Whole(kUsualHighU)}}));
+        Fill(Text::SettingsCalibratedUnusual,
+             {{"u", calibrated_}, {"low", Whole(kUsualLowU)}, {"high", Whole(kUsualHighU)}}));
+    return true;
+}
+
+bool DephlegmatorSettings::UndoCalibration() {
+    if (!before_) return false;
+    const Before before = *std::exchange(before_, std::nullopt);
+    controls_.setValue(kPanelU, before.u);
+    const DeviceType* device = FindDevice(before.device);
+    ShowDevice(device != nullptr ? *device : Own());
+    ReadCoefficients();
+    Forget();
+    controls_.setContent(kCalibMessage, Fill(Text::SettingsCalibrationUndone, {{"u", before.u}}));
     return true;
 }
 

@@ -28,6 +28,8 @@ inline constexpr std::string_view kCalibTin = "CalibTin";
 inline constexpr std::string_view kCalibTout = "CalibTout";
 inline constexpr std::string_view kCalibU = "CalibU";
 inline constexpr std::string_view kCalibMessage = "CalibMessage";
+inline constexpr std::string_view kCalibAccept = "CalibAccept";  // «Всё равно принять»
+inline constexpr std::string_view kCalibUndo = "CalibUndo";  // «Вернуть прежний U»
 
 // A kind of dephlegmator and its typical U, with the usual range where the sources give one.
 struct DeviceType {
@@ -45,8 +47,8 @@ inline constexpr std::array<DeviceType, 5> kDeviceTypes{{
 }};
 inline constexpr std::string_view kOwnDevice = "own";
 
-// A calibrated U outside this range is accepted with a warning: it usually means a measuring
-// error.
+// A calibrated U outside this range usually means a measuring error: it is shown with a warning
+// and applied only when the user confirms it.
 inline constexpr double kUsualLowU = 100;
 inline constexpr double kUsualHighU = 3000;
 
@@ -66,6 +68,8 @@ class PanelControls {
     // screen reader calls it with `name`.
     virtual void setDrawing(std::string_view id, std::string_view markup,
                             std::string_view name) = 0;
+    // Shows or hides an element.
+    virtual void setShown(std::string_view id, bool shown) = 0;
     // The regional decimal separator. Asked only when a number is read or written with a
     // fraction, since a browser sets its number formats up slowly on first use.
     virtual std::string decimalSeparator() const = 0;
@@ -87,9 +91,11 @@ class DephlegmatorSettings {
     // each that reads as a positive number, rewritten with the regional separator, and puts the
     // default in place of every other (U 680, c 3760, calibration boxes empty). A stored device
     // type that is unknown, or whose typical U is not the stored U, becomes «свой», or «как в
-    // окне» where U is the window's.
+    // окне» where U is the window's. CalibU shows the last applied calibration's U as stored,
+    // when it reads as a whole number of at least 1, and «—» otherwise.
     void Restore();
-    // «Сбросить»: U 680, c 3760, «как в окне», the calibration boxes and its result empty.
+    // «Сбросить»: U 680, c 3760, «как в окне», the calibration boxes and its result empty, and
+    // nothing to confirm or restore.
     void Reset();
     // A device type was chosen: its typical U replaces the panel's, with its range beside it.
     // «свой» keeps the U there is.
@@ -104,17 +110,28 @@ class DephlegmatorSettings {
     void LanguageChanged();
     // «Рассчитать U»: U from the run in the calibration boxes, with Tc and the surface from the
     // window's `window` inputs and the panel's c. Shows it in CalibU, whole, and sets the panel's
-    // U to the number shown, with the choice «свой». Refuses, with the reason in CalibMessage and
-    // the offending box marked, and changes no coefficient, when a box is not a positive number,
+    // U to the number shown, with the choice «свой»; the U and choice before it can be restored
+    // (UndoCalibration, CalibUndo shown). Refuses, with the reason in CalibMessage and the
+    // offending box marked, and changes no coefficient, when a box is not a positive number,
     // when the window gives no Tc or surface, when Tin < Tout < Tc does not hold, or when U comes
-    // out not finite or below 1. Warns, but accepts, outside 100–3000 W/(m²·K). Returns whether
-    // U was set. Example: 1 l/min, 15 → 50 °C, window 78 °C over 100 cm × 5 cm, c 3760 →
-    // CalibU "324".
+    // out not finite or below 1. Outside 100–3000 W/(m²·K) it shows U with its warning and
+    // CalibAccept, but keeps the panel's U until AcceptCalibration. Returns whether U was set.
+    // Example: 1 l/min, 15 → 50 °C, window 78 °C over 100 cm × 5 cm, c 3760 → CalibU "324";
+    // 0,2 l/min → "65", not applied.
     bool Calibrate(const FormInputs& window);
+    // «Всё равно принять»: applies the unusual U the last calibration showed, as Calibrate
+    // applies a usual one. False, and nothing changes, when there is none waiting.
+    bool AcceptCalibration();
+    // «Вернуть прежний U»: the U and device type before the last applied calibration come back.
+    // False, and nothing changes, when no calibration was applied since the start or a reset.
+    bool UndoCalibration();
+    // A calibration box has changed: an unusual U waiting for confirmation no longer applies.
+    void CalibrationEdited();
 
     const PanelCoefficients& coefficients() const { return coefficients_; }
     // The texts to keep on this device, by id: those of U, c, the device type and the
-    // calibration boxes that differ from the defaults.
+    // calibration boxes that differ from the defaults, and CalibU, the last applied
+    // calibration's U, when there is one.
     std::vector<std::pair<std::string_view, std::string>> Stored() const;
 
   private:
@@ -124,10 +141,20 @@ class DephlegmatorSettings {
     void ShowDevice(const DeviceType& device);
     void ReadCoefficients();
     void Refuse(std::string_view box, std::string_view reason);
+    void Apply(double u);
+    void Forget();  // nothing waiting for confirmation, nothing to restore
+
+    // What «Вернуть прежний U» puts back.
+    struct Before {
+        std::string u, device;
+    };
 
     PanelControls& controls_;
     PanelCoefficients coefficients_;
     std::optional<std::string> separator_;
+    std::optional<double> pending_;  // an unusual U waiting for confirmation
+    std::optional<Before> before_;
+    std::string calibrated_;  // the last applied calibration's U, as CalibU shows it
 };
 
 }  // namespace dephlegmator

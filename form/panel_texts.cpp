@@ -31,11 +31,22 @@ std::string ChartDescription(const ControlCurveChart& chart, std::string_view se
     return text;
 }
 
+bool BeyondATap(double flow, int decimals) {
+    return RoundDecimals(flow, decimals) > kPracticalTapFlow;
+}
+
+std::string FlowInSentence(double flow, int decimals, std::string_view separator) {
+    return Fill(BeyondATap(flow, decimals) ? Text::PanelImpracticalFlowInSentence
+                                           : Text::PanelFlowInSentence,
+                {{"flow", FormatRounded(flow, decimals, separator)},
+                 {"max", FormatNumber(kPracticalTapFlow, separator)}});
+}
+
 std::string BeyondTheChart(const ControlCurveChart& chart, std::string_view separator) {
     constexpr double kReachShare = 0.95;
     if (!(chart.flow.max < chart.reach)) return {};
     return Fill(Text::PanelBeyondTheChart,
-                {{"flow", FormatRounded(chart.reach, 1, separator)},
+                {{"flow", FlowInSentence(chart.reach, 1, separator)},
                  {"load", FormatRounded(kReachShare * chart.maxLoad, 0, separator)}});
 }
 

@@ -54,8 +54,21 @@ std::string_view RefluxHeading(const RefluxRatio& row);
 // included.
 const RefluxRatio& RefluxRatioHeaded(std::string_view heading);
 
+// The most water a household tap gives in practice, l/min. A flow the panel shows above it is
+// marked as out of a tap's reach rather than given as a plain number.
+inline constexpr double kPracticalTapFlow = 5;
+
+// A flow rounded to `decimals` as it shows above kPracticalTapFlow.
+bool BeyondATap(double flow, int decimals);
+
+// A flow with its unit in a sentence, rounded to `decimals`, marked beyond a tap, numbers in
+// `separator`: (0.814, 2) → "0.81 л/мин"; (13.24, 1) → "13.2 л/мин (больше 5 л/мин, кран не
+// даст)".
+std::string FlowInSentence(double flow, int decimals, std::string_view separator);
+
 // What lies beyond a flow axis that stops short of the curve's reach: "Дальше кривая почти
-// горизонтальна: при 13.2 л/мин — 5520 Вт, 95 % предела.", numbers in `separator`.
+// горизонтальна: при 13.2 л/мин (больше 5 л/мин, кран не даст) — 5520 Вт, 95 % предела.",
+// numbers in `separator`.
 std::string BeyondTheChart(const ControlCurveChart& chart, std::string_view separator);
 
 }  // namespace dephlegmator

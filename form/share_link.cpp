@@ -5,16 +5,24 @@
 #include <cstdint>
 
 #include "number_text.h"
+#include "panel_texts.h"
 #include "texts.h"
 #include "window_layout.h"
 
 namespace dephlegmator {
 namespace {
 
-// The keys of the link: those of the input boxes in kInputBoxes order, the two choices, then the
-// page's language.
-constexpr std::array<std::string_view, kInputBoxes.size() + 3> kKeys{
-    "t1", "t2", "h", "d", "a", "v", "preset", "given", "lang"};
+// The keys of the link: those of the input boxes in kInputBoxes order, the two choices, the
+// page's language, then the panel's inputs in kPanelKeys order.
+constexpr std::size_t kWindowKeys = kInputBoxes.size() + 3;
+constexpr std::array<std::string_view, kWindowKeys + kPanelKeys.size()> kKeys = [] {
+    std::array<std::string_view, kWindowKeys + kPanelKeys.size()> keys{
+        "t1", "t2", "h", "d", "a", "v", "preset", "given", "lang"};
+    for (std::size_t i = 0; i < kPanelKeys.size(); ++i)
+        keys.at(kWindowKeys + i) = kPanelKeys.at(i).key;
+    return keys;
+}();
+static_assert(kKeys.size() <= 32, "a bit per key");
 constexpr std::size_t kHeight = 2, kDiameter = 3, kArea = 4, kPresetKey = 6, kGivenKey = 7,
                       kLangKey = 8;
 
@@ -123,6 +131,28 @@ std::optional<std::size_t> Utf8Length(std::string_view text) {
     return characters;
 }
 
+// For a panel input with a choice, the values it takes, comma-separated, when `value` is none of
+// them; "" when it is one, or the input has no choice.
+std::string PanelChoices(std::string_view id, std::string_view value) {
+    std::string choices;
+    const auto offer = [&choices](std::string_view word) {
+        choices.append(choices.empty() ? "" : ", ").append(word);
+    };
+    if (id == kDeviceType) {
+        for (const DeviceType& device : kDeviceTypes) {
+            if (device.id == value) return {};
+            offer(device.id);
+        }
+    } else if (id == kTankReflux) {
+        for (const RefluxRatio& row : kRefluxRatios) {
+            if (row.number.empty()) continue;
+            if (row.number == value) return {};
+            offer(row.number);
+        }
+    }
+    return choices;
+}
+
 // What a fragment is: a form, no link to one, or malformed, for one of the reasons after.
 enum class Fault {
     None,
@@ -173,6 +203,21 @@ Fault Read(std::string_view fragment, SharedForm& form, std::optional<Language>&
             detail.what = part;
             detail.more = "en, ru";
             return Fault::UnknownChoice;
+        }
+        if (index >= kWindowKeys) {
+            const std::size_t panel = index - kWindowKeys;
+            if (const std::string more = PanelChoices(kPanelKeys.at(panel).id, *value);
+                !more.empty()) {
+                detail.what = part;
+                detail.more = more;
+                return Fault::UnknownChoice;
+            }
+            if (*length > kPanelTextLimit) {
+                detail.more = FormatNumber(static_cast<double>(kPanelTextLimit), ".");
+                return Fault::TooLong;
+            }
+            form.panel.at(panel) = std::move(value);
+            continue;
         }
         if (index == kPresetKey || index == kGivenKey) {
             const Words& words = index == kPresetKey ? kPresetWords : kGivenWords;
@@ -239,8 +284,24 @@ std::string ShareLinkFragment(const SharedForm& form, Language language) {
     out += "&given=";
     out += WordOf(kGivenWords, form.modes.given);
     box(5);
+    for (std::size_t i = 0; i < kPanelKeys.size(); ++i) {
+        if (!form.panel.at(i)) continue;
+        out += '&';
+        out += kPanelKeys.at(i).key;
+        out += '=';
+        out += Encode(*form.panel.at(i));
+    }
     if (language == Language::English) out += "&lang=en";
     return out;
+}
+
+void SetSharedPanel(SharedForm& form,
+                    const std::vector<std::pair<std::string_view, std::string>>& stored) {
+    for (const auto& [id, text] : stored) {
+        for (std::size_t i = 0; i < kPanelKeys.size(); ++i) {
+            if (kPanelKeys.at(i).id == id) form.panel.at(i) = text;
+        }
+    }
 }
 
 ShareLinkReading ReadShareLink(std::string_view fragment) {
@@ -280,6 +341,20 @@ void OpenSharedForm(const SharedForm& form, InputModes& modes, Window& window,
     window.selectAll("Text1");
     modes.BoxFocused("Text1");
     modes.Recalculate();
+}
+
+void OpenSharedPanel(const SharedForm& form, PanelControls& panel, DephlegmatorSettings& settings,
+                     ColumnSection& column) {
+    for (std::size_t i = 0; i < kPanelKeys.size(); ++i) {
+        const std::string_view id = kPanelKeys.at(i).id;
+        std::string fallback = id == kPanelU       ? FormatNumber(kHeatTransferKAtLoad, ".")
+                               : id == kPanelC     ? FormatNumber(kSpecificHeatCAtLoad, ".")
+                               : id == kDeviceType ? std::string(kDeviceTypes.front().id)
+                                                   : std::string();
+        panel.setValue(id, form.panel.at(i).value_or(std::move(fallback)));
+    }
+    settings.Restore();
+    column.Restore();
 }
 
 }  // namespace dephlegmator

@@ -5,9 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "column_section.h"
 #include "form_inputs.h"
 #include "input_modes.h"
 #include "language.h"
+#include "panel_settings.h"
 
 namespace dephlegmator {
 
@@ -20,6 +22,32 @@ namespace dephlegmator {
 // Text6 holds) and v (Text6); and lang (en, ru: the page's language), which an English page's
 // link carries and which alone is no calculation. A value is the box's text, percent-encoded as
 // in a URL; '+' is a plus sign, not a blank.
+//
+// The design panel's inputs follow, each only where it differs from its default, so that whoever
+// opens the link sees the same panel: u (PanelU), c (PanelC), device (DeviceType: one of
+// kDeviceTypes' ids), power (PanelPower), tap (TapFlow), hours (RunHours), tank (TankVolume),
+// tankstart (TankStart, where the user typed one), pump (PumpFlow) and hold (TankReflux: 1, 2,
+// 3, 5 or 10; full reflux is its default). Example: …&v=2000&u=350&device=jacket&tap=1,5
+
+// A panel input a link carries: its key and the element it fills.
+struct PanelKey {
+    std::string_view key;
+    std::string_view id;
+};
+inline constexpr std::array<PanelKey, 10> kPanelKeys{{
+    {"u", kPanelU},
+    {"c", kPanelC},
+    {"device", kDeviceType},
+    {"power", kPanelPower},
+    {"tap", kTapFlow},
+    {"hours", kRunHours},
+    {"tank", kTankVolume},
+    {"tankstart", kTankStart},
+    {"pump", kPumpFlow},
+    {"hold", kTankReflux},
+}};
+// The most characters a panel input's text may have in a link.
+inline constexpr std::size_t kPanelTextLimit = 20;
 
 // The condensation-temperature preset selected: Option1 «СР», Option2 «СС», Option3 «другая».
 enum class Preset { SR, SS, Other };
@@ -29,10 +57,18 @@ struct SharedForm {
     Modes modes;
     // The texts the link gives the input boxes Text1 … Text6; none for a box it leaves as it is.
     std::array<std::optional<std::string>, kInputBoxes.size()> texts;
+    // The texts of the panel's inputs, in kPanelKeys order; none for one at its default.
+    std::array<std::optional<std::string>, kPanelKeys.size()> panel;
 };
 
-// The fragment (without '#') that carries `form`: every choice, and the texts of the boxes the
-// modes show that it has; and lang=en at its end when `language` is English.
+// Puts into `form` the panel's inputs among `stored` (texts by element id, as the sections'
+// Stored() give them: those that differ from the defaults); other ids are not carried.
+void SetSharedPanel(SharedForm& form,
+                    const std::vector<std::pair<std::string_view, std::string>>& stored);
+
+// The fragment (without '#') that carries `form`: every choice, the texts of the boxes the modes
+// show that it has, the panel's inputs it has; and lang=en at its end when `language` is
+// English.
 std::string ShareLinkFragment(const SharedForm& form, Language language);
 
 // What a fragment (with or without its '#') says. A fragment with no key of a calculation is no
@@ -40,7 +76,8 @@ std::string ShareLinkFragment(const SharedForm& form, Language language);
 // ignored. A fragment is malformed, and `problem` says why in a sentence for the live
 // region, when a known key has no '=', appears twice or has a value the key does not take
 // (an unknown choice, a broken percent escape, text that is not UTF-8, a text longer than its
-// box takes), or when it gives both the area and the height or diameter. `language` is the one
+// box takes, or than kPanelTextLimit for a panel input), or when it gives both the area and the
+// height or diameter. `language` is the one
 // lang names, with or without a calculation; none in a malformed fragment.
 struct ShareLinkReading {
     std::optional<SharedForm> form;
@@ -69,5 +106,11 @@ class OptionSelector {
 // texts are read as typed text is.
 void OpenSharedForm(const SharedForm& form, InputModes& modes, Window& window,
                     OptionSelector& selector);
+
+// Puts the panel's inputs of `form` into the panel, every other at its default (U 680, c 3760,
+// «как в окне», empty boxes, full reflux), and has both sections read them as they read what a
+// device stored (Restore), before the link's recalculation.
+void OpenSharedPanel(const SharedForm& form, PanelControls& panel, DephlegmatorSettings& settings,
+                     ColumnSection& column);
 
 }  // namespace dephlegmator

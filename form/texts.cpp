@@ -320,8 +320,8 @@ constexpr auto kTexts = std::to_array<TextEntry>({
     {PanelChartHeater, "panel.chartHeater", "Мощность нагрева {power} Вт.",
      "Heater power {power} W."},
     {PanelBeyondTheChart, "panel.beyondTheChart",
-     "Дальше кривая почти горизонтальна: при {flow} л/мин — {load} Вт, 95 % предела.",
-     "Further on the curve is almost flat: at {flow} l/min, {load} W, 95 % of the limit."},
+     "Дальше кривая почти горизонтальна: при {flow} — {load} Вт, 95 % предела.",
+     "Further on the curve is almost flat: at {flow}, {load} W, 95 % of the limit."},
     {FullReflux, "refluxRatio.full", "полная флегма", "full reflux"},
 
     // The section «У колонны».
@@ -397,6 +397,48 @@ constexpr auto kTexts = std::to_array<TextEntry>({
      "и температуры. Значение принято.",
      "U = {u} W/(m²·K) is outside the usual {low}–{high}: this happens when a measurement is "
      "off. Check the flow and the temperatures. The value is accepted."},
+
+    // The panel's verdict, its note under the window, flows beyond a tap, the heater power's
+    // source, a calibration waiting for confirmation or undone.
+    {PanelVerdictHolds, "panel.verdictHolds",
+     "{power} Вт: дефлегматор удержит полную флегму при расходе от {flow} л/мин (U = {u}, "
+     "c = {c}).",
+     "{power} W: the reflux condenser holds full reflux at a cooling water flow from {flow} l/min "
+     "(U = {u}, c = {c})."},
+    {PanelVerdictHoldsImpractical, "panel.verdictHoldsImpractical",
+     "{power} Вт: дефлегматор удержит полную флегму только при расходе от {flow} л/мин, а кран "
+     "обычно даёт не больше {max} л/мин (U = {u}, c = {c}).",
+     "{power} W: the reflux condenser holds full reflux only at a cooling water flow from {flow} "
+     "l/min, and a tap seldom gives more than {max} l/min (U = {u}, c = {c})."},
+    {PanelVerdictFails, "panel.verdictFails",
+     "{power} Вт: не удержит — предел {limit} Вт при U = {u}, c = {c}.",
+     "{power} W: it cannot hold it — the limit is {limit} W at U = {u}, c = {c}."},
+    {PanelImpracticalFlow, "panel.impracticalFlow", "{flow}: больше {max} л/мин, кран не даст",
+     "{flow}: over {max} l/min, beyond a tap"},
+    {PanelFlowInSentence, "panel.flowInSentence", "{flow} л/мин", "{flow} l/min"},
+    {PanelImpracticalFlowInSentence, "panel.impracticalFlowInSentence",
+     "{flow} л/мин (больше {max} л/мин, кран не даст)",
+     "{flow} l/min (over {max} l/min, beyond a tap)"},
+    {PanelWindowNote, "panel.windowNote",
+     "Окно считает с U = {windowU} и c = {windowC}, панель — с U = {u} и c = {c}. С U и c панели "
+     "те же данные дают: {results}.",
+     "The window calculates with U = {windowU} and c = {windowC}, the panel with U = {u} and "
+     "c = {c}. With the panel's U and c the same inputs give: {results}."},
+    {PanelWindowResults, "panel.windowResults", "{load} Вт, {flow}, {temp} °С",
+     "{load} W, {flow}, {temp} °C"},
+    {PanelWindowBeyond, "panel.windowBeyond", "{load} Вт не удержать, предел {limit} Вт",
+     "{load} W cannot be held, the limit is {limit} W"},
+    {ColumnPowerFromWindow, "column.powerFromWindow", "из окна, {power} Вт",
+     "from the window, {power} W"},
+    {SettingsCalibrationPending, "settings.calibrationPending",
+     "U = {u} Вт/(м²·К) вне обычных {low}–{high}: так бывает при ошибке замера. Проверьте расход "
+     "и температуры. U панели пока прежний ({previous}); «Всё равно принять» поставит {u}.",
+     "U = {u} W/(m²·K) is outside the usual {low}–{high}: this happens when a measurement is off. "
+     "Check the flow and the temperatures. The panel keeps its U ({previous}) for now; “Accept "
+     "anyway” sets {u}."},
+    {SettingsCalibrationUndone, "settings.calibrationUndone",
+     "U = {u} Вт/(м²·К), как до последнего замера.",
+     "U = {u} W/(m²·K), as before the last measurement."},
 
     // A share link that cannot be read: the sentence, and what {problem} says.
     {LinkUnread, "link.unread",
@@ -526,6 +568,8 @@ constexpr auto kPageTexts = std::to_array<PageTextEntry>({
     {"device.stored", "Эти числа хранятся только в этом браузере.",
      "These numbers are kept only in this browser."},
     {"device.reset", "Сбросить", "Reset"},
+    {"device.acceptAnyway", "Всё равно принять", "Accept anyway"},
+    {"device.undoCalibration", "Вернуть прежний U", "Restore the previous U"},
 });
 
 constexpr bool InTextOrder() {

@@ -188,6 +188,21 @@ enum class Text : std::uint16_t {
     SettingsCalibrated,
     SettingsCalibratedUnusual,
 
+    // The panel's verdict on the heater, its note under the window's results, a flow beyond a
+    // tap, where the heater power came from, and a calibration confirmed or undone.
+    PanelVerdictHolds,
+    PanelVerdictHoldsImpractical,
+    PanelVerdictFails,
+    PanelImpracticalFlow,
+    PanelFlowInSentence,
+    PanelImpracticalFlowInSentence,
+    PanelWindowNote,
+    PanelWindowResults,
+    PanelWindowBeyond,
+    ColumnPowerFromWindow,
+    SettingsCalibrationPending,
+    SettingsCalibrationUndone,
+
     // A share link that cannot be read.
     LinkUnread,
     LinkNoValue,

@@ -7,6 +7,7 @@
 #include "array_controls.h"
 #include "column_section.h"
 #include "fake_panel.h"
+#include "in_language.h"
 #include "number_text.h"
 #include "panel_texts.h"
 
@@ -151,7 +152,7 @@ TEST(ColumnSection, FollowsTheWindowUntilTheUserTypes) {
     window.set(Box::Text1, "78").set(Box::Text2, "15").set(Box::Text3, "100");
     window.set(Box::Text4, "5").set(Box::Text6, "2500").select(Option::Option4, Option::Option7);
     Section section("1000");
-    section.column.Recalculated(ReadFormInputs(window));
+    section.column.Recalculated(ReadFormInputs(window), false);
     EXPECT_EQ(section.page.value("PanelPower"), "2500");
     EXPECT_EQ(section.page.value("TankStart"), "15");
     const auto storedIds = [&section] {
@@ -163,7 +164,7 @@ TEST(ColumnSection, FollowsTheWindowUntilTheUserTypes) {
 
     section.type("TankStart", "20").column.TankStartTyped();
     window.set(Box::Text2, "12").set(Box::Text6, "40").select(Option::Option4, Option::Option6);
-    section.column.Recalculated(ReadFormInputs(window));
+    section.column.Recalculated(ReadFormInputs(window), false);
     EXPECT_EQ(section.page.value("TankStart"), "20");
     EXPECT_EQ(section.page.value("PanelPower"), "2500") << "typed by the user outside heat load";
     EXPECT_NE(storedIds().find("TankStart"), std::string::npos);
@@ -173,9 +174,42 @@ TEST(ColumnSection, FollowsTheWindowUntilTheUserTypes) {
 
     // What the window cannot take is not copied: a heat load of 0 leaves the user's power.
     window.set(Box::Text2, "12,5 ").set(Box::Text6, "0").select(Option::Option4, Option::Option7);
-    section.column.Recalculated(ReadFormInputs(window));
+    section.column.Recalculated(ReadFormInputs(window), false);
     EXPECT_EQ(section.page.value("PanelPower"), "2500");
     EXPECT_EQ(section.page.value("TankStart"), "12.5") << "written as the window writes numbers";
+}
+
+// Only a load the calculation took reaches PanelPower, which says where its value came from
+// until the user types one.
+TEST(ColumnSection, CopiesOnlyALoadTheWindowTook) {
+    testing::ArrayControls window;
+    window.set(Box::Text1, "78").set(Box::Text2, "15").set(Box::Text3, "100");
+    window.set(Box::Text4, "5").set(Box::Text6, "2000").select(Option::Option4, Option::Option7);
+    Section section("");
+    section.column.Recalculated(ReadFormInputs(window), false);
+    section.show();
+    EXPECT_EQ(section.page.value("PanelPower"), "2000");
+    EXPECT_EQ(section["PanelPowerSource"], "из окна, 2000 Вт");
+    {
+        const testing::InLanguage english(Language::English);
+        section.show();
+        EXPECT_EQ(section["PanelPowerSource"], "from the window, 2000 W");
+    }
+
+    window.set(Box::Text6, "20000");  // beyond the surface: the calculation refuses it
+    section.column.Recalculated(ReadFormInputs(window), true);
+    section.show();
+    EXPECT_EQ(section.page.value("PanelPower"), "2000");
+    EXPECT_EQ(section["PanelPowerSource"], "из окна, 2000 Вт");
+
+    section.type("PanelPower", "1500").column.PowerTyped();
+    section.show();
+    EXPECT_EQ(section["PanelPowerSource"], "");
+    EXPECT_EQ(section.column.heaterPower(), 1500);
+    section.column.Recalculated(ReadFormInputs(window), true);
+    section.show();
+    EXPECT_EQ(section.page.value("PanelPower"), "1500");
+    EXPECT_EQ(section["PanelPowerSource"], "");
 }
 
 TEST(ColumnSection, RestoresWhatReads) {

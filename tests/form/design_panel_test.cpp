@@ -48,7 +48,8 @@ TEST(DesignPanel, HeaterExample) {
     EXPECT_EQ(panel.curve.refluxMarks.front().load, 1000);
     EXPECT_EQ(panel.curve.refluxMarks.back().load, 2000);
     EXPECT_EQ(panel.curve.beyond,
-              "Дальше кривая почти горизонтальна: при 13.2 л/мин — 5520 Вт, 95 % предела.");
+              "Дальше кривая почти горизонтальна: при 13.2 л/мин (больше 5 л/мин, кран не даст) — "
+              "5520 Вт, 95 % предела.");
     EXPECT_EQ(panel.curve.flowLabels.size(), chart.flow.ticks.size());
     EXPECT_EQ(panel.curve.loadLabels.back(), "7000");
     EXPECT_EQ(panel.curve.tempLabels.front(), "20");
@@ -171,6 +172,124 @@ TEST(DesignPanel, AreaModeAsksForTheArea) {
     const DesignPanel panel = PanelAfterEnter(form);
     EXPECT_EQ(panel.reason, "Введите площадь поверхности.");
     EXPECT_FALSE(panel.heightDiameterMode);
+}
+
+// One answer for the heater's power, with the U and c it rests on, and the reflux flows beyond a
+// tap marked: the heater example under the window's U, a jacket's and a poorer one.
+TEST(DesignPanel, AnswersWhetherItHoldsTheHeater) {
+    FormDriver form;
+    TypeExample(form, "2000");
+    form.Enter();
+    struct Case {
+        double u;
+        const char* verdict;
+        bool holds;
+        const char* fullRefluxFlow;
+        bool impractical;
+    };
+    const Case cases[] = {
+        {680,
+         "2000 Вт: дефлегматор удержит полную флегму при расходе от 0.5 л/мин (U = 680, c = 3760).",
+         true, "0.5", false},
+        {245,
+         "2000 Вт: дефлегматор удержит полную флегму только при расходе от 5.34 л/мин, а кран "
+         "обычно даёт не больше 5 л/мин (U = 245, c = 3760).",
+         true, "5.34: больше 5 л/мин, кран не даст", true},
+        {200, "2000 Вт: не удержит — предел 1709 Вт при U = 200, c = 3760.", false, "не достичь",
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.u);
+        const DesignPanel panel =
+            BuildDesignPanel(form.modes.lastInputs(), form.window, form.modes.state(),
+                             form.modes.lastCalculationFailed(), {c.u, 3760, {}});
+        EXPECT_EQ(panel.verdict, c.verdict);
+        EXPECT_EQ(panel.holds, c.holds);
+        EXPECT_EQ(panel.reflux.back().flow, c.fullRefluxFlow);
+        EXPECT_EQ(panel.reflux.back().impractical, c.impractical);
+    }
+}
+
+// Outside heat-load mode the verdict is for the power given at the column, if any.
+TEST(DesignPanel, AnswersForThePowerAtTheColumn) {
+    FormDriver form;
+    TypeExample(form, "40");
+    form.Click("Option6");
+    form.Enter();
+    const auto verdict = [&form](std::optional<double> power) {
+        return BuildDesignPanel(form.modes.lastInputs(), form.window, form.modes.state(),
+                                form.modes.lastCalculationFailed(), {}, std::nullopt, power)
+            .verdict;
+    };
+    EXPECT_EQ(verdict(std::nullopt), "");
+    EXPECT_EQ(verdict(2000),
+              "2000 Вт: дефлегматор удержит полную флегму при расходе от 0.5 л/мин (U = 680, c = "
+              "3760).");
+}
+
+// Where the panel's U or c are not the window's, a note says so and what the panel's give for
+// the window's inputs, in each of the window's modes.
+TEST(DesignPanel, SaysWhatItsCoefficientsGiveTheWindow) {
+    struct Case {
+        const char* option;
+        const char* value;
+        PanelCoefficients coefficients;
+        const char* results;  // "" where there is no note
+    };
+    const Case cases[] = {
+        {"Option7", "2000", {}, ""},
+        {"Option7",
+         "2000",
+         {350, 3760, {}},
+         "U = 350 и c = 3760. С U и c панели те же данные дают: 2000 Вт, 0.81 л/мин, 59 °С."},
+        {"Option7",
+         "2000",
+         {245, 3760, {}},
+         "U = 245 и c = 3760. С U и c панели те же данные дают: 2000 Вт, 5.34 л/мин (больше 5 "
+         "л/мин, кран не даст), 26 °С."},
+        {"Option7",
+         "2000",
+         {200, 3760, {}},
+         "U = 200 и c = 3760. С U и c панели те же данные дают: 2000 Вт не удержать, предел 1709 "
+         "Вт."},
+        {"Option6",
+         "40",
+         {350, 3760, {}},
+         "U = 350 и c = 3760. С U и c панели те же данные дают: 2525 Вт, 2.01 л/мин, 40 °С."},
+        {"Option8",
+         "1",
+         {680, 4180, {}},
+         "U = 680 и c = 4180. С U и c панели те же данные дают: 3348 Вт, 1 л/мин, 68 °С."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.option) + " " + c.value);
+        FormDriver form;
+        TypeExample(form, c.value);
+        form.Click(c.option);
+        form.Enter();
+        const DesignPanel panel =
+            BuildDesignPanel(form.modes.lastInputs(), form.window, form.modes.state(),
+                             form.modes.lastCalculationFailed(), c.coefficients);
+        ASSERT_TRUE(panel.available) << panel.reason;
+        if (*c.results == '\0') {
+            EXPECT_EQ(panel.windowNote, "");
+            continue;
+        }
+        EXPECT_EQ(panel.windowNote,
+                  "Окно считает с U = 680 и c = 3760, панель — с " + std::string(c.results));
+    }
+}
+
+TEST(DesignPanel, MarksAFlowBeyondATap) {
+    const struct {
+        double flow;
+        const char* text;
+    } cases[] = {{0.857, "0.86"},
+                 {5, "5"},
+                 {5.004, "5"},
+                 {5.006, "5.01: больше 5 л/мин, кран не даст"},
+                 {29.09, "29.09: больше 5 л/мин, кран не даст"}};
+    for (const auto& c : cases) EXPECT_EQ(PanelFlowText(c.flow, "."), c.text) << c.flow;
 }
 
 }  // namespace

@@ -196,17 +196,81 @@ TEST(PanelSettings, RefusesARunThatGivesNoCoefficient) {
     }
 }
 
-TEST(PanelSettings, WarnsOfAnUnusualCoefficientButTakesIt) {
+// A typo in a measurement gives a U far outside the usual range: it is shown with its warning,
+// the panel keeps its U until the user confirms, and the U before a calibration can come back.
+TEST(PanelSettings, AnUnusualCoefficientWaitsForConfirmation) {
     Section section;
-    ASSERT_TRUE(section.Calibrate("20", "15", "50"));  // 20 × 323.5
-    EXPECT_EQ(section.page.content("CalibU"), "6471");
-    EXPECT_EQ(section.page.value("PanelU"), "6471");
+    ASSERT_TRUE(section.Calibrate("1", "15", "50"));
+    EXPECT_EQ(section.page.value("PanelU"), "324");
+    EXPECT_TRUE(section.page.isShown("CalibUndo"));
+    EXPECT_FALSE(section.page.isShown("CalibAccept"));
+
+    EXPECT_FALSE(section.Calibrate("1", "15", "16"));  // 16 typed for 46
+    EXPECT_EQ(section.page.content("CalibU"), "6");
+    EXPECT_EQ(section.page.value("PanelU"), "324");
+    EXPECT_EQ(section.settings.coefficients().heatTransferK, 324);
+    EXPECT_TRUE(section.page.isShown("CalibAccept"));
     EXPECT_EQ(section.page.content("CalibMessage"),
-              "U = 6471 Вт/(м²·К) вне обычных 100–3000: так бывает при ошибке замера. Проверьте "
-              "расход и температуры. Значение принято.");
-    ASSERT_TRUE(section.Calibrate("0,2", "15", "50"));
-    EXPECT_EQ(section.page.content("CalibU"), "65");
-    EXPECT_NE(section.page.content("CalibMessage").find("вне обычных"), std::string::npos);
+              "U = 6 Вт/(м²·К) вне обычных 100–3000: так бывает при ошибке замера. Проверьте "
+              "расход и температуры. U панели пока прежний (324); «Всё равно принять» поставит 6.");
+
+    ASSERT_TRUE(section.settings.AcceptCalibration());
+    EXPECT_EQ(section.page.value("PanelU"), "6");
+    EXPECT_EQ(section.settings.coefficients().heatTransferK, 6);
+    EXPECT_FALSE(section.page.isShown("CalibAccept"));
+    EXPECT_NE(section.page.content("CalibMessage").find("Значение принято."), std::string::npos);
+    EXPECT_FALSE(section.settings.AcceptCalibration()) << "nothing waits any more";
+
+    ASSERT_TRUE(section.settings.UndoCalibration());
+    EXPECT_EQ(section.page.value("PanelU"), "324");
+    EXPECT_EQ(section.page.value("DeviceType"), "own");
+    EXPECT_EQ(section.settings.coefficients().heatTransferK, 324);
+    EXPECT_EQ(section.page.content("CalibMessage"), "U = 324 Вт/(м²·К), как до последнего замера.");
+    EXPECT_FALSE(section.page.isShown("CalibUndo"));
+    EXPECT_FALSE(section.settings.UndoCalibration()) << "one step back";
+
+    // An edit of a calibration box, or of U, withdraws what waited for confirmation.
+    const struct {
+        const char* name;
+        void (DephlegmatorSettings::*edit)();
+    } edits[] = {{"a calibration box", &DephlegmatorSettings::CalibrationEdited},
+                 {"U typed", &DephlegmatorSettings::HeatTransferTyped}};
+    for (const auto& edit : edits) {
+        SCOPED_TRACE(edit.name);
+        EXPECT_FALSE(section.Calibrate("20", "15", "50"));  // 6471
+        (section.settings.*edit.edit)();
+        EXPECT_FALSE(section.page.isShown("CalibAccept"));
+        EXPECT_FALSE(section.settings.AcceptCalibration());
+        EXPECT_EQ(section.settings.coefficients().heatTransferK, 324);
+    }
+}
+
+// After a reload CalibU shows the last applied calibration's U.
+TEST(PanelSettings, KeepsTheLastCalibration) {
+    Section section;
+    ASSERT_TRUE(section.Calibrate("1", "15", "50"));
+    EXPECT_FALSE(section.Calibrate("1", "15", "16")) << "not applied, so not kept";
+    const struct {
+        const char *stored, *shown;
+    } cases[] = {{"", "—"}, {"324", "324"}, {"32,5", "—"}, {"0", "—"}, {"abc", "—"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        FakePanel page;
+        if (*c.stored != '\0') page.values["CalibU"] = c.stored;
+        for (const auto& [id, text] : section.settings.Stored()) {
+            if (id != "CalibU") page.values[std::string(id)] = text;
+        }
+        DephlegmatorSettings settings(page);
+        settings.Restore();
+        EXPECT_EQ(page.content("CalibU"), c.shown);
+        EXPECT_EQ(page.value("PanelU"), "324");
+        EXPECT_FALSE(page.isShown("CalibUndo"));
+    }
+    std::string kept;
+    for (const auto& [id, text] : section.settings.Stored()) {
+        if (id == "CalibU") kept = text;
+    }
+    EXPECT_EQ(kept, "324");
 }
 
 TEST(PanelSettings, ResetReturnsTheDefaults) {
@@ -214,7 +278,7 @@ TEST(PanelSettings, ResetReturnsTheDefaults) {
     section.page.values["PanelC"] = "x";
     section.settings.SpecificHeatTyped();
     section.Calibrate("1", "15", "50");
-    EXPECT_EQ(section.settings.Stored().size(), 6u);
+    EXPECT_EQ(section.settings.Stored().size(), 7u);  // CalibU too
     section.settings.Reset();
     EXPECT_TRUE(section.settings.Stored().empty()) << "nothing of the defaults is kept";
     EXPECT_EQ(section.page.value("PanelU"), "680");
@@ -225,6 +289,7 @@ TEST(PanelSettings, ResetReturnsTheDefaults) {
     EXPECT_EQ(section.page.content("CalibU"), "—");
     EXPECT_EQ(section.settings.coefficients().problem, "");
     EXPECT_EQ(section.settings.coefficients().heatTransferK, 680);
+    EXPECT_FALSE(section.settings.UndoCalibration());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fake_panel.h"
 #include "form_driver.h"
 
 namespace dephlegmator {
@@ -14,7 +15,7 @@ using testing::FormDriver;
 
 SharedForm Form(Preset preset, Geometry geometry, Given given,
                 std::array<std::optional<std::string>, 6> texts) {
-    return {preset, {geometry, given}, std::move(texts)};
+    return {preset, {geometry, given}, std::move(texts), {}};
 }
 
 void ExpectSameForm(const SharedForm& read, const SharedForm& written) {
@@ -22,6 +23,16 @@ void ExpectSameForm(const SharedForm& read, const SharedForm& written) {
     EXPECT_EQ(read.modes.geometry, written.modes.geometry);
     EXPECT_EQ(read.modes.given, written.modes.given);
     EXPECT_EQ(read.texts, written.texts);
+    EXPECT_EQ(read.panel, written.panel);
+}
+
+// The heater example with the panel's inputs a user set: a jacket, a tap, a tank held at R 3.
+SharedForm WithPanel() {
+    SharedForm form = Form(Preset::SS, Geometry::HeightDiameter, Given::HeatLoad,
+                           {"88", "20", "80", "5", std::nullopt, "2000"});
+    form.panel = {"350",        std::nullopt, "jacket", "2000", "1,5",
+                  std::nullopt, "200",        "18",     "5",    "3"};
+    return form;
 }
 
 TEST(ShareLink, WritesTheWorkedExampleAsTheGuideShowsIt) {
@@ -78,6 +89,7 @@ TEST(ShareLink, ReadsBackEveryFormItWrites) {
         {"texts with the link's own characters",
          Form(Preset::SR, Geometry::HeightDiameter, Given::HeatLoad,
               {"1E+3", "&=", "%2", "#", std::nullopt, "1\u00a0500 кВт a&b=c"})},
+        {"the panel's inputs", WithPanel()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -141,6 +153,25 @@ TEST(ShareLink, ReadsAFragmentOrSaysWhyNot) {
         {"t2=100", false, {}, {}, {}, "«t2» длиннее 2 знаков"},
         {"t1=%D0%BF%D1%8F%D1%82%D1%8C%D1%81%D0%BE", false, {}, {}, {}, "«t1» длиннее 5 знаков"},
         {"a=1&d=5", false, {}, {}, {}, "и площадь («a»), и высота или диаметр"},
+        // The panel's inputs take the same checks.
+        {"u=350&tap=1,5",
+         true,
+         Geometry::HeightDiameter,
+         Given::OutletTemp,
+         {none, none, none},
+         ""},
+        {"u", false, {}, {}, {}, "«u» без значения"},
+        {"u=350&u=400", false, {}, {}, {}, "«u» указано дважды"},
+        {"tap=1%E", false, {}, {}, {}, "неверная %-запись"},
+        {"tap=%E0%80%80", false, {}, {}, {}, "в «tap» не текст в UTF-8"},
+        {"u=123456789012345678901", false, {}, {}, {}, "«u» длиннее 20 знаков"},
+        {"device=pipe",
+         false,
+         {},
+         {},
+         {},
+         "«device=pipe», возможны window, jacket, shell, coil, own"},
+        {"hold=4", false, {}, {}, {}, "«hold=4», возможны 1, 2, 3, 5, 10"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fragment);
@@ -205,6 +236,40 @@ TEST_F(Opened, TheHeaterExampleGivesWhatTypingItGives) {
     EXPECT_EQ(window.selected, "Text1");
     Enter();
     EXPECT_EQ(window.focused, "Text2");
+}
+
+// The link's panel replaces what this device had stored; what the link leaves out is at its
+// default, and the sections read it all as they read stored texts.
+TEST(ShareLink, OpensThePanelItCarries) {
+    testing::FakePanel page;
+    page.values = {{"PanelU", "399"},  {"PanelC", "4180"}, {"DeviceType", "own"},
+                   {"TapFlow", "0,4"}, {"RunHours", "6"},  {"CalibFlow", "1"}};
+    DephlegmatorSettings settings(page);
+    ColumnSection column(page);
+    settings.Restore();
+    column.Restore();
+
+    const ShareLinkReading read = ReadShareLink(ShareLinkFragment(WithPanel(), Language::Russian));
+    ASSERT_TRUE(read.form) << read.problem;
+    OpenSharedPanel(*read.form, page, settings, column);
+    EXPECT_EQ(page.value("PanelU"), "350");
+    EXPECT_EQ(page.value("PanelC"), "3760");
+    EXPECT_EQ(page.value("DeviceType"), "jacket");
+    EXPECT_EQ(settings.coefficients().heatTransferK, 350);
+    EXPECT_EQ(settings.coefficients().specificHeatC, 3760);
+    EXPECT_EQ(page.value("TapFlow"), "1,5");
+    EXPECT_EQ(page.value("RunHours"), "");
+    EXPECT_EQ(page.value("TankReflux"), "3");
+    EXPECT_EQ(page.value("CalibFlow"), "1") << "the calibration is not the link's";
+
+    // What the sections would keep is what a link made from them carries, calibration aside.
+    SharedForm again = WithPanel();
+    again.panel = {};
+    std::vector<std::pair<std::string_view, std::string>> stored = settings.Stored();
+    const auto kept = column.Stored();
+    stored.insert(stored.end(), kept.begin(), kept.end());
+    SetSharedPanel(again, stored);
+    EXPECT_EQ(again.panel, WithPanel().panel);
 }
 
 TEST_F(Opened, TheAreaModeShowsTheAreaBoxAndMarksWhatItCannotTake) {

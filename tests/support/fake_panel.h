@@ -26,6 +26,7 @@ class FakePanel final : public PanelControls {
         contents[std::string(id)] = markup;
         names[std::string(id)] = name;
     }
+    void setShown(std::string_view id, bool visible) override { shown[std::string(id)] = visible; }
     std::string decimalSeparator() const override {
         ++separatorAsked;
         return separator;
@@ -34,7 +35,13 @@ class FakePanel final : public PanelControls {
     std::string mark(std::string_view id) const { return Find(marks, id); }
     std::string content(std::string_view id) const { return Find(contents, id); }
 
+    bool isShown(std::string_view id) const {
+        const auto found = shown.find(id);
+        return found != shown.end() && found->second;
+    }
+
     std::map<std::string, std::string, std::less<>> values, contents, marks, names;
+    std::map<std::string, bool, std::less<>> shown;
     std::string separator = ",";
     mutable int separatorAsked = 0;
 

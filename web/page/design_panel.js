@@ -259,6 +259,12 @@ function drawCurve(chart, curve) {
 
 let heightCells = null;
 
+// A line that shows `text`, hidden while there is none.
+function showLine(line, text) {
+  setText(line, text);
+  if (line.hidden !== !text) line.hidden = !text;
+}
+
 // Takes the chart's elements away after a change of language, so that the next panel shown draws
 // them anew with the fixed texts of the new language.
 export function forgetChart() {
@@ -286,9 +292,18 @@ export function showDesignPanel(json) {
   setText(reason, panel.reason);
   if (reason.hidden !== panel.available) reason.hidden = panel.available;
 
+  showLine(element('PanelVerdict'), panel.verdict);
+  element('PanelVerdict').classList.toggle('fails', Boolean(panel.verdict) && !panel.holds);
+  showLine(element('WindowNote'), panel.windowNote);
   setText(element('ChartBeyond'), panel.available ? panel.curve.beyond : '');
   setText(element('MaxLoad'), panel.MaxLoad);
-  for (const row of panel.reflux) setText(element(row.id), row.flow);
+  for (const row of panel.reflux) {
+    const cell = element(row.id);
+    setText(cell, row.flow);
+    if (cell.classList.contains('impractical') !== row.impractical) {
+      cell.classList.toggle('impractical', row.impractical);
+    }
+  }
   for (const id of ['AreaAt10K', 'AreaMin', 'HeightAt10K', 'HeightMin']) {
     setText(element(id), panel[id]);
   }

@@ -5,7 +5,7 @@ import createCalculator from './calculator.js';
 import { forgetChart, showDesignPanel } from './design_panel.js';
 import { loadTexts, writeTexts } from './page_texts.js';
 import { LANGUAGE_KEY, pageWindow, storedItem } from './page_window.js';
-import { restoreSettings, wireSettings } from './panel_settings.js';
+import { keepNothing, restoreSettings, wireSettings } from './panel_settings.js';
 
 // Compiles the module from the preloaded calculator.wasm while the page finishes loading.
 const calculatorLoading = createCalculator();
@@ -204,7 +204,10 @@ async function start() {
   // A share link's calculation, recalculated once; the page says so when it cannot read one.
   const linked = calculator.openLink();
   if (linked === null) notice();
-  else if (linked) showDesignPanel(linked);
+  else if (linked) {
+    keepNothing();
+    showDesignPanel(linked);
+  }
   await document.fonts.ready;
   performance.mark('calculator-ready');
   document.documentElement.dataset.ready = 'true';

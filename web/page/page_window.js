@@ -9,10 +9,14 @@ const element = (name) => {
   if (!found) elements.set(name, (found = document.getElementById(name)));
   return found;
 };
-// The element that is shown or hidden: an option button's label, else the control itself.
+// The element that is shown or hidden: an option button's label, else the control itself, or
+// for an element of the design panel the element of that id.
 const shownPart = (name) => {
   let found = shownParts.get(name);
-  if (!found) shownParts.set(name, (found = document.querySelector(`[data-control="${name}"]`)));
+  if (!found) {
+    found = document.querySelector(`[data-control="${name}"]`) ?? element(name);
+    shownParts.set(name, found);
+  }
   return found;
 };
 

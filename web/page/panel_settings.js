@@ -9,8 +9,16 @@ const SECTIONS = '#AtTheColumn, #YourDephlegmator';
 const element = (id) => document.getElementById(id);
 const storedInputs = () => document.querySelectorAll('.panel [data-stored]');
 
+// A page opened from a share link shows the link's panel: it keeps nothing, so that what this
+// device had kept stays as it was.
+let keeping = true;
+export function keepNothing() {
+  keeping = false;
+}
+
 // localStorage, or nothing where the browser keeps none (a private window may refuse it).
 function store() {
+  if (!keeping) return null;
   try {
     return globalThis.localStorage ?? null;
   } catch {
@@ -56,19 +64,25 @@ export function wireSettings(module) {
   };
   const column = () => run(module._calculator_column_changed);
   const calibrate = () => run(module._calculator_calibrate);
+  const calibrationEdited = () => run(module._calculator_calibration_edited);
   const changed = {
     DeviceType: () => run(module._calculator_device_type_changed),
     PanelU: () => run(module._calculator_heat_transfer_typed),
     PanelC: () => run(module._calculator_specific_heat_typed),
-    CalibFlow: save,
-    CalibTin: save,
-    CalibTout: save,
+    CalibFlow: calibrationEdited,
+    CalibTin: calibrationEdited,
+    CalibTout: calibrationEdited,
+    PanelPower: () => run(module._calculator_panel_power_typed),
     TankStart: () => run(module._calculator_tank_start_typed),
   };
   for (const input of storedInputs()) {
     input.addEventListener('change', changed[input.id] ?? column);
   }
   element('CalibApply').addEventListener('click', calibrate);
+  element('CalibAccept').addEventListener('click', () =>
+    run(module._calculator_accept_calibration),
+  );
+  element('CalibUndo').addEventListener('click', () => run(module._calculator_undo_calibration));
   element('PanelReset').addEventListener('click', () => run(module._calculator_panel_reset));
 
   // Enter in a box of a section takes what it holds, as leaving the box does, or calibrates

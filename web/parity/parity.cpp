@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -129,8 +130,18 @@ void PrintForms(Sequence& s, int count) {
             std::printf(" [%s]", c.text(static_cast<Box>(b)).c_str());
         }
         std::printf(" %s\n", outcome.c_str());
-        const std::string panel =
-            dephlegmator::DesignPanelJson(BuildDesignPanel(inputs, c, state, failed));
+        // One form in four with the panel's own U and c and a heater power given at the column,
+        // so that the verdict and the note under the window are compared in every mode.
+        const bool own = s.below(4) == 0;
+        const dephlegmator::PanelCoefficients coefficients =
+            own ? dephlegmator::PanelCoefficients{static_cast<double>(100 + s.below(1500)),
+                                                  4180,
+                                                  {}}
+                : dephlegmator::PanelCoefficients{};
+        const std::optional<double> power =
+            own ? std::optional<double>(static_cast<double>(50 + s.below(5000))) : std::nullopt;
+        const std::string panel = dephlegmator::DesignPanelJson(
+            BuildDesignPanel(inputs, c, state, failed, coefficients, std::nullopt, power));
         std::printf("panel %d: %s\n", i, panel.c_str());
     }
 }

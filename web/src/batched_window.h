@@ -124,6 +124,7 @@ class BatchedPanel final : public PanelControls {
         window_.setMarkup(id, markup);
         window_.setAccessibleName(id, name);
     }
+    void setShown(std::string_view id, bool shown) override { window_.setVisible(id, shown); }
     std::string decimalSeparator() const override { return window_.decimalSeparator(); }
 
   private:

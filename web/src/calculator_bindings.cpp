@@ -154,6 +154,7 @@ class Calculator {
         }
         panelJson_.clear();
         if (!link.form) return &panelJson_;
+        OpenSharedPanel(*link.form, panel_, settings_, column_);
         OpenSharedForm(*link.form, modes_, window_, selector_);
         return &afterRecalculation();
     }
@@ -193,6 +194,7 @@ class Calculator {
         for (std::size_t i = 0; i < kInputBoxes.size(); ++i) {
             form.texts[i] = window_.text(kInputBoxes[i]);
         }
+        SetSharedPanel(form, panelTexts());
         fragment_ = ShareLinkFragment(form, CurrentLanguage());
         window_.flush();
         return fragment_;
@@ -223,8 +225,12 @@ class Calculator {
         HeatTransfer,
         SpecificHeat,
         Calibrate,
+        AcceptCalibration,
+        UndoCalibration,
+        CalibrationEdited,
         Reset,
         Column,
+        PanelPower,
         TankStart
     };
     // The handler of a panel event, then the section «У колонны» shown again and the panel built
@@ -234,9 +240,7 @@ class Calculator {
 
     // What the panel's sections keep on this device, as a JSON object of texts by element id.
     const std::string& storedJson() {
-        std::vector<std::pair<std::string_view, std::string>> stored = settings_.Stored();
-        const auto column = column_.Stored();
-        stored.insert(stored.end(), column.begin(), column.end());
+        const std::vector<std::pair<std::string_view, std::string>> stored = panelTexts();
         storedJson_ = "{";
         for (const auto& [id, text] : stored) {
             if (storedJson_.size() > 1) storedJson_ += ',';
@@ -250,6 +254,14 @@ class Calculator {
     }
 
   private:
+    // The texts of both sections that differ from their defaults, by element id.
+    std::vector<std::pair<std::string_view, std::string>> panelTexts() const {
+        std::vector<std::pair<std::string_view, std::string>> texts = settings_.Stored();
+        const auto column = column_.Stored();
+        texts.insert(texts.end(), column.begin(), column.end());
+        return texts;
+    }
+
     // What the page's address carries, read once.
     const ShareLinkReading& linkReading() {
         if (!link_) link_ = ReadShareLink(PageString(1));
@@ -268,7 +280,7 @@ class Calculator {
         recalculated_ = true;
         window_.announce(OutcomeSentence(modes_.lastInputs(), modes_.marks(), window_,
                                          modes_.lastCalculationFailed()));
-        column_.Recalculated(modes_.lastInputs());
+        column_.Recalculated(modes_.lastInputs(), modes_.lastCalculationFailed());
         return refreshPanel();
     }
     const std::string& refreshPanel();
@@ -314,10 +326,22 @@ const std::string& Calculator::panelEvent(PanelEvent event) {
         case PanelEvent::Calibrate:  // from the window's inputs as they stand
             settings_.Calibrate(ReadFormInputs(window_));
             break;
+        case PanelEvent::AcceptCalibration:
+            settings_.AcceptCalibration();
+            break;
+        case PanelEvent::UndoCalibration:
+            settings_.UndoCalibration();
+            break;
+        case PanelEvent::CalibrationEdited:
+            settings_.CalibrationEdited();
+            break;
         case PanelEvent::Reset:
             settings_.Reset();
             break;
         case PanelEvent::Column:
+            break;
+        case PanelEvent::PanelPower:
+            column_.PowerTyped();
             break;
         case PanelEvent::TankStart:
             column_.TankStartTyped();
@@ -335,7 +359,8 @@ const std::string& Calculator::refreshPanel() {
             inputs, modes_.state(), failed, settings_.coefficients(), window_.decimalSeparator());
         column_.Show(basis);
         panelJson_ = DesignPanelJson(BuildDesignPanel(basis, inputs, window_, modes_.state(),
-                                                      settings_.coefficients(), column_.tapFlow()));
+                                                      settings_.coefficients(), column_.tapFlow(),
+                                                      column_.heaterPower()));
     } else {
         column_.Show({std::nullopt, ColumnBeforeFirstRecalculation()});
     }
@@ -422,6 +447,18 @@ EMSCRIPTEN_KEEPALIVE const char* calculator_specific_heat_typed() {
 EMSCRIPTEN_KEEPALIVE const char* calculator_calibrate() {
     return PanelEvent(Event::Calibrate);
 }
+// «Всё равно принять»: the unusual U the last calibration showed.
+EMSCRIPTEN_KEEPALIVE const char* calculator_accept_calibration() {
+    return PanelEvent(Event::AcceptCalibration);
+}
+// «Вернуть прежний U».
+EMSCRIPTEN_KEEPALIVE const char* calculator_undo_calibration() {
+    return PanelEvent(Event::UndoCalibration);
+}
+// A calibration box has changed.
+EMSCRIPTEN_KEEPALIVE const char* calculator_calibration_edited() {
+    return PanelEvent(Event::CalibrationEdited);
+}
 // «Сбросить».
 EMSCRIPTEN_KEEPALIVE const char* calculator_panel_reset() {
     return PanelEvent(Event::Reset);
@@ -429,6 +466,10 @@ EMSCRIPTEN_KEEPALIVE const char* calculator_panel_reset() {
 // A box or the reflux choice of «У колонны» has changed.
 EMSCRIPTEN_KEEPALIVE const char* calculator_column_changed() {
     return PanelEvent(Event::Column);
+}
+// PanelPower has changed: the user's own power.
+EMSCRIPTEN_KEEPALIVE const char* calculator_panel_power_typed() {
+    return PanelEvent(Event::PanelPower);
 }
 // TankStart has changed.
 EMSCRIPTEN_KEEPALIVE const char* calculator_tank_start_typed() {

@@ -265,12 +265,16 @@ std::string DesignPanelJson(const DesignPanel& panel) {
     json.open('{');
     json.key("available").boolean(panel.available);
     json.key("reason").string(panel.reason);
+    json.key("verdict").string(panel.verdict);
+    json.key("holds").boolean(panel.holds);
+    json.key("windowNote").string(panel.windowNote);
     json.key("MaxLoad").string(panel.maxLoad);
     if (panel.available) WriteCurve(json, panel.curve);
     json.key("heatLoadMode").boolean(panel.heatLoadMode);
     json.key("reflux").open('[');
     for (const RefluxFlow& row : panel.reflux) {
-        json.open('{').key("id").string(row.id).key("flow").string(row.flow).close('}');
+        json.open('{').key("id").string(row.id).key("flow").string(row.flow);
+        json.key("impractical").boolean(row.impractical).close('}');
     }
     json.close(']');
     json.key("AreaAt10K").string(panel.areaAt10K);

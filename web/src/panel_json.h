@@ -11,14 +11,15 @@
 namespace dephlegmator {
 
 // The panel as JSON, in this shape ("curve" only when the panel is available):
-//   {"available":true,"reason":"","MaxLoad":"5811",
+//   {"available":true,"reason":"","verdict":"2000 Вт: …","holds":true,"windowNote":"",
+//    "MaxLoad":"5811",
 //    "curve":{"points":[[0,0,88],…,[14,5536.525,26.31063]],"flowAxisMax":14,
 //             "loadAxisMax":7000,"tempAxisMin":20,"tempAxisMax":88,
 //             "flowTicks":[{"value":0,"label":"0"},…],"loadTicks":[…],"tempTicks":[…],
 //             "maxLoad":5810.518,"result":[0.5,2000,83.55216]
 //             (or null),"heaterPower":2000 (or null),"refluxMarks":[[0.2427,1000,"R 1"],…],
 //             "beyond":"Дальше кривая …" (or ""),"description":"График: …"},
-//    "heatLoadMode":true,"reflux":[{"id":"RefluxFlow1","flow":"0.24"},…],"AreaAt10K":"468",
+//    "heatLoadMode":true,"reflux":[{"id":"RefluxFlow1","flow":"0.24","impractical":false},…],"AreaAt10K":"468",
 //    "AreaMin":"433","heightDiameterMode":true,"HeightAt10K":"29.8","HeightMin":"27.5"}
 // The chart's numbers are written to the DrawingDecimals of their axis, all the page needs to
 // place them; the texts as they are.

@@ -140,7 +140,7 @@ describe('the control curve of the heater example', () => {
     assert.equal(chart.labels[0], 'R 1', 'crowded labels give way, the first stays');
     assert.equal(
       chart.beyond,
-      'Дальше кривая почти горизонтальна: при 13.2 л/мин — 5520 Вт, 95 % предела.',
+      'Дальше кривая почти горизонтальна: при 13.2 л/мин (больше 5 л/мин, кран не даст) — 5520 Вт, 95 % предела.',
     );
   });
 });

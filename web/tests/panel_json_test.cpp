@@ -169,6 +169,10 @@ TEST(PanelJson, HeaterExampleAsThePageReadsIt) {
     EXPECT_EQ(StringAt(json, "MaxLoad"), "5811");
     EXPECT_EQ(StringAt(json, "reflux/5/id"), "RefluxFlowFull");
     EXPECT_EQ(StringAt(json, "reflux/5/flow"), "0.5");
+    EXPECT_EQ(KindAt(json, "reflux/5/impractical"), False);
+    EXPECT_EQ(StringAt(json, "verdict"), panel.verdict);
+    EXPECT_EQ(KindAt(json, "holds"), True);
+    EXPECT_EQ(StringAt(json, "windowNote"), "");
     EXPECT_EQ(StringAt(json, "AreaAt10K"), "468");
     EXPECT_EQ(StringAt(json, "HeightMin"), "27.5");
     EXPECT_EQ(KindAt(json, "heatLoadMode"), True);
@@ -210,7 +214,7 @@ TEST(PanelJson, HostileTextsAndNonFiniteNumbersStillParse) {
     DesignPanel panel = HeaterExample();
     const std::string hostile = HostileText();
     panel.reason = panel.maxLoad = panel.curve.description = panel.curve.tempLabels.front() =
-        panel.reflux.front().flow = panel.heightMin = hostile;
+        panel.reflux.front().flow = panel.heightMin = panel.verdict = panel.windowNote = hostile;
     ControlCurveChart& chart = panel.curve.chart;
     chart.maxLoad = std::numeric_limits<double>::infinity();
     chart.heaterPower = std::nan("");
@@ -218,7 +222,7 @@ TEST(PanelJson, HostileTextsAndNonFiniteNumbersStillParse) {
     const std::string json = DesignPanelJson(panel);
     ASSERT_EQ(KindAt(json, ""), Object) << json;
     for (const char* path : {"reason", "MaxLoad", "curve/description", "curve/tempTicks/0/label",
-                             "reflux/0/flow", "HeightMin"}) {
+                             "reflux/0/flow", "HeightMin", "verdict", "windowNote"}) {
         EXPECT_EQ(StringAt(json, path), hostile) << path;
     }
     for (const char* path : {"curve/maxLoad", "curve/heaterPower", "curve/points/60/2"}) {

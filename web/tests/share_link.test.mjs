@@ -144,6 +144,66 @@ describe('a share link in an open page', () => {
     }
   });
 
+  it('carries the panel’s inputs, and a page it opens keeps nothing of them', async () => {
+    const page = await newPage(browser);
+    let opened;
+    try {
+      await openCalculator(page, server.url);
+      await page.evaluate(() => localStorage.clear());
+      await openCalculator(page, server.url);
+      await enterHeaterExample(page);
+      await page.select('#DeviceType', 'jacket');
+      await page.focus('#TapFlow');
+      await page.keyboard.type('1.5');
+      await page.keyboard.press('Tab');
+      await page.evaluate(() => {
+        Object.defineProperty(navigator, 'clipboard', { value: undefined });
+      });
+      await page.click('#ShareLink');
+      await page.waitForFunction(() => location.hash !== '');
+      const link = page.url();
+      assert.match(new URL(link).hash, /&v=2000&u=350&device=jacket&power=2000&tap=1\.5$/);
+      const panel = ['PanelU', 'DeviceType', 'TapFlow', 'TapReflux', 'MaxLoad', 'PanelVerdict'];
+      const shared = await page.evaluate(
+        (ids) => ids.map((id) => document.getElementById(id).value ?? ''),
+        panel,
+      );
+      const sharedTexts = await page.evaluate(
+        (ids) => ids.map((id) => document.getElementById(id).textContent),
+        panel,
+      );
+      const stored = await page.evaluate(() => ({ ...localStorage }));
+
+      opened = await newPage(browser);
+      await openCalculator(opened, server.url);
+      await opened.evaluate(() => localStorage.setItem('dephlegmator.PanelU', '399'));
+      await openCalculator(opened, link);
+      assert.deepEqual(
+        await opened.evaluate(
+          (ids) => ids.map((id) => document.getElementById(id).value ?? ''),
+          panel,
+        ),
+        shared,
+      );
+      assert.deepEqual(
+        await opened.evaluate(
+          (ids) => ids.map((id) => document.getElementById(id).textContent),
+          panel,
+        ),
+        sharedTexts,
+      );
+      // A change on the opened page stores nothing over what this device kept.
+      await opened.select('#DeviceType', 'coil');
+      assert.equal(await opened.evaluate(() => localStorage.getItem('dephlegmator.PanelU')), '399');
+      assert.ok(Object.keys(stored).length > 0);
+    } finally {
+      // The tests after this one start from nothing stored.
+      await page.evaluate(() => localStorage.clear());
+      await page.close();
+      await opened?.close();
+    }
+  });
+
   it('goes into the address bar where the clipboard is out of reach', async () => {
     const page = await newPage(browser);
     try {
