@@ -10,6 +10,8 @@
 #include <random>
 #include <string>
 
+#include "random_cases.h"
+
 namespace dephlegmator {
 namespace {
 
@@ -113,7 +115,7 @@ double Standard(const std::string& digits, std::int64_t exponent) {
 
 TEST(ExactDecimal, ReadsAsTheStandardLibraryDoes) {
     std::mt19937_64 random(20261207);
-    for (int i = 0; i < 2000; ++i) {
+    for (int i = 0; i < testing::RandomCases(500, 8000); ++i) {
         const double x = RandomDouble(random);
         const double next = std::nextafter(x, HUGE_VAL);
         const long double midpoint =
@@ -139,7 +141,7 @@ TEST(ExactDecimal, ReadsAsTheStandardLibraryDoes) {
 
 TEST(ExactDecimal, WritesAsTheStandardLibraryDoes) {
     std::mt19937_64 random(7122026);
-    for (int i = 0; i < 5000; ++i) {
+    for (int i = 0; i < testing::RandomCases(2000, 20000); ++i) {
         // Random doubles, and whole numbers and halves near 10^15, where ties are exact.
         const double x = i % 2 == 0 ? RandomDouble(random)
                                     : static_cast<double>(random() % 2'000'000'000'000'000ULL) / 2;

@@ -8,6 +8,7 @@
 #include "case_inputs.h"
 #include "heat_exchanger.h"
 #include "number_text.h"
+#include "random_cases.h"
 
 namespace dephlegmator {
 namespace {
@@ -106,7 +107,7 @@ TEST(HeatExchanger, CalibrationFromARunRoundTrips) {
     const auto uniform = [&random](double low, double high) {
         return std::uniform_real_distribution<double>(low, high)(random);
     };
-    for (int i = 0; i < 2000; ++i) {
+    for (int i = 0; i < testing::RandomCases(500, 2000); ++i) {
         const double tin = uniform(2, 40);
         const Condenser condenser{uniform(tin + 5, 100), tin, uniform(0.005, 2), uniform(50, 5000),
                                   uniform(3000, 4500)};
@@ -129,7 +130,7 @@ TEST(HeatExchanger, TankTimeAgreesWithAStepByStepIntegration) {
     const auto uniform = [&random](double low, double high) {
         return std::uniform_real_distribution<double>(low, high)(random);
     };
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < testing::RandomCases(10, 50); ++i) {
         const Condenser condenser{uniform(75, 100), 15, uniform(0.05, 0.5), uniform(300, 1200),
                                   uniform(3700, 4200)};
         const double power = uniform(500, 3000);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "number_text.h"
+#include "random_cases.h"
 
 namespace dephlegmator {
 namespace {
@@ -185,7 +186,7 @@ TEST(FormatNumber, AgreesWithPrintfEverywhere) {
         return z ^ (z >> 31);
     };
     std::vector<double> numbers;
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < testing::RandomCases(4000, 20000); ++i) {
         const double scale = std::pow(10.0, static_cast<int>(next() % 40) - 12);
         numbers.push_back((1 + static_cast<double>(next() >> 11) * 0x1p-53 * 9) * scale);
         const auto digits = static_cast<double>(next() % 900000000000000u + 100000000000000u);

@@ -12,6 +12,7 @@
 #include "array_controls.h"
 #include "calculate.h"
 #include "number_text.h"
+#include "random_cases.h"
 
 // Properties of the numeric text rules and of the heat balance, each over many generated inputs
 // from fixed seeds, so that a failure repeats.
@@ -20,8 +21,8 @@ namespace {
 
 using testing::ArrayControls;
 
-constexpr int kTrials = 20'000;
-constexpr int kCalculations = 2'000;
+constexpr int kTrials = testing::RandomCases(5'000, 20'000);
+constexpr int kCalculations = testing::RandomCases(500, 2'000);
 
 // A whole number below 10^15 in magnitude, spread evenly over its number of digits.
 double WholeNumber(std::mt19937_64& random) {

@@ -146,6 +146,31 @@ const layout::ControlRow& Row(std::string_view name) {
                          [name](const layout::ControlRow& row) { return row.name == name; });
 }
 
+// The Russian captions that are easy to get wrong: a Latin "c" in «cм», «ENTER» in Latin letters,
+// the full stops after «см кв» that only some carry, and the Cyrillic «С» of «°С».
+TEST(Texts, RussianCaptionsKeepTheirLettersAndStops) {
+    const struct {
+        const char* control;
+        const char* caption;
+    } cases[] = {
+        {"Option4", "Высота, Диаметр [c\u043C]"},
+        {"Option5", "Площадь поверхности [см кв]"},
+        {"Command1", "Пересчет(ENTER)"},
+        {"Label3", "[см кв.]"},
+        {"Label6", "[см кв.]"},
+        {"Label1", "[°\u0421]"},
+        {"Label2", "[°\u0421]"},
+        {"Label7", "[°\u0421]"},
+        {"Label12", "[°\u0421]"},
+        {"Option1", "СР"},
+        {"Frame8", "Площадь поверхности"},
+        {"Label14", "Результаты для автономного охлаждения"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(layout::Caption(Row(c.control)), c.caption) << c.control;
+    }
+}
+
 TEST(Texts, CaptionsAndToolTipsFollowTheLanguage) {
     EXPECT_EQ(layout::Caption(Row("Option4")), "Высота, Диаметр [cм]");
     EXPECT_EQ(layout::Caption(Row("Text7")), kNoResult);

