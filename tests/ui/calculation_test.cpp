@@ -6,6 +6,7 @@
 
 #include "window_under_test.h"
 
+using dephlegmator::CalcError;
 using dephlegmator::testing::WindowUnderTest;
 
 class CalculationTest : public QObject {

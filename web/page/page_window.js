@@ -186,15 +186,16 @@ export const pageWindow = {
     const dialog = element('ErrorDialog');
     if (dialog.open) return;
     const box = document.activeElement;
-    if (box instanceof HTMLInputElement && box.type === 'text') {
-      dialog.addEventListener(
-        'close',
-        () => {
-          box.focus();
-          box.select();
-        },
-        { once: true },
-      );
+    errorBox = box instanceof HTMLInputElement && box.type === 'text' ? box : null;
+    // One listener for every message: a close event still on its way when the next message opens
+    // finds the box of the message that is open.
+    if (!errorListened) {
+      dialog.addEventListener('close', () => {
+        if (dialog.open || !errorBox) return;
+        errorBox.focus();
+        errorBox.select();
+      });
+      errorListened = true;
     }
     dialog.showModal();
   },
@@ -212,6 +213,9 @@ export const pageWindow = {
 };
 
 let separator;
+// The box the open message is about, and whether the message's close is listened to.
+let errorBox = null;
+let errorListened = false;
 
 // Where the page keeps the language the reader chose with the switch.
 export const LANGUAGE_KEY = 'dephlegmator.language';

@@ -184,6 +184,7 @@ describe('the calculator window', () => {
     assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), true);
     await page.keyboard.press('Enter');
     assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), false);
+    await page.waitForFunction(() => document.activeElement.selectionEnd === 5);
     await page.keyboard.press('Enter');
     await page.click('#ErrorOk');
     assert.equal(await page.$eval('#ErrorDialog', (d) => d.open), false);
