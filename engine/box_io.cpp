@@ -1,8 +1,8 @@
 #include "box_io.h"
 
-#include <cmath>
 #include <string>
 
+#include "exact_decimal.h"
 #include "number_text.h"
 
 namespace dephlegmator {
@@ -14,7 +14,7 @@ constexpr std::string_view kLessThan = "< ";
 }  // namespace
 
 std::string BelowItsDecimals(int decimals, std::string_view decimalSeparator) {
-    return std::string(kLessThan) + FormatNumber(std::pow(10.0, -decimals), decimalSeparator);
+    return std::string(kLessThan) + FormatNumber(PowerOfTen(-decimals), decimalSeparator);
 }
 
 double ReadInput(const Controls& controls, Box box) {
