@@ -187,14 +187,15 @@ function wireEvents(calculator, module) {
 
 // The handlers of the module's window, which acts on the page through Module.page.
 function calculatorOf(module) {
-  // After every handler, the strip of results shows what the result boxes show.
-  module.page = {
-    ...pageWindow,
-    apply(operations) {
-      pageWindow.apply(operations);
-      showResults();
-    },
+  // After every handler, the strip of results shows what the result boxes show. The module keeps
+  // the page's one window object, so that what the page sets on it (a cut's insertion) is what
+  // the module reads.
+  const applyOperations = pageWindow.apply;
+  pageWindow.apply = (operations) => {
+    applyOperations.call(pageWindow, operations);
+    showResults();
   };
+  module.page = pageWindow;
   return {
     formLoad: () => module._calculator_form_load(),
     // The design panel's JSON.
@@ -207,7 +208,7 @@ function calculatorOf(module) {
     textChanged: (name) => module._calculator_text_changed(Number(name.replace(/^Text/, ''))),
     // `insertion`: the text before the selection, the text inserted, the text after it.
     textCut: (name, insertion) => {
-      module.page.insertion = insertion;
+      pageWindow.insertion = insertion;
       module._calculator_text_cut(Number(name.replace(/^Text/, '')));
     },
     // The design panel's JSON when the address carried a calculation, "" when it carried none,
