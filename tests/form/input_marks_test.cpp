@@ -4,7 +4,6 @@
 
 #include "accessible_names.h"
 #include "form_driver.h"
-#include "outcome.h"
 
 namespace dephlegmator {
 namespace {
@@ -108,36 +107,6 @@ TEST(ResultNames, SayWhenABoxHasNoResult) {
     form.window.boxes.set(Box::Text6, "80");
     form.Enter();
     EXPECT_EQ(form.window.accessibleNames["Text7"], without);
-}
-
-// What the live region says after each recalculation.
-TEST(Outcome, ResultsOrWhyThereAreNone) {
-    const struct {
-        const char* name;
-        const char* text6;
-        const char* diameter;
-        const char* says;
-    } cases[] = {
-        {"results", "40", "5",
-         "Результаты: тепловая нагрузка 5282\u00A0Вт, расход воды 3,37\u00A0л/\u2060мин, "
-         "температура воды на "
-         "выходе 40\u00A0°С, площадь 1571\u00A0см²."},
-        {"a box to fill in", "", "5",
-         "Нет результата: не заполнено поле «Заданная температура воды на выходе, °С»."},
-        {"a marked box first", "", "-5",
-         "Нет результата. Введите диаметр больше нуля, например 5."},
-        {"an error", "15,000000000000002", "5", "Расчёт остановлен ошибкой."},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        FormDriver form;
-        form.window.boxes.separator(",");
-        TypeHeightDiameter(form, "78", "15", "100", c.diameter, c.text6);
-        form.Enter();
-        EXPECT_EQ(OutcomeSentence(form.modes.lastInputs(), form.modes.marks(), form.window,
-                                  form.modes.lastCalculationFailed()),
-                  c.says);
-    }
 }
 
 }  // namespace

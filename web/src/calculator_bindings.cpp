@@ -16,6 +16,7 @@
 #include "design_panel.h"
 #include "input_modes.h"
 #include "outcome.h"
+#include "page_language.h"
 #include "panel_json.h"
 #include "panel_settings.h"
 #include "share_link.h"

@@ -18,7 +18,7 @@ const EXAMPLE = { Text1: '78', Text2: '15', Text3: '100', Text4: '5', Text6: '40
 const RESULTS = ['TapLoad', 'TapOutlet', 'TapReflux', 'RunWater', 'TankLimitTemp', 'TankTime'];
 
 // Under a Russian browser, so that the numbers go in and out with its decimal comma; the section's
-// numbers under either separator are checked natively (tests/form/column_section_test.cpp).
+// numbers under either separator are checked natively (tests/companion/column_section_test.cpp).
 for (const [lang, point] of [['ru-RU', ',']]) {
   describe(`«У колонны» under ${lang}`, () => {
     let server;

@@ -171,7 +171,7 @@ describe('the design panel', () => {
 
   // Each case starts from the example's full panel, so a stale chart would show: an input the
   // panel cannot use and a failed calculation, the two ways the page comes to no chart. Which
-  // inputs give which reason is the panel's rule (tests/form/design_panel_test.cpp).
+  // inputs give which reason is the panel's rule (tests/companion/design_panel_test.cpp).
   const unusable = [
     { name: 'an empty box', box: 'Text3', text: '', reason: 'Введите высоту.' },
     {

@@ -84,7 +84,7 @@ describe('the design panel’s own U and c', () => {
     });
   });
 
-  // The refusals and warnings of a run are the section's rules (tests/form/panel_settings_test.cpp).
+  // The refusals and warnings of a run are the section's rules (tests/companion/panel_settings_test.cpp).
   it('calibrates U from the example run', async () => {
     await recalculate(page, EXAMPLE);
     await calibrate(page, '1', '15', '50');

@@ -40,7 +40,7 @@ const EXAMPLES = [
 ];
 
 // Under a Russian browser; what a fragment says and how it opens are the behaviour's rules
-// (tests/form/share_link_test.cpp), the same under any language.
+// (tests/companion/share_link_test.cpp), the same under any language.
 for (const lang of ['ru-RU']) {
   describe(`a share link under ${lang}`, () => {
     let server;

@@ -23,24 +23,15 @@ Language CurrentLanguage();
 // Russian; {"C"} → Russian; {} → Russian.
 Language DesktopLanguage(std::span<const std::string> uiLanguages);
 
-// The browser page's language from the reader's preferred languages, most preferred first
-// (navigator.languages). English when none of them is Russian, Ukrainian, Belarusian or Kazakh
-// (ru, uk, be, kk, with any region), since a reader who reads one of those reads Russian too and
-// any other reader is better served in English; Russian for an empty list, which says nothing.
-// Examples: {"en-US", "en"} → English; {"de-DE"} → English; {"fr-FR", "en-US"} → English;
-// {"en-US", "uk-UA"} → Russian; {"de", "ru"} → Russian; {} → Russian.
-Language BrowserLanguage(std::span<const std::string> preferred);
+// Whether the primary language subtag of a BCP 47 tag or locale name is `primary` (lower-case),
+// in any case. Examples: ("en-US", "en") → true; ("EN_gb", "en") → true; ("en.UTF-8", "en") →
+// true; ("eno", "en") → false.
+bool HasPrimarySubtag(std::string_view tag, std::string_view primary);
 
 // The language a code names, as a share link and the page's stored choice write it: "en" or
 // "ru"; none for any other text.
 std::optional<Language> LanguageNamed(std::string_view code);
 // The code of `language`: "en" or "ru".
 std::string_view LanguageCode(Language language);
-
-// The browser page's language: the one a share link names, else the one the reader chose on the
-// page before (`stored`, a code, "" for none; an unknown code counts as none), else
-// BrowserLanguage of `preferred`, a comma-separated list ("en-US,en").
-Language PageLanguage(std::optional<Language> linked, std::string_view stored,
-                      std::string_view preferred);
 
 }  // namespace dephlegmator

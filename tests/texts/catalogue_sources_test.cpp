@@ -1,5 +1,5 @@
-// Every text the program shows lives in the catalogue (form/texts.cpp): no Cyrillic letter stands
-// in the code of engine/, form/, ui/ or web/src/ outside it. Comments may be Russian.
+// Every text the program shows lives in the catalogue (texts/texts.cpp): no Cyrillic letter stands
+// in the code of engine/, form/, companion/, ui/ or web/src/ outside it. Comments may be Russian.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,8 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "in_language.h"
+
 namespace dephlegmator {
 namespace {
+
+using testing::HasCyrillic;
 
 // The source with its comments blanked out, line breaks kept. String and character literals,
 // raw strings among them, stay as they are, so that "//" in a string starts no comment; a quote
@@ -54,14 +58,6 @@ std::string CodeWithoutComments(std::string_view source) {
     return code;
 }
 
-// Cyrillic letters, U+0400 to U+04FF, begin with the bytes D0 to D3 in UTF-8.
-bool HasCyrillic(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte >= 0xD0 && byte <= 0xD3;
-    });
-}
-
 TEST(CatalogueSources, CommentsAreTold) {
     const struct {
         const char* source;
@@ -86,11 +82,11 @@ TEST(CatalogueSources, NoCyrillicTextOutsideTheCatalogue) {
 #else
     namespace fs = std::filesystem;
     const fs::path root(DEPHLEGMATOR_SOURCE_DIR);
-    const fs::path catalogue = root / "form" / "texts.cpp";
+    const fs::path catalogue = root / "texts" / "texts.cpp";
     ASSERT_TRUE(fs::exists(catalogue));
     std::vector<std::string> found;
     std::size_t scanned = 0;
-    for (const char* folder : {"engine", "form", "ui", "web/src"}) {
+    for (const char* folder : {"engine", "form", "companion", "ui", "web/src"}) {
         for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root / folder)) {
             const fs::path& path = entry.path();
             if (path.extension() != ".cpp" && path.extension() != ".h") continue;
