@@ -1,33 +1,28 @@
 #include "exact_decimal.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace dephlegmator {
 namespace {
 
 // A whole number of any size, in 32-bit limbs, least significant first, without leading zero
-// limbs. Only what the conversions need.
+// limbs. Only what the conversion needs.
 class Big {
   public:
     explicit Big(std::uint64_t value = 0) {
         for (; value != 0; value >>= 32) limbs_.push_back(static_cast<std::uint32_t>(value));
     }
 
-    bool isZero() const { return limbs_.empty(); }
-
-    int bitLength() const {
-        if (limbs_.empty()) return 0;
-        return static_cast<int>(32 * (limbs_.size() - 1) + std::bit_width(limbs_.back()));
-    }
-
-    // this = this × factor + addend
-    void multiplyAdd(std::uint32_t factor, std::uint32_t addend = 0) {
-        std::uint64_t carry = addend;
+    // this = this × factor
+    void multiply(std::uint32_t factor) {
+        std::uint64_t carry = 0;
         for (std::uint32_t& limb : limbs_) {
             const std::uint64_t product = std::uint64_t{limb} * factor + carry;
             limb = static_cast<std::uint32_t>(product);
@@ -36,12 +31,12 @@ class Big {
         if (carry != 0) limbs_.push_back(static_cast<std::uint32_t>(carry));
     }
 
-    void multiplyByPowerOfTen(std::int64_t n) {
+    void multiplyByPowerOfTen(int n) {
         constexpr std::uint32_t kBillion = 1'000'000'000;
-        for (; n >= 9; n -= 9) multiplyAdd(kBillion);
+        for (; n >= 9; n -= 9) multiply(kBillion);
         std::uint32_t rest = 1;
         for (; n > 0; --n) rest *= 10;
-        multiplyAdd(rest);
+        multiply(rest);
     }
 
     void shiftLeft(int bits) {
@@ -78,22 +73,6 @@ class Big {
         while (!limbs_.empty() && limbs_.back() == 0) limbs_.pop_back();
     }
 
-    // The 64 highest bits (all of them when there are fewer), the number of bits below them, and
-    // whether any of those is set.
-    struct Top {
-        std::uint64_t bits;
-        int shift;
-        bool sticky;
-    };
-    Top top64() const {
-        const int shift = std::max(bitLength() - 64, 0);
-        std::uint64_t bits = 0;
-        for (int i = bitLength() - 1; i >= shift; --i) bits = (bits << 1) | bit(i);
-        bool sticky = false;
-        for (int i = 0; i < shift && !sticky; ++i) sticky = bit(i) != 0;
-        return {bits, shift, sticky};
-    }
-
     // ⌊this / divisor⌋ when it is below 2^64; this becomes the remainder.
     std::uint64_t divideSmallQuotient(const Big& divisor) {
         std::uint64_t quotient = 0;
@@ -109,112 +88,76 @@ class Big {
     }
 
   private:
-    unsigned bit(int i) const {
-        return (limbs_[static_cast<std::size_t>(i / 32)] >> (i % 32)) & 1U;
-    }
-
     std::vector<std::uint32_t> limbs_;
 };
 
-Big FromDigits(std::string_view digits) {
-    Big n;
-    for (const char c : digits) n.multiplyAdd(10, static_cast<std::uint32_t>(c - '0'));
-    return n;
+// A positive double rounded to a number of significant digits: exactly `digits` (1 to 17 of
+// them, the first non-zero) as a whole number, and the decimal exponent of the first digit, so
+// that the double ≈ digits × 10^(exponent + 1 − significant).
+struct Rounded {
+    std::uint64_t digits = 0;
+    int exponent = 0;
+};
+
+std::uint64_t Power10Whole(int n) {
+    std::uint64_t power = 1;
+    for (; n > 0; --n) power *= 10;
+    return power;
 }
 
-// The double nearest to (m + δ) × 2^e, where 0 ≤ δ < 1 and δ > 0 exactly when `sticky`; m must
-// hold at least 55 bits when sticky (the callers give 63 or 64), so that δ only breaks ties.
-double RoundToDouble(std::uint64_t m, int e, bool sticky) {
-    constexpr int kMantissaBits = 53;
-    constexpr int kMinExponent = -1022;  // of the smallest normal double, 2^−1022
-    const auto length = static_cast<int>(std::bit_width(m));
-    const int exponent = length - 1 + e;  // 2^exponent ≤ value < 2^(exponent + 1)
-    const int precision =
-        exponent >= kMinExponent ? kMantissaBits : kMantissaBits - (kMinExponent - exponent);
-    const int drop = length - precision;
-    if (drop <= 0) return std::ldexp(static_cast<double>(m), e);
-    if (drop > length) return 0;  // below half the smallest subnormal
-    const std::uint64_t kept = drop == 64 ? 0 : m >> drop;
-    const bool half = ((m >> (drop - 1)) & 1U) != 0;
-    const bool below = sticky || (m & ((std::uint64_t{1} << (drop - 1)) - 1)) != 0;
-    const std::uint64_t rounded = kept + (half && (below || (kept & 1U) != 0) ? 1 : 0);
-    return std::ldexp(static_cast<double>(rounded), e + drop);
-}
-
-// Digits beyond these only tell whether the number lies above its truncation: a halfway point
-// between two doubles has at most 767 significant digits.
-constexpr std::size_t kDecisiveDigits = 800;
-
-constexpr std::array<double, 23> kExactPowers{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-}  // namespace
-
-double DecimalToDouble(std::string_view digits, std::int64_t exponent) {
-    const std::size_t first = digits.find_first_not_of('0');
-    if (first == std::string_view::npos) return 0;
-    digits.remove_prefix(first);
-    const std::size_t last = digits.find_last_not_of('0');
-    exponent += static_cast<std::int64_t>(digits.size() - last - 1);
-    digits = digits.substr(0, last + 1);
-
-    const auto count = static_cast<std::int64_t>(digits.size());
-    if (count - 1 + exponent >= 309) return HUGE_VAL;  // ≥ 1E309
-    if (count + exponent <= -325) return 0;            // < 1E−325, under half of 4.9E−324
-
-    // Few digits and a small power of ten: one exact operand each, so one rounding.
-    constexpr std::int64_t kExactDigits = 15;
-    if (count <= kExactDigits && exponent >= -22 && exponent <= 22 + kExactDigits - count) {
-        double whole = 0;
-        for (const char c : digits) whole = whole * 10 + (c - '0');
-        if (exponent > 22) {
-            whole *= kExactPowers.at(static_cast<std::size_t>(exponent - 22));
-            exponent = 22;
-        }
-        const double power = kExactPowers.at(static_cast<std::size_t>(std::abs(exponent)));
-        return exponent >= 0 ? whole * power : whole / power;
-    }
-
-    std::string kept(digits.substr(0, std::min(digits.size(), kDecisiveDigits)));
-    if (kept.size() < digits.size()) {
-        // The rest is non-zero (trailing zeros are gone): a final 1 stands for it.
-        exponent += static_cast<std::int64_t>(digits.size() - kept.size()) - 1;
-        kept.push_back('1');
-    }
-    Big n = FromDigits(kept);
-    if (exponent >= 0) {
-        n.multiplyByPowerOfTen(exponent);
-        const Big::Top top = n.top64();
-        return RoundToDouble(top.bits, top.shift, top.sticky);
-    }
-    Big divisor(1);
-    divisor.multiplyByPowerOfTen(-exponent);
-    // n × 2^shift / divisor lies in [2^62, 2^64): 63 or 64 bits of quotient.
-    const int shift = 63 + divisor.bitLength() - n.bitLength();
-    if (shift >= 0) {
-        n.shiftLeft(shift);
+// The digits from one multiplication or division by an exact power of ten, for up to 15
+// significant digits of a double whose scaling needs no power beyond 10^22. The scaled value,
+// below 10^15 < 2^50, lies within 1/16 of the exact one, so its nearest whole number is the
+// correctly rounded one unless the scaled value lies that close to a half; then, and outside
+// those magnitudes, there is none. The exact conversion, which settles every case, costs ten
+// times as much.
+std::optional<Rounded> ScaledDigits(double magnitude, int significant) {
+    constexpr int kMostDigits = 15;
+    constexpr int kLargestPower = 22;
+    constexpr double kScalingError = 1.0 / 16;
+    if (significant > kMostDigits) return std::nullopt;
+    const auto power = [](int n) { return kExactPowersOfTen.at(static_cast<std::size_t>(n)); };
+    const int highest = kLargestPower - 1;  // magnitude < 10^22 is decided by exact compares
+    const int lowest = significant - 1 - kLargestPower;  // the scale stays within 10^22
+    int exponent = 0;  // 10^exponent ≤ magnitude < 10^(exponent + 1), or too high by one below 1
+    if (magnitude >= 1) {
+        while (exponent <= highest && magnitude >= power(exponent + 1)) ++exponent;
     } else {
-        divisor.shiftLeft(-shift);
+        do {
+            --exponent;
+        } while (exponent >= lowest && magnitude * power(-exponent) < 1);
     }
-    const std::uint64_t quotient = n.divideSmallQuotient(divisor);
-    return RoundToDouble(quotient, -shift, !n.isZero());
+    if (exponent < lowest || exponent > highest) return std::nullopt;
+    const int scale = significant - 1 - exponent;
+    const double scaled = scale >= 0 ? magnitude * power(scale) : magnitude / power(-scale);
+    if (std::fabs(scaled - std::floor(scaled) - 0.5) <= kScalingError) return std::nullopt;
+    double whole = std::nearbyint(scaled);
+    const auto top = static_cast<double>(Power10Whole(significant));
+    if (whole >= top) {  // rounded up to the next power of ten
+        whole /= 10;
+        ++exponent;
+    }
+    // Below 1, the exponent may have been taken one too high; the digits then fall short.
+    if (whole < top / 10) return std::nullopt;
+    return Rounded{static_cast<std::uint64_t>(whole), exponent};
 }
 
-DecimalDigits DoubleToDecimal(double x, int significant) {
+// The same by exact arithmetic, for any positive finite double and 1 to 17 digits.
+Rounded ExactDigits(double magnitude, int significant) {
     int binaryExponent = 0;
-    const double fraction = std::frexp(std::fabs(x), &binaryExponent);
+    const double fraction = std::frexp(magnitude, &binaryExponent);
     constexpr int kMantissaBits = 53;
     const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
-    const int e = binaryExponent - kMantissaBits;  // |x| = mantissa × 2^e
+    const int e = binaryExponent - kMantissaBits;  // magnitude = mantissa × 2^e
 
-    // The estimate is off by at most one near powers of ten; the quotient's size corrects it.
-    int decimalExponent = static_cast<int>(std::floor(std::log10(std::fabs(x))));
-    std::uint64_t lowest = 1;
-    for (int i = 1; i < significant; ++i) lowest *= 10;
+    // 2^(binaryExponent − 1) ≤ magnitude < 2^binaryExponent, and 315653 / 2^20 is log10(2) to six
+    // digits: the estimate lies within one of the decimal exponent, and the quotient's size
+    // corrects it.
+    int decimalExponent = ((binaryExponent - 1) * 315653) >> 20;
+    const std::uint64_t lowest = Power10Whole(significant - 1);
     const std::uint64_t highest = lowest * 10;
     for (;;) {
-        // |x| × 10^scale, as numerator / denominator, should lie in [lowest, highest).
+        // magnitude × 10^scale, as numerator / denominator, should lie in [lowest, highest).
         const int scale = significant - 1 - decimalExponent;
         Big numerator(mantissa);
         Big denominator(1);
@@ -243,12 +186,54 @@ DecimalDigits DoubleToDecimal(double x, int significant) {
             q = lowest;
             ++decimalExponent;
         }
-        return {std::to_string(q), decimalExponent};
+        return {q, decimalExponent};
     }
 }
 
-double PowerOfTen(int n) {
-    return DecimalToDouble("1", n);
+// Copies `text` to first, or reports that it does not fit.
+std::to_chars_result Copy(char* first, char* last, std::string_view text) {
+    if (static_cast<std::size_t>(last - first) < text.size()) {
+        return {last, std::errc::value_too_large};
+    }
+    return {std::copy(text.begin(), text.end(), first), std::errc{}};
+}
+
+}  // namespace
+
+std::to_chars_result ExactToChars(char* first, char* last, double x, int precision) {
+    constexpr int kMostPrecision = 16;
+    if (precision < 0 || precision > kMostPrecision) return {last, std::errc::value_too_large};
+    const bool negative = std::signbit(x);
+    if (std::isnan(x)) return Copy(first, last, negative ? "-nan" : "nan");
+    if (std::isinf(x)) return Copy(first, last, negative ? "-inf" : "inf");
+
+    const int significant = precision + 1;
+    Rounded rounded;
+    if (x != 0) {
+        const double magnitude = std::fabs(x);
+        const std::optional<Rounded> quick = ScaledDigits(magnitude, significant);
+        rounded = quick ? *quick : ExactDigits(magnitude, significant);
+    }
+    // Sign, digits, point, 'e', the exponent's sign and up to three digits.
+    char text[32];
+    char* out = text;
+    if (negative) *out++ = '-';
+    char digits[24];
+    char* const digitsEnd = std::to_chars(digits, digits + sizeof digits, rounded.digits).ptr;
+    // Zero has a single digit "0"; every other value exactly `significant` of them.
+    const auto count = static_cast<std::size_t>(digitsEnd - digits);
+    *out++ = digits[0];
+    if (precision > 0) {
+        *out++ = '.';
+        out = std::copy(digits + 1, digitsEnd, out);
+        out = std::fill_n(out, significant - static_cast<int>(count), '0');
+    }
+    *out++ = 'e';
+    *out++ = rounded.exponent < 0 ? '-' : '+';
+    const int magnitude = std::abs(rounded.exponent);
+    if (magnitude < 10) *out++ = '0';
+    out = std::to_chars(out, text + sizeof text, magnitude).ptr;
+    return Copy(first, last, {text, static_cast<std::size_t>(out - text)});
 }
 
 }  // namespace dephlegmator
