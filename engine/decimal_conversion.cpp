@@ -1,51 +1,35 @@
 #include "decimal_conversion.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstddef>
 
-#include <fast_float/fast_float.h>
-
-#ifdef __EMSCRIPTEN__
 #include "exact_decimal.h"
-#endif
 
 namespace dephlegmator {
-namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-}  // namespace
 
 std::from_chars_result FromChars(const char* first, const char* last, double& value) {
-    // fast_float reads "inf" and "nan" too; the engine's numbers start with a digit or the point.
+#ifdef __EMSCRIPTEN__
+    // Emscripten's libc++ has no std::from_chars for double.
+    return ExactFromChars(first, last, value);
+#else
+    // std::from_chars reads "inf" and "nan" too; a number here starts with a digit or the point.
     const char* const start = first != last && *first == '-' ? first + 1 : first;
-    if (start == last || (!IsDigit(*start) && *start != '.')) {
+    if (start == last || ((*start < '0' || *start > '9') && *start != '.')) {
         return {first, std::errc::invalid_argument};
     }
-    double result = 0;
-    const fast_float::from_chars_result read = fast_float::from_chars(first, last, result);
-    if (read.ec != std::errc{}) return {first, std::errc::invalid_argument};
-    value = result;
-    // fast_float gives infinity or 0 out of range and reports success; 0 is out of range when a
-    // digit of the mantissa is not 0.
-    const char* const mantissaEnd =
-        std::find_if(start, read.ptr, [](char c) { return c == 'e' || c == 'E'; });
-    const bool tooSmall =
-        result == 0 && std::any_of(start, mantissaEnd, [](char c) { return c >= '1' && c <= '9'; });
-    if (std::isinf(result) || tooSmall) return {read.ptr, std::errc::result_out_of_range};
-    return {read.ptr, std::errc{}};
+    const std::from_chars_result result = std::from_chars(first, last, value);
+    // Out of range it leaves the value alone; the exact reading gives infinity or 0.
+    if (result.ec == std::errc::result_out_of_range) ExactFromChars(first, last, value);
+    return result;
+#endif
 }
 
 std::to_chars_result ToChars(char* first, char* last, double x, int precision) {
-    constexpr int kMostPrecision = 16;
-    if (precision < 0 || precision > kMostPrecision) return {last, std::errc::value_too_large};
 #ifdef __EMSCRIPTEN__
     // Emscripten's libc++ has no std::to_chars for double.
     return ExactToChars(first, last, x, precision);
 #else
+    constexpr int kMostPrecision = 16;
+    if (precision < 0 || precision > kMostPrecision) return {last, std::errc::value_too_large};
     return std::to_chars(first, last, x, std::chars_format::scientific, precision);
 #endif
 }

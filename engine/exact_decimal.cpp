@@ -1,11 +1,13 @@
 #include "exact_decimal.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,16 +15,23 @@ namespace dephlegmator {
 namespace {
 
 // A whole number of any size, in 32-bit limbs, least significant first, without leading zero
-// limbs. Only what the conversion needs.
+// limbs. Only what the conversions need.
 class Big {
   public:
     explicit Big(std::uint64_t value = 0) {
         for (; value != 0; value >>= 32) limbs_.push_back(static_cast<std::uint32_t>(value));
     }
 
-    // this = this × factor
-    void multiply(std::uint32_t factor) {
-        std::uint64_t carry = 0;
+    bool isZero() const { return limbs_.empty(); }
+
+    int bitLength() const {
+        if (limbs_.empty()) return 0;
+        return static_cast<int>(32 * (limbs_.size() - 1) + std::bit_width(limbs_.back()));
+    }
+
+    // this = this × factor + addend
+    void multiplyAdd(std::uint32_t factor, std::uint32_t addend = 0) {
+        std::uint64_t carry = addend;
         for (std::uint32_t& limb : limbs_) {
             const std::uint64_t product = std::uint64_t{limb} * factor + carry;
             limb = static_cast<std::uint32_t>(product);
@@ -31,12 +40,12 @@ class Big {
         if (carry != 0) limbs_.push_back(static_cast<std::uint32_t>(carry));
     }
 
-    void multiplyByPowerOfTen(int n) {
+    void multiplyByPowerOfTen(std::int64_t n) {
         constexpr std::uint32_t kBillion = 1'000'000'000;
-        for (; n >= 9; n -= 9) multiply(kBillion);
+        for (; n >= 9; n -= 9) multiplyAdd(kBillion);
         std::uint32_t rest = 1;
         for (; n > 0; --n) rest *= 10;
-        multiply(rest);
+        multiplyAdd(rest);
     }
 
     void shiftLeft(int bits) {
@@ -73,6 +82,22 @@ class Big {
         while (!limbs_.empty() && limbs_.back() == 0) limbs_.pop_back();
     }
 
+    // The 64 highest bits (all of them when there are fewer), the number of bits below them, and
+    // whether any of those is set.
+    struct Top {
+        std::uint64_t bits;
+        int shift;
+        bool sticky;
+    };
+    Top top64() const {
+        const int shift = std::max(bitLength() - 64, 0);
+        std::uint64_t bits = 0;
+        for (int i = bitLength() - 1; i >= shift; --i) bits = (bits << 1) | bit(i);
+        bool sticky = false;
+        for (int i = 0; i < shift && !sticky; ++i) sticky = bit(i) != 0;
+        return {bits, shift, sticky};
+    }
+
     // ⌊this / divisor⌋ when it is below 2^64; this becomes the remainder.
     std::uint64_t divideSmallQuotient(const Big& divisor) {
         std::uint64_t quotient = 0;
@@ -88,8 +113,95 @@ class Big {
     }
 
   private:
+    unsigned bit(int i) const {
+        return (limbs_[static_cast<std::size_t>(i / 32)] >> (i % 32)) & 1U;
+    }
+
     std::vector<std::uint32_t> limbs_;
 };
+
+Big FromDigits(std::string_view digits) {
+    Big n;
+    for (const char c : digits) n.multiplyAdd(10, static_cast<std::uint32_t>(c - '0'));
+    return n;
+}
+
+// The double nearest to (m + δ) × 2^e, where 0 ≤ δ < 1 and δ > 0 exactly when `sticky`; m must
+// hold at least 55 bits when sticky (the callers give 63 or 64), so that δ only breaks ties.
+double RoundToDouble(std::uint64_t m, int e, bool sticky) {
+    constexpr int kMantissaBits = 53;
+    constexpr int kMinExponent = -1022;  // of the smallest normal double, 2^−1022
+    const auto length = static_cast<int>(std::bit_width(m));
+    const int exponent = length - 1 + e;  // 2^exponent ≤ value < 2^(exponent + 1)
+    const int precision =
+        exponent >= kMinExponent ? kMantissaBits : kMantissaBits - (kMinExponent - exponent);
+    const int drop = length - precision;
+    if (drop <= 0) return std::ldexp(static_cast<double>(m), e);
+    if (drop > length) return 0;  // below half the smallest subnormal
+    const std::uint64_t kept = drop == 64 ? 0 : m >> drop;
+    const bool half = ((m >> (drop - 1)) & 1U) != 0;
+    const bool below = sticky || (m & ((std::uint64_t{1} << (drop - 1)) - 1)) != 0;
+    const std::uint64_t rounded = kept + (half && (below || (kept & 1U) != 0) ? 1 : 0);
+    return std::ldexp(static_cast<double>(rounded), e + drop);
+}
+
+// Digits beyond these only tell whether the number lies above its truncation: a halfway point
+// between two doubles has at most 767 significant digits.
+constexpr std::size_t kDecisiveDigits = 800;
+
+// The double nearest to digits × 10^exponent, where `digits` holds only '0'–'9' (leading and
+// trailing zeros allowed, empty means 0). Beyond the largest double it gives +infinity, below
+// half the smallest subnormal +0; subnormal results stand. A million digits cost about as much
+// as 800: beyond those, only whether another digit is non-zero matters.
+double DecimalToDouble(std::string_view digits, std::int64_t exponent) {
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string_view::npos) return 0;
+    digits.remove_prefix(first);
+    const std::size_t last = digits.find_last_not_of('0');
+    exponent += static_cast<std::int64_t>(digits.size() - last - 1);
+    digits = digits.substr(0, last + 1);
+
+    const auto count = static_cast<std::int64_t>(digits.size());
+    if (count - 1 + exponent >= 309) return HUGE_VAL;  // ≥ 1E309
+    if (count + exponent <= -325) return 0;            // < 1E−325, under half of 4.9E−324
+
+    // Few digits and a small power of ten: one exact operand each, so one rounding.
+    constexpr std::int64_t kExactDigits = 15;
+    if (count <= kExactDigits && exponent >= -22 && exponent <= 22 + kExactDigits - count) {
+        double whole = 0;
+        for (const char c : digits) whole = whole * 10 + (c - '0');
+        if (exponent > 22) {
+            whole *= kExactPowersOfTen.at(static_cast<std::size_t>(exponent - 22));
+            exponent = 22;
+        }
+        const double power = kExactPowersOfTen.at(static_cast<std::size_t>(std::abs(exponent)));
+        return exponent >= 0 ? whole * power : whole / power;
+    }
+
+    std::string kept(digits.substr(0, std::min(digits.size(), kDecisiveDigits)));
+    if (kept.size() < digits.size()) {
+        // The rest is non-zero (trailing zeros are gone): a final 1 stands for it.
+        exponent += static_cast<std::int64_t>(digits.size() - kept.size()) - 1;
+        kept.push_back('1');
+    }
+    Big n = FromDigits(kept);
+    if (exponent >= 0) {
+        n.multiplyByPowerOfTen(exponent);
+        const Big::Top top = n.top64();
+        return RoundToDouble(top.bits, top.shift, top.sticky);
+    }
+    Big divisor(1);
+    divisor.multiplyByPowerOfTen(-exponent);
+    // n × 2^shift / divisor lies in [2^62, 2^64): 63 or 64 bits of quotient.
+    const int shift = 63 + divisor.bitLength() - n.bitLength();
+    if (shift >= 0) {
+        n.shiftLeft(shift);
+    } else {
+        divisor.shiftLeft(-shift);
+    }
+    const std::uint64_t quotient = n.divideSmallQuotient(divisor);
+    return RoundToDouble(quotient, -shift, !n.isZero());
+}
 
 // A positive double rounded to a number of significant digits: exactly `digits` (1 to 17 of
 // them, the first non-zero) as a whole number, and the decimal exponent of the first digit, so
@@ -198,7 +310,47 @@ std::to_chars_result Copy(char* first, char* last, std::string_view text) {
     return {std::copy(text.begin(), text.end(), first), std::errc{}};
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 }  // namespace
+
+std::from_chars_result ExactFromChars(const char* first, const char* last, double& value) {
+    const std::string_view text(first, static_cast<std::size_t>(last - first));
+    std::size_t i = 0;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (negative) ++i;
+    std::string digits;
+    std::int64_t exponent = 0;  // of the last digit
+    for (; i < text.size() && IsDigit(text[i]); ++i) digits.push_back(text[i]);
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && IsDigit(text[i]); ++i) {
+            digits.push_back(text[i]);
+            --exponent;
+        }
+    }
+    if (digits.empty()) return {first, std::errc::invalid_argument};
+    std::size_t end = i;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        const bool negativeExponent = j < text.size() && text[j] == '-';
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        // Far beyond any double, however many digits the mantissa has.
+        constexpr std::int64_t kSaturated = 1'000'000'000'000'000;
+        std::int64_t written = 0;
+        for (; j < text.size() && IsDigit(text[j]); ++j) {
+            written = std::min(written * 10 + (text[j] - '0'), kSaturated);
+            end = j + 1;
+        }
+        exponent += negativeExponent ? -written : written;
+    }
+    const double magnitude = DecimalToDouble(digits, exponent);
+    value = negative ? -magnitude : magnitude;
+    const bool tooSmall = magnitude == 0 && digits.find_first_not_of('0') != std::string::npos;
+    return {first + end,
+            std::isinf(magnitude) || tooSmall ? std::errc::result_out_of_range : std::errc{}};
+}
 
 std::to_chars_result ExactToChars(char* first, char* last, double x, int precision) {
     constexpr int kMostPrecision = 16;

@@ -81,12 +81,14 @@ TEST(FromChars, ReadsTheLeadingNumber) {
     };
     for (const Case& c : cases) {
         const std::string shown = c.text.substr(0, 40);
-        double value = -1;
-        const auto [ptr, ec] = FromChars(c.text.data(), c.text.data() + c.text.size(), value);
-        EXPECT_EQ(value, c.expected) << shown;
-        EXPECT_EQ(std::signbit(value), std::signbit(c.expected)) << shown;
-        EXPECT_EQ(static_cast<std::size_t>(ptr - c.text.data()), c.length) << shown;
-        EXPECT_EQ(ec, c.ec) << shown;
+        for (const auto convert : {FromChars, ExactFromChars}) {
+            double value = -1;
+            const auto [ptr, ec] = convert(c.text.data(), c.text.data() + c.text.size(), value);
+            EXPECT_EQ(value, c.expected) << shown;
+            EXPECT_EQ(std::signbit(value), std::signbit(c.expected)) << shown;
+            EXPECT_EQ(static_cast<std::size_t>(ptr - c.text.data()), c.length) << shown;
+            EXPECT_EQ(ec, c.ec) << shown;
+        }
     }
 }
 
@@ -104,9 +106,13 @@ double Strtod(const std::string& text) {
     return std::strtod(text.c_str(), nullptr);
 }
 
+// FromChars's reading and the exact one, which must be the same double.
 double Read(const std::string& text) {
     double value = 0;
     FromChars(text.data(), text.data() + text.size(), value);
+    double exact = 0;
+    ExactFromChars(text.data(), text.data() + text.size(), exact);
+    EXPECT_EQ(std::memcmp(&value, &exact, sizeof value), 0) << text;
     return value;
 }
 
