@@ -197,20 +197,31 @@ TEST(ToChars, RefusesWhatDoesNotFit) {
     }
 }
 
-// Random doubles, and whole numbers and halves near 10^15, where ties are exact and the quick
-// path must give way, at every precision: as printf's "%.*e", which rounds exactly.
+// At every precision, as printf's "%.*e", which rounds exactly: random doubles; whole numbers
+// and halves below 10^18, where ties are exact; and, over a wide sweep of magnitudes, the doubles
+// nearest to a half of the last digit written and their neighbours, which the quick path must
+// leave to the exact one.
 TEST(ToChars, WritesAsPrintfDoes) {
     std::mt19937_64 random(7122026);
-    for (int i = 0; i < testing::RandomCases(4000, 40000); ++i) {
-        const double x = i % 2 == 0 ? RandomDouble(random)
-                                    : static_cast<double>(random() % 2'000'000'000'000'000ULL) / 2;
-        const int precision = i % 3 == 0 ? 14 : static_cast<int>(random() % 17);
+    const auto check = [](double x, int precision) {
         char expected[40];
         (void)std::snprintf(expected, sizeof expected, "%.*e", precision, x);
         for (const auto convert : {ToChars, ExactToChars}) {
             char buffer[40];
             char* const end = convert(buffer, buffer + sizeof buffer, x, precision).ptr;
             ASSERT_EQ(std::string(buffer, end), expected) << precision;
+        }
+    };
+    for (int i = 0; i < testing::RandomCases(2000, 20000); ++i) {
+        const int precision = i % 3 == 0 ? 14 : static_cast<int>(random() % 17);
+        check(RandomDouble(random), precision);
+        check(static_cast<double>(random() % 2'000'000'000'000'000ULL) / 2, precision);
+        const auto lowest = static_cast<std::uint64_t>(PowerOfTen(precision));
+        const double digits = static_cast<double>(lowest + random() % (9 * lowest));
+        const int exponent = static_cast<int>(random() % 60) - 30;
+        const double half = (digits + 0.5) * PowerOfTen(exponent - precision);
+        for (const double x : {half, std::nextafter(half, 0.0), std::nextafter(half, HUGE_VAL)}) {
+            check(x, precision);
         }
     }
 }
