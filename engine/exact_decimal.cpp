@@ -321,16 +321,33 @@ std::from_chars_result ExactFromChars(const char* first, const char* last, doubl
     std::size_t i = 0;
     const bool negative = i < text.size() && text[i] == '-';
     if (negative) ++i;
+    // The significant digits, up to those that decide the rounding and a final 1 for any
+    // non-zero digit after them, and the power of ten of the last one: a long text costs no copy.
     std::string digits;
-    std::int64_t exponent = 0;  // of the last digit
-    for (; i < text.size() && IsDigit(text[i]); ++i) digits.push_back(text[i]);
-    if (i < text.size() && text[i] == '.') {
-        for (++i; i < text.size() && IsDigit(text[i]); ++i) {
-            digits.push_back(text[i]);
-            --exponent;
+    std::int64_t exponent = 0;
+    bool sawDigit = false;
+    bool nonZeroDropped = false;
+    const auto take = [&](char c, bool fraction) {
+        sawDigit = true;
+        if (digits.empty() && c == '0') {
+            if (fraction) --exponent;
+        } else if (digits.size() <= kDecisiveDigits) {
+            digits.push_back(c);
+            if (fraction) --exponent;
+        } else {
+            nonZeroDropped = nonZeroDropped || c != '0';
+            if (!fraction) ++exponent;
         }
+    };
+    for (; i < text.size() && IsDigit(text[i]); ++i) take(text[i], false);
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && IsDigit(text[i]); ++i) take(text[i], true);
     }
-    if (digits.empty()) return {first, std::errc::invalid_argument};
+    if (!sawDigit) return {first, std::errc::invalid_argument};
+    if (nonZeroDropped) {
+        digits.push_back('1');
+        --exponent;
+    }
     std::size_t end = i;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
@@ -347,7 +364,7 @@ std::from_chars_result ExactFromChars(const char* first, const char* last, doubl
     }
     const double magnitude = DecimalToDouble(digits, exponent);
     value = negative ? -magnitude : magnitude;
-    const bool tooSmall = magnitude == 0 && digits.find_first_not_of('0') != std::string::npos;
+    const bool tooSmall = magnitude == 0 && !digits.empty();
     return {first + end,
             std::isinf(magnitude) || tooSmall ? std::errc::result_out_of_range : std::errc{}};
 }
