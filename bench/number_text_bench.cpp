@@ -81,14 +81,14 @@ void ReadDecimal(benchmark::State& bench, Reader read, const std::string& text) 
 }
 // A typed input, a 17-digit result read back, and the halfway point between 1 and the next
 // double, whose 53 digits the exact reading cannot settle by its quick path.
-const std::string kHalfwayAfterOne = "1.00000000000000011102230246251565404236316680908203125";
+constexpr const char* kHalfwayAfterOne = "1.00000000000000011102230246251565404236316680908203125";
 BENCHMARK_CAPTURE(ReadDecimal, standard_typed, FromChars, std::string("12.5"));
 BENCHMARK_CAPTURE(ReadDecimal, exact_typed, ExactFromChars, std::string("12.5"));
 BENCHMARK_CAPTURE(ReadDecimal, standard_17_digits, FromChars, std::string("8.5567357623728613e20"));
 BENCHMARK_CAPTURE(ReadDecimal, exact_17_digits, ExactFromChars,
                   std::string("8.5567357623728613e20"));
-BENCHMARK_CAPTURE(ReadDecimal, standard_halfway, FromChars, kHalfwayAfterOne);
-BENCHMARK_CAPTURE(ReadDecimal, exact_halfway, ExactFromChars, kHalfwayAfterOne);
+BENCHMARK_CAPTURE(ReadDecimal, standard_halfway, FromChars, std::string(kHalfwayAfterOne));
+BENCHMARK_CAPTURE(ReadDecimal, exact_halfway, ExactFromChars, std::string(kHalfwayAfterOne));
 
 using Writer = std::to_chars_result (*)(char*, char*, double, int);
 void WriteDecimal(benchmark::State& bench, Writer write, double x) {

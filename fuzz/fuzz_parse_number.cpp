@@ -4,6 +4,7 @@
 // uses, must agree with the standard library's: the same double, end and range from FromChars
 // and ExactFromChars on the text, the same text from ToChars and ExactToChars for the double
 // that the input's first eight bytes hold.
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -51,7 +52,7 @@ void CheckExactConversions(std::string_view text) {
     const std::from_chars_result read = dephlegmator::FromChars(first, last, standard);
     const std::from_chars_result exactRead = dephlegmator::ExactFromChars(first, last, exact);
     if (read.ptr != exactRead.ptr || read.ec != exactRead.ec) std::abort();
-    if (std::memcmp(&standard, &exact, sizeof standard) != 0) std::abort();
+    if (std::bit_cast<std::uint64_t>(standard) != std::bit_cast<std::uint64_t>(exact)) std::abort();
 
     double x = 0;
     if (text.size() < sizeof x + 1) return;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -112,7 +113,7 @@ double Read(const std::string& text) {
     FromChars(text.data(), text.data() + text.size(), value);
     double exact = 0;
     ExactFromChars(text.data(), text.data() + text.size(), exact);
-    EXPECT_EQ(std::memcmp(&value, &exact, sizeof value), 0) << text;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(exact)) << text;
     return value;
 }
 
@@ -140,8 +141,9 @@ TEST(FromChars, ReadsAsTheCLibraryDoes) {
         while (mantissa.back() == '0') mantissa.pop_back();
         std::string below = mantissa;
         below.back() = static_cast<char>(below.back() - 1);
-        for (const std::string& text :
-             {midpoint, mantissa + "1" + exponent, below + "9999999999" + exponent}) {
+        below.append("9999999999").append(exponent);
+        const std::string above = mantissa.append("1").append(exponent);
+        for (const std::string& text : {midpoint, above, below}) {
             ASSERT_EQ(Read(text), Strtod(text)) << text;
         }
         const std::string shortText = std::to_string(random() % 100'000'000'000'000'000ULL) + "e" +
@@ -217,7 +219,7 @@ TEST(ToChars, WritesAsPrintfDoes) {
         check(RandomDouble(random), precision);
         check(static_cast<double>(random() % 2'000'000'000'000'000ULL) / 2, precision);
         const auto lowest = static_cast<std::uint64_t>(PowerOfTen(precision));
-        const double digits = static_cast<double>(lowest + random() % (9 * lowest));
+        const auto digits = static_cast<double>(lowest + random() % (9 * lowest));
         const int exponent = static_cast<int>(random() % 60) - 30;
         const double half = (digits + 0.5) * PowerOfTen(exponent - precision);
         for (const double x : {half, std::nextafter(half, 0.0), std::nextafter(half, HUGE_VAL)}) {
