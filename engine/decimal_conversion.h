@@ -24,8 +24,8 @@ namespace dephlegmator {
 //     range.
 //   - no number: ec is std::errc::invalid_argument, ptr is first, value is left alone: "", "e5",
 //     ".", "-", "+1", " 1", "inf".
-// A million digits cost little more than 800: beyond those only whether another digit is non-zero
-// matters. Exponents of any length saturate far beyond the double range. Never throws.
+// A number of any length is read (a megabyte of digits in a few milliseconds); an exponent of any
+// length saturates far beyond the double range. Never throws.
 std::from_chars_result FromChars(const char* first, const char* last, double& value);
 
 // Writes x in the scientific notation of std::to_chars(first, last, x,
