@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -107,13 +106,20 @@ double Strtod(const std::string& text) {
     return std::strtod(text.c_str(), nullptr);
 }
 
+// The bits of a double, which tell -0 from 0 (WebAssembly's libc++ has no std::bit_cast).
+std::uint64_t Bits(double x) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
+
 // FromChars's reading and the exact one, which must be the same double.
 double Read(const std::string& text) {
     double value = 0;
     FromChars(text.data(), text.data() + text.size(), value);
     double exact = 0;
     ExactFromChars(text.data(), text.data() + text.size(), exact);
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(exact)) << text;
+    EXPECT_EQ(Bits(value), Bits(exact)) << text;
     return value;
 }
 
