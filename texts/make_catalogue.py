@@ -121,6 +121,7 @@ def read_po(path, faults):
             elif text.startswith("#:"):
                 entry.references.extend(text[2:].split())
             elif text.startswith("#,"):
+                entry.lines["flags"] = number
                 entry.flags.update(flag.strip() for flag in text[2:].split(","))
             continue
         if text.startswith('"'):
@@ -197,7 +198,7 @@ def check_entries(path, entries, faults, template):
             continue
         msgstr_line = entry.lines.get("msgstr", where)
         if "fuzzy" in entry.flags:
-            faults.add(path, entry.line, f'"{entry.msgctxt}": a fuzzy translation')
+            faults.add(path, entry.lines["flags"], f'"{entry.msgctxt}": a fuzzy translation')
         if not entry.msgstr:
             faults.add(path, msgstr_line, f'"{entry.msgctxt}": an empty translation')
         elif placeholders(entry.msgstr) != placeholders(entry.msgid or ""):
