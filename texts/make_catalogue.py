@@ -7,11 +7,13 @@ is a text of the catalogue, reached by that enumerator; an entry without one is 
 browser page, its msgctxt "page." and the page's key. Each translation (en.po, ...) gives every
 entry of the template its msgstr. Written into the output folder:
 
+  languages.h   enum class Language, one enumerator per language, and their codes;
   text_ids.h    enum class Text, one enumerator per text of the catalogue, in the template's
-                order, with the template's extracted comments ("#.") as its comments;
+                order, with the template's extracted comments ("#.") as its comments; the
+                entries' types TextEntry and PageTextEntry, with a field per language (named as
+                its enumerator, in lower case: "russian"), and the field of each Language;
   text_table.h  kTexts (one TextEntry per Text, in Text order) and kPageTexts (one PageTextEntry
-                per page text), each entry's texts in the order: Russian, then the translations
-                as given.
+                per page text).
 
 Nothing is written when a file is at fault. Each fault is printed as "file:line: message", and the
 script exits with 1. A fault is: what "msgfmt --check" reports (its format checks test the
@@ -22,8 +24,10 @@ not; a key given twice; an empty key, msgid or translation; a fuzzy translation;
 msgid that differs from the template's (the template changed and the translation was not merged);
 a catalogue text without a Text enumerator, or an enumerator given twice.
 
-Example: make_catalogue.py --msgfmt /usr/bin/msgfmt --template po/dephlegmator.pot
-                           --translation po/en.po --out-dir build/texts/generated
+Each file is named with its language's code and its Language enumerator; the template's language
+comes first, and the translations follow in the order of Language.
+Example: make_catalogue.py --msgfmt /usr/bin/msgfmt --template ru:Russian:po/dephlegmator.pot
+                           --translation en:English:po/en.po --out-dir build/texts/generated
 """
 
 import argparse
@@ -306,11 +310,21 @@ def write_if_changed(path, text):
         out.write(text)
 
 
-def generate(out_dir, template_path, texts, page, translations):
-    origin = f"// Written by texts/make_catalogue.py from {os.path.basename(template_path)}"
-    origin += "".join(f", {os.path.basename(path)}" for path, _ in translations) + ": do not edit.\n"
+def generate(out_dir, template_path, texts, page, translations, languages):
+    names = [os.path.basename(path) for _, _, path in languages]
+    origin = f"// Written by texts/make_catalogue.py from {', '.join(names)}: do not edit.\n"
+    fields = [name.lower() for _, name, _ in languages]
 
-    ids = [origin, "#pragma once\n\n#include <cstdint>\n\nnamespace dephlegmator {\n\n"]
+    langs = [origin, "#pragma once\n\n#include <array>\n#include <string_view>\n\n"]
+    langs.append("namespace dephlegmator {\n\n")
+    langs.append(f"enum class Language {{ {', '.join(name for _, name, _ in languages)} }};\n\n")
+    langs.append("// The code of each Language, in its order.\n")
+    codes = ", ".join(cpp_string(code) for code, _, _ in languages)
+    langs.append(f"inline constexpr std::array<std::string_view, {len(languages)}> kLanguageCodes{{{codes}}};\n")
+    langs.append("\n}  // namespace dephlegmator\n")
+
+    ids = [origin, "#pragma once\n\n#include <array>\n#include <cstdint>\n#include <string_view>\n\n"]
+    ids.append('#include "languages.h"\n\nnamespace dephlegmator {\n\n')
     ids.append("enum class Text : std::uint16_t {\n")
     for index, (name, entry) in enumerate(texts):
         if entry.comments:
@@ -318,36 +332,67 @@ def generate(out_dir, template_path, texts, page, translations):
                 ids.append("\n")
             ids.extend(line + "\n" for line in comment_lines(entry.comments, "    "))
         ids.append(f"    {name},\n")
-    ids.append("};\n\n}  // namespace dephlegmator\n")
+    ids.append("};\n\n")
+    ids.append("// One text of the catalogue: its Text, its key and its text in each language.\n")
+    ids.append("struct TextEntry {\n    Text id;\n")
+    ids.append('    std::string_view key;  // e.g. "Frame1.caption", "error.loadBeyondSurface"\n')
+    ids.extend(f"    std::string_view {field};\n" for field in fields)
+    ids.append("};\n\n")
+    ids.append("// One text of the browser page: its key and its text in each language.\n")
+    ids.append("struct PageTextEntry {\n")
+    ids.append('    std::string_view key;  // e.g. "page.title", "column.tankVolume"\n')
+    ids.extend(f"    std::string_view {field};\n" for field in fields)
+    ids.append("};\n\n")
+    for struct, array in (("TextEntry", "kTextIn"), ("PageTextEntry", "kPageTextIn")):
+        members = ", ".join(f"&{struct}::{field}" for field in fields)
+        ids.append(f"// The field of a {struct} that holds its text in each Language, in its order.\n")
+        ids.append(f"inline constexpr std::array<std::string_view {struct}::*, {len(fields)}> {array}{{{members}}};\n")
+    ids.append("\n}  // namespace dephlegmator\n")
 
-    def languages(key, entry):
+    def in_languages(key, entry):
         return [entry.msgid] + [by_key[key].msgstr for _, by_key in translations]
 
     table = [origin, '#pragma once\n\n#include <array>\n\n#include "texts.h"\n\n']
     table.append("namespace dephlegmator::generated {\n\n")
     table.append(f"inline constexpr std::array<TextEntry, {len(texts)}> kTexts{{{{\n")
     for name, entry in texts:
-        values = ", ".join(cpp_string(text) for text in languages(entry.msgctxt, entry))
+        values = ", ".join(cpp_string(text) for text in in_languages(entry.msgctxt, entry))
         table.append(f"    {{Text::{name}, {cpp_string(entry.msgctxt)}, {values}}},\n")
     table.append("}};\n\n")
     table.append(f"inline constexpr std::array<PageTextEntry, {len(page)}> kPageTexts{{{{\n")
     for key, entry in page:
-        values = ", ".join(cpp_string(text) for text in languages(entry.msgctxt, entry))
+        values = ", ".join(cpp_string(text) for text in in_languages(entry.msgctxt, entry))
         table.append(f"    {{{cpp_string(key)}, {values}}},\n")
     table.append("}};\n\n}  // namespace dephlegmator::generated\n")
 
     os.makedirs(out_dir, exist_ok=True)
+    write_if_changed(os.path.join(out_dir, "languages.h"), "".join(langs))
     write_if_changed(os.path.join(out_dir, "text_ids.h"), "".join(ids))
     write_if_changed(os.path.join(out_dir, "text_table.h"), "".join(table))
+
+
+def language_arg(text):
+    """("en", "English", "po/en.po") from "en:English:po/en.po"."""
+    code, name, path = (text.split(":", 2) + ["", ""])[:3]
+    if not re.match(r"[a-z]{2,3}\Z", code) or not IDENTIFIER.match(name) or not path:
+        raise SystemExit(f"{text}: not CODE:Name:file, e.g. en:English:po/en.po")
+    return code, name, path
 
 
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--msgfmt", required=True, help="the msgfmt program")
-    parser.add_argument("--template", required=True, help="the .pot file")
-    parser.add_argument("--translation", action="append", default=[], help="a .po file, in Language order")
-    parser.add_argument("--out-dir", help="where to write text_ids.h and text_table.h; none: only check")
+    parser.add_argument("--template", required=True, help="CODE:Name:the .pot file, e.g. ru:Russian:po/dephlegmator.pot")
+    parser.add_argument("--translation", action="append", default=[], help="CODE:Name:a .po file, e.g. en:English:po/en.po")
+    parser.add_argument("--out-dir", help="where to write the headers; none: only check")
     args = parser.parse_args(argv)
+    languages = [language_arg(text) for text in [args.template, *args.translation]]
+    args.template = languages[0][2]
+    args.translation = [path for _, _, path in languages[1:]]
+    for column in (0, 1):
+        values = [language[column] for language in languages]
+        if len(set(values)) != len(values):
+            raise SystemExit(f"a language is named twice: {', '.join(values)}")
 
     faults = Faults()
     run_msgfmt(args.msgfmt, args.template, True, faults)
@@ -364,7 +409,7 @@ def main(argv):
             print(fault, file=sys.stderr)
         return 1
     if args.out_dir:
-        generate(args.out_dir, args.template, texts, page, translations)
+        generate(args.out_dir, args.template, texts, page, translations, languages)
     return 0
 
 

@@ -19,8 +19,8 @@ std::span<const PageTextEntry> PageTexts() {
 }
 
 std::string_view Tr(Text text, Language language) {
-    const TextEntry& entry = kTexts.at(static_cast<std::size_t>(text));
-    return language == Language::English ? entry.english : entry.russian;
+    return kTexts.at(static_cast<std::size_t>(text)).*
+           kTextIn.at(static_cast<std::size_t>(language));
 }
 
 std::string_view Tr(Text text) {

@@ -19,27 +19,18 @@ namespace dephlegmator {
 // the build writes from them the enum class Text (text_ids.h, one enumerator per text, e.g.
 // Text::Frame1Caption) and the table (text_table.h), after checking them (make_catalogue.py).
 
-// One text of the catalogue.
-struct TextEntry {
-    Text id;
-    std::string_view key;  // e.g. "Frame1.caption", "error.loadBeyondSurface"
-    std::string_view russian;
-    std::string_view english;
-};
-
-// The whole catalogue, in Text order.
+// One text of the catalogue (struct TextEntry, text_ids.h): its Text `id`, its `key` (e.g.
+// "Frame1.caption", "error.loadBeyondSurface") and its text in each language, one field each,
+// named as the Language in lower case (`russian`, `english`); kTextIn names the field of each
+// Language. The whole catalogue, in Text order:
 std::span<const TextEntry> Catalogue();
 
 // The texts of the browser page's own elements (its HTML, its scripts' fixed texts and its
 // manifest), which only the page names, by key: the page generator writes them into the page and
 // into a file of each language's texts, so that the module does not carry them. Besides texts, a
 // few entries name what differs with the language: the page's language code ("page.lang"), its
-// guide and its manifest.
-struct PageTextEntry {
-    std::string_view key;  // e.g. "page.title", "column.tankVolume"
-    std::string_view russian;
-    std::string_view english;
-};
+// guide and its manifest. Each is a PageTextEntry (text_ids.h): its `key` (e.g. "page.title",
+// "column.tankVolume") and its text in each language, as in TextEntry.
 std::span<const PageTextEntry> PageTexts();
 
 // A text in the current language (CurrentLanguage()), or in `language`.

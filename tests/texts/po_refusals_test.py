@@ -71,15 +71,15 @@ class Refusals(unittest.TestCase):
     def run_step(self):
         return subprocess.run(
             [sys.executable, ARGS.script, "--msgfmt", ARGS.msgfmt,
-             "--template", self.path("dephlegmator.pot"),
-             "--translation", self.path("en.po"), "--out-dir", self.out],
+             "--template", "ru:Russian:" + self.path("dephlegmator.pot"),
+             "--translation", "en:English:" + self.path("en.po"), "--out-dir", self.out],
             capture_output=True, text=True, check=False)
 
     def test_the_project_files_are_taken(self):
         result = self.run_step()
         self.assertEqual(result.returncode, 0, result.stderr)
         self.assertEqual(result.stderr, "")
-        self.assertEqual(sorted(os.listdir(self.out)), ["text_ids.h", "text_table.h"])
+        self.assertEqual(sorted(os.listdir(self.out)), ["languages.h", "text_ids.h", "text_table.h"])
 
     def test_broken_files_are_refused_with_file_and_line(self):
         # Each case breaks one file and names the fault it must cause: (file, line, words).
