@@ -123,4 +123,74 @@ inline std::string_view Caption(const ControlRow& row) {
 // The buttons selected at start, one per group.
 inline constexpr std::array<std::string_view, 3> kSelectedAtStart{"Option1", "Option4", "Option6"};
 
+// The window on a narrow screen: its groups one under another, in this order, in a column
+// kPhoneColumnWidth twips wide. A group's frame spans the column at the group's top, its option
+// buttons keep their places in the frame, and each of its other controls keeps its place in the
+// window relative to the group's origin (x, y in window twips), unless kPhonePlaces places it.
+// Example: Frame5's origin is (3960, 960), so Text7, at (4080, 1200) in the window, stands at
+// (120, 240) in its group, at the frames' inset, and Text71, at (6720, 1200), at (2760, 240).
+struct PhoneGroup {
+    std::string_view name;
+    int x, y;
+    std::array<std::string_view, 9> controls;  // the frame first, where the group has one
+};
+
+inline constexpr int kPhoneColumnWidth = 4215;
+
+inline constexpr std::array kPhoneGroups = std::to_array<PhoneGroup>({
+    {"Frame1", 360, 960, {"Frame1", "Option1", "Option2", "Option3", "Text1", "Label1"}},
+    {"Frame2", 360, 3000, {"Frame2", "Label2", "Text2"}},
+    {"Frame3",
+     360,
+     3840,
+     {"Frame3", "Option4", "Option5", "Text3", "Text5", "Text4", "Label4", "Label5", "Label6"}},
+    {"Frame4",
+     360,
+     6000,
+     {"Frame4", "Option6", "Option7", "Option8", "Text6", "Label7", "Label8", "Label9"}},
+    {"Headings", 3960, 480, {"Label13", "Label14"}},
+    {"Frame5", 3960, 960, {"Frame5", "Text7", "Label10", "Text71"}},
+    {"Frame6", 3960, 1800, {"Frame6", "Text8", "Label11", "Text81"}},
+    {"Frame7", 3960, 2640, {"Frame7", "Text9", "Label12", "Text91"}},
+    {"Frame8", 3960, 3480, {"Frame8", "Label3", "Text10"}},
+    {"Button", 3960, 7320, {"Command1"}},  // centred in the column
+});
+
+// A control's place in its group on a narrow screen where it is not its window place: x, y from
+// the group's origin and its width, in twips. The column headings, too wide for the column side
+// by side, each stand over its column of result boxes.
+struct PhonePlace {
+    std::string_view name;
+    int x, y, w;
+};
+
+inline constexpr std::array kPhonePlaces = std::to_array<PhonePlace>({
+    {"Label13", 0, 0, 1575},
+    {"Label14", 2640, 0, 1575},
+});
+
+// The index in kPhoneGroups of the group that names `control`, or -1 where none does.
+// Example: PhoneGroupIndex("Text71") == 5 (Frame5); PhoneGroupIndex("Form1") == -1.
+constexpr int PhoneGroupIndex(std::string_view control) {
+    for (std::size_t i = 0; i < kPhoneGroups.size(); ++i) {
+        for (const std::string_view name : kPhoneGroups[i].controls) {
+            if (!name.empty() && name == control) return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// Every control stands in one group on a narrow screen, and the groups name nothing else.
+constexpr bool PhoneGroupsCoverTheTable() {
+    std::size_t named = 0;
+    for (const PhoneGroup& group : kPhoneGroups) {
+        for (const std::string_view name : group.controls) named += name.empty() ? 0 : 1;
+    }
+    for (const ControlRow& row : kControls) {
+        if (PhoneGroupIndex(row.name) < 0) return false;
+    }
+    return named == kControls.size();
+}
+static_assert(PhoneGroupsCoverTheTable());
+
 }  // namespace dephlegmator::layout
