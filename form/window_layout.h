@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "controls.h"
 #include "texts.h"
@@ -132,28 +133,22 @@ inline constexpr std::array<std::string_view, 3> kSelectedAtStart{"Option1", "Op
 struct PhoneGroup {
     std::string_view name;
     int x, y;
-    std::array<std::string_view, 9> controls;  // the frame first, where the group has one
+    std::string_view controls;  // space-separated, the frame first where the group has one
 };
 
 inline constexpr int kPhoneColumnWidth = 4215;
 
 inline constexpr std::array kPhoneGroups = std::to_array<PhoneGroup>({
-    {"Frame1", 360, 960, {"Frame1", "Option1", "Option2", "Option3", "Text1", "Label1"}},
-    {"Frame2", 360, 3000, {"Frame2", "Label2", "Text2"}},
-    {"Frame3",
-     360,
-     3840,
-     {"Frame3", "Option4", "Option5", "Text3", "Text5", "Text4", "Label4", "Label5", "Label6"}},
-    {"Frame4",
-     360,
-     6000,
-     {"Frame4", "Option6", "Option7", "Option8", "Text6", "Label7", "Label8", "Label9"}},
-    {"Headings", 3960, 480, {"Label13", "Label14"}},
-    {"Frame5", 3960, 960, {"Frame5", "Text7", "Label10", "Text71"}},
-    {"Frame6", 3960, 1800, {"Frame6", "Text8", "Label11", "Text81"}},
-    {"Frame7", 3960, 2640, {"Frame7", "Text9", "Label12", "Text91"}},
-    {"Frame8", 3960, 3480, {"Frame8", "Label3", "Text10"}},
-    {"Button", 3960, 7320, {"Command1"}},  // centred in the column
+    {"Frame1", 360, 960, "Frame1 Option1 Option2 Option3 Text1 Label1"},
+    {"Frame2", 360, 3000, "Frame2 Label2 Text2"},
+    {"Frame3", 360, 3840, "Frame3 Option4 Option5 Text3 Text5 Text4 Label4 Label5 Label6"},
+    {"Frame4", 360, 6000, "Frame4 Option6 Option7 Option8 Text6 Label7 Label8 Label9"},
+    {"Headings", 3960, 480, "Label13 Label14"},
+    {"Frame5", 3960, 960, "Frame5 Text7 Label10 Text71"},
+    {"Frame6", 3960, 1800, "Frame6 Text8 Label11 Text81"},
+    {"Frame7", 3960, 2640, "Frame7 Text9 Label12 Text91"},
+    {"Frame8", 3960, 3480, "Frame8 Label3 Text10"},
+    {"Button", 3960, 7320, "Command1"},  // centred in the column
 });
 
 // A control's place in its group on a narrow screen where it is not its window place: x, y from
@@ -169,12 +164,22 @@ inline constexpr std::array kPhonePlaces = std::to_array<PhonePlace>({
     {"Label14", 2640, 0, 1575},
 });
 
+// The first control that `names` lists, space-separated, and the rest of the list after it.
+// Example: FirstName("Frame2 Label2 Text2") == {"Frame2", "Label2 Text2"}.
+constexpr std::pair<std::string_view, std::string_view> FirstName(std::string_view names) {
+    const std::size_t end = names.find(' ');
+    if (end == std::string_view::npos) return {names, {}};
+    return {names.substr(0, end), names.substr(end + 1)};
+}
+
 // The index in kPhoneGroups of the group that names `control`, or -1 where none does.
 // Example: PhoneGroupIndex("Text71") == 5 (Frame5); PhoneGroupIndex("Form1") == -1.
 constexpr int PhoneGroupIndex(std::string_view control) {
     for (std::size_t i = 0; i < kPhoneGroups.size(); ++i) {
-        for (const std::string_view name : kPhoneGroups[i].controls) {
-            if (!name.empty() && name == control) return static_cast<int>(i);
+        for (auto names = kPhoneGroups[i].controls; !names.empty();) {
+            const auto [name, rest] = FirstName(names);
+            if (name == control) return static_cast<int>(i);
+            names = rest;
         }
     }
     return -1;
@@ -184,7 +189,9 @@ constexpr int PhoneGroupIndex(std::string_view control) {
 constexpr bool PhoneGroupsCoverTheTable() {
     std::size_t named = 0;
     for (const PhoneGroup& group : kPhoneGroups) {
-        for (const std::string_view name : group.controls) named += name.empty() ? 0 : 1;
+        for (auto names = group.controls; !names.empty(); names = FirstName(names).second) {
+            ++named;
+        }
     }
     for (const ControlRow& row : kControls) {
         if (PhoneGroupIndex(row.name) < 0) return false;

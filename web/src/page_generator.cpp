@@ -109,7 +109,7 @@ const PhoneGroup& GroupOf(const ControlRow& row) {
 
 // The group's frame, or none for a group over no frame.
 const ControlRow* FrameOf(const PhoneGroup& group) {
-    const ControlRow* first = Find(group.controls.front());
+    const ControlRow* first = Find(FirstName(group.controls).first);
     return first->kind == Kind::Frame ? first : nullptr;
 }
 
