@@ -1,11 +1,12 @@
 // Writes the page's controls from the window's layout table: an HTML fragment with one element per
 // control in the window's tab order, and a style sheet that places and sizes each one (15 twips
 // make one CSS pixel) as the window does where the page is wide enough, and otherwise stacks the
-// window's groups in one column, each keeping its own layout. Writes too the design panel's chart
-// element, its size from the chart geometry, and the rows of its reflux table from the table of
-// reflux ratios. Writes too each language's texts of the page, from the catalogue, as a JSON object
-// of texts by key: the page's elements name theirs with data-text="key" (the element's text) and
-// data-text-attrs="attribute=key ..." (attributes).
+// window's groups that the table names for a narrow screen in one column, each keeping its own
+// layout; and the table itself as layout.json, for the page's tests. Writes too the design panel's
+// chart element, its size from the chart geometry, and the rows of its reflux table from the table
+// of reflux ratios. Writes too each language's texts of the page, from the catalogue, as a JSON
+// object of texts by key: the page's elements name theirs with data-text="key" (the element's text)
+// and data-text-attrs="attribute=key ..." (attributes).
 //
 // Usage: page_generator PARTS_DIR
 #include <algorithm>
