@@ -168,8 +168,8 @@ void CheckColumnFits() {
             continue;
         const auto [x, y] = ColumnPlace(row);
         const PhonePlace* place = PhonePlaceOf(row);
-        const int right = x + (place ? place->w : row.w);
-        const int room = kPhoneColumnWidth - (FrameOf(GroupOf(row)) ? kFrameInset : 0);
+        const int right = x + (place != nullptr ? place->w : row.w);
+        const int room = kPhoneColumnWidth - (FrameOf(GroupOf(row)) != nullptr ? kFrameInset : 0);
         if (x < 0 || y < 0 || right > room) {
             throw std::logic_error(std::string(row.name) + " stands outside the phone's column");
         }
@@ -313,10 +313,10 @@ class ControlWriter {
     // Writes the group's frame line and caption and the labels that stand beside no box, once;
     // and before it the groups of labels alone (the column headings) just above it.
     void open(const PhoneGroup& target) {
-        const auto at = kPhoneGroups.begin() + (&target - kPhoneGroups.data());
-        auto first = at;
+        const auto* const at = kPhoneGroups.begin() + (&target - kPhoneGroups.data());
+        const auto* first = at;
         while (first != kPhoneGroups.begin() && !HasFocusable(*(first - 1))) --first;
-        for (auto group = first; group != at + 1; ++group) {
+        for (const auto* group = first; group != at + 1; ++group) {
             if (!opened_.insert(std::string(group->name)).second) continue;
             if (const ControlRow* frame = FrameOf(*group)) writeControl(*frame);
             for (const ControlRow* row : Members(*group)) {
@@ -600,38 +600,52 @@ std::string LayoutJson() {
         }
         return "";
     };
-    std::ostringstream json;
-    json << "{\"twipsPerPixel\":" << kTwipsPerPixel << ",\"width\":" << kClientWidth
-         << ",\"height\":" << kClientHeight << ",\"wideLayoutMinPx\":" << kWideLayoutMinPx
-         << ",\"phoneColumnWidth\":" << kPhoneColumnWidth << ",\n\"phoneGroups\":[";
+    const auto quoted = [](std::string_view text) {
+        std::string out;
+        AppendJsonString(out, text);
+        return out;
+    };
+    std::string json = "{";
+    // `"name":value` into `object`, after a comma unless it opens it; `value` is JSON already.
+    const auto field = [](std::string& object, std::string_view name, const std::string& value) {
+        if (object.back() != '{') object += ',';
+        AppendJsonString(object, name);
+        object += ':' + value;
+    };
+    field(json, "twipsPerPixel", std::to_string(kTwipsPerPixel));
+    field(json, "width", std::to_string(kClientWidth));
+    field(json, "height", std::to_string(kClientHeight));
+    field(json, "wideLayoutMinPx", std::to_string(kWideLayoutMinPx));
+    field(json, "phoneColumnWidth", std::to_string(kPhoneColumnWidth));
+    std::string groups;
     for (const PhoneGroup& group : kPhoneGroups) {
-        json << (&group == kPhoneGroups.data() ? "" : ",") << '"' << group.name << '"';
+        groups += (groups.empty() ? "[" : ",") + quoted(group.name);
     }
-    json << "],\n\"controls\":[";
+    field(json, "phoneGroups", groups + "]");
+    std::string controls;
     for (const ControlRow& row : kControls) {
-        const auto tab = std::find(kTabOrder.begin(), kTabOrder.end(), row.name);
-        json << (&row == kControls.data() ? "\n" : ",\n") << "{\"name\":\"" << row.name
-             << "\",\"kind\":\"" << kindName(row.kind) << "\",\"parent\":\"" << row.parent
-             << "\",\"caption\":";
-        if (row.caption) {
-            json << '"' << KeyOf(*row.caption) << '"';
-        } else {
-            json << "null";
-        }
-        json << ",\"x\":" << row.x << ",\"y\":" << row.y << ",\"w\":" << row.w << ",\"h\":" << row.h
-             << ",\"font\":\"" << (row.font == Font::Bold12 ? "Bold12" : "Standard")
-             << "\",\"align\":\"" << AlignClass(row.align) << "\",\"maxLength\":" << row.maxLength
-             << ",\"visible\":" << (row.visible ? "true" : "false") << ",\"phoneGroup\":\""
-             << GroupOf(row).name << "\",\"tabIndex\":";
-        if (tab != kTabOrder.end()) {
-            json << tab - kTabOrder.begin();
-        } else {
-            json << "null";
-        }
-        json << "}";
+        const auto* const tab = std::find(kTabOrder.begin(), kTabOrder.end(), row.name);
+        controls += controls.empty() ? "[\n" : ",\n";
+        std::string control = "{";
+        field(control, "name", quoted(row.name));
+        field(control, "kind", quoted(kindName(row.kind)));
+        field(control, "parent", quoted(row.parent));
+        field(control, "caption", row.caption.has_value() ? quoted(KeyOf(*row.caption)) : "null");
+        field(control, "x", std::to_string(row.x));
+        field(control, "y", std::to_string(row.y));
+        field(control, "w", std::to_string(row.w));
+        field(control, "h", std::to_string(row.h));
+        field(control, "font", quoted(row.font == Font::Bold12 ? "Bold12" : "Standard"));
+        field(control, "align", quoted(AlignClass(row.align)));
+        field(control, "maxLength", std::to_string(row.maxLength));
+        field(control, "visible", row.visible ? "true" : "false");
+        field(control, "phoneGroup", quoted(GroupOf(row).name));
+        field(control, "tabIndex",
+              tab != kTabOrder.end() ? std::to_string(tab - kTabOrder.begin()) : "null");
+        controls += control + '}';
     }
-    json << "\n]}\n";
-    return json.str();
+    field(json, "controls", controls + "\n]");
+    return json + "}\n";
 }
 
 bool WriteFile(const char* path, const std::string& text) {
