@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace dephlegmator {
@@ -91,17 +92,12 @@ TEST(ChartGeometry, AxisBetweenKeepsItsEnds) {
     EXPECT_LE(narrow.ticks.back(), 15.9);
 }
 
-TEST(ChartGeometry, DrawingDecimalsResolveAMillionthOfTheSpan) {
-    struct Case {
-        double min, max;
-        int decimals;
-    };
-    const Case cases[] = {{0, 7000, 3}, {0, 1000, 3}, {0, 999, 4},
-                          {20, 88, 5},  {0, 0.8, 7},  {0, 5e7, -1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.max);
-        EXPECT_EQ(DrawingDecimals(Axis{c.min, c.max, {}}), c.decimals);
-    }
+TEST(ChartGeometry, TickLabelsWriteEachTickWithTheSeparator) {
+    EXPECT_EQ(TickLabels(AxisFromZeroNear(1.501), ","),
+              (std::vector<std::string>{"0", "0,5", "1", "1,5"}));
+    EXPECT_EQ(
+        TickLabels(AxisFromZero(6102), "."),
+        (std::vector<std::string>{"0", "1000", "2000", "3000", "4000", "5000", "6000", "7000"}));
 }
 
 TEST(ChartGeometry, EvenSamplesEndExactly) {
