@@ -325,6 +325,7 @@ export function drawControlCurve(element, chart, texts) {
   if (drawing.root.parentNode !== element) element.append(drawing.root);
   fitSides(drawing, chart);
   const scale = scales(chart);
+  drawAxes(drawing, chart, scale);
   const onAxis = (axis) => (axis === RIGHT ? scale.yTemp : scale.y);
   for (const curve of chart.curves) {
     set(drawing.curves[curve.axis], { points: through(curve.points, scale.x, onAxis(curve.axis)) });
@@ -376,9 +377,20 @@ export function drawTankChart(element, chart) {
   const y = along(temp, bottom, top);
   const parts = document.createDocumentFragment();
   const line = (className, x1, y1, x2, y2) =>
-    svg(parts, 'line', { class: className, x1: round(x1), y1: round(y1), x2: round(x2), y2: round(y2) });
+    svg(parts, 'line', {
+      class: className,
+      x1: round(x1),
+      y1: round(y1),
+      x2: round(x2),
+      y2: round(y2),
+    });
   const text = (className, tx, ty, anchor, content) =>
-    svg(parts, 'text', { class: className, x: round(tx), y: round(ty), 'text-anchor': anchor }, content);
+    svg(
+      parts,
+      'text',
+      { class: className, x: round(tx), y: round(ty), 'text-anchor': anchor },
+      content,
+    );
 
   for (const { value, label } of temp.ticks) {
     line('grid', left, y(value), right, y(value));
