@@ -1,9 +1,9 @@
 // Prints what the engine shows for a large fixed set of forms, and how it reads and writes a large
 // fixed set of numbers. The native and the WebAssembly builds must print the same text: the
 // number texts exactly, the calculations as the rounded texts of their result boxes and the
-// design panel of each form as the page receives it: its texts, and its chart's numbers to 17
-// significant digits, which tell every double apart.
+// design panel of each form as the page receives it: its texts and its charts' numbers.
 #include <cinttypes>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -100,12 +100,23 @@ void PrintNumber(double x) {
     std::printf(" %.17g", x);
 }
 
+// A value on a chart's axis in millionths of the axis's span, to the nearest: far finer than any
+// drawing, and coarse enough that the last bits in which one C library's exp and log differ from
+// another's, which the curves' loads and temperatures go through, do not show.
+void PrintOnAxis(double x, const dephlegmator::ChartAxis& axis) {
+    constexpr double kParts = 1e6;
+    std::printf(" %.0f",
+                std::nearbyint((x - axis.range.min) / (axis.range.max - axis.range.min) * kParts));
+}
+
 void PrintText(const std::string& text) {
     std::printf(" [%s]", text.c_str());
 }
 
-// The chart as the page receives it: each axis, curve, level, mark and dot on a line.
+// The chart as the page receives it, each axis, curve, level, mark and dot on a line: the axes'
+// ranges and ticks exactly, the values the page places on them in millionths of their spans.
 void PrintChart(const dephlegmator::Chart& chart) {
+    const auto& axes = chart.axes;
     for (const dephlegmator::ChartAxis& axis : chart.axes) {
         std::printf("  axis");
         PrintNumber(axis.range.min);
@@ -118,22 +129,22 @@ void PrintChart(const dephlegmator::Chart& chart) {
     for (const dephlegmator::ChartCurve& curve : chart.curves) {
         std::printf("  curve %d", curve.axis);
         for (const dephlegmator::ChartPoint& point : curve.points) {
-            PrintNumber(point.x);
-            PrintNumber(point.y);
+            PrintOnAxis(point.x, axes.at(0));
+            PrintOnAxis(point.y, axes.at(static_cast<std::size_t>(curve.axis)));
         }
         std::printf("\n");
     }
     for (const dephlegmator::ChartLevel& level : chart.levels) {
         std::printf("  level");
-        PrintNumber(level.value);
+        PrintOnAxis(level.value, axes.at(1));
         PrintText(level.caption);
         std::printf("\n");
     }
     for (const auto* marks : {&chart.marks, &chart.dots}) {
         for (const dephlegmator::ChartMark& mark : *marks) {
             std::printf("  %s %d", marks == &chart.marks ? "mark" : "dot", mark.axis);
-            PrintNumber(mark.at.x);
-            PrintNumber(mark.at.y);
+            PrintOnAxis(mark.at.x, axes.at(0));
+            PrintOnAxis(mark.at.y, axes.at(static_cast<std::size_t>(mark.axis)));
             PrintText(mark.label);
             std::printf("\n");
         }
