@@ -353,17 +353,29 @@ export function forgetControlCurve() {
 // The plot between the axes' labels, in viewBox units from the element's sides.
 const TANK_PLOT = { left: 34, right: 14, top: 18, bottom: 36 };
 
-// What the tank's chart was last drawn from, so that the same chart is not drawn again.
-const tankDrawn = new WeakMap();
+// Makes the children of `parent` the elements `wanted` describes ([name, attributes, text]), in
+// order: an element already in its place keeps its node, and only what differs is written; one
+// of another name is made anew, and those beyond the last wanted are taken out. Elements of one
+// name always carry the same attributes here, so that none is left over from another use.
+function keepOnly(parent, wanted) {
+  const nodes = parent.children;
+  wanted.forEach(([name, attributes, text], i) => {
+    let node = nodes[i];
+    if (node?.localName !== name) {
+      node = document.createElementNS(SVG, name);
+      parent.insertBefore(node, nodes[i] ?? null);
+    }
+    set(node, attributes);
+    if (text !== undefined) setText(node, text);
+  });
+  while (nodes.length > wanted.length) nodes[nodes.length - 1].remove();
+}
 
 // Draws the tank's `chart` (TankChart: time along the bottom, temperature on the left, one
 // curve, the limit's level) into the SVG element `element`, or empties it where `chart` is null.
 export function drawTankChart(element, chart) {
-  const key = chart === null ? '' : JSON.stringify(chart);
-  if (tankDrawn.get(element) === key) return;
-  tankDrawn.set(element, key);
   if (chart === null) {
-    element.replaceChildren();
+    if (element.firstChild) element.replaceChildren();
     return;
   }
   const { width, height } = element.viewBox.baseVal;
@@ -375,22 +387,18 @@ export function drawTankChart(element, chart) {
   const temp = chart.axes[LEFT];
   const x = along(time, left, right);
   const y = along(temp, bottom, top);
-  const parts = document.createDocumentFragment();
+  const wanted = [];
   const line = (className, x1, y1, x2, y2) =>
-    svg(parts, 'line', {
-      class: className,
-      x1: round(x1),
-      y1: round(y1),
-      x2: round(x2),
-      y2: round(y2),
-    });
+    wanted.push([
+      'line',
+      { class: className, x1: round(x1), y1: round(y1), x2: round(x2), y2: round(y2) },
+    ]);
   const text = (className, tx, ty, anchor, content) =>
-    svg(
-      parts,
+    wanted.push([
       'text',
       { class: className, x: round(tx), y: round(ty), 'text-anchor': anchor },
       content,
-    );
+    ]);
 
   for (const { value, label } of temp.ticks) {
     line('grid', left, y(value), right, y(value));
@@ -415,5 +423,5 @@ export function drawTankChart(element, chart) {
       line('tank', x(from[0]), y(from[1]), x(to[0]), y(to[1]));
     }
   }
-  element.replaceChildren(parts);
+  keepOnly(element, wanted);
 }
