@@ -154,8 +154,11 @@ void PrintChart(const dephlegmator::Chart& chart) {
 // The design panel: its flags and texts on one line, the reflux rows on the next, then the
 // control curve's chart.
 void PrintPanel(int form, const dephlegmator::DesignPanel& panel) {
-    std::printf("panel %d: %d %d %d %d", form, panel.available, panel.holds, panel.heatLoadMode,
-                panel.heightDiameterMode);
+    std::printf("panel %d:", form);
+    for (const bool flag :
+         {panel.available, panel.holds, panel.heatLoadMode, panel.heightDiameterMode}) {
+        std::printf(" %c", flag ? '1' : '0');
+    }
     for (const std::string* text :
          {&panel.reason, &panel.verdict, &panel.windowNote, &panel.maxLoad, &panel.areaAt10K,
           &panel.areaMin, &panel.heightAt10K, &panel.heightMin}) {
@@ -163,7 +166,8 @@ void PrintPanel(int form, const dephlegmator::DesignPanel& panel) {
     }
     std::printf("\n  reflux");
     for (const dephlegmator::RefluxFlow& row : panel.reflux) {
-        std::printf(" [%s %s %d]", std::string(row.id).c_str(), row.flow.c_str(), row.impractical);
+        std::printf(" [%s %s %c]", std::string(row.id).c_str(), row.flow.c_str(),
+                    row.impractical ? '1' : '0');
     }
     std::printf("\n");
     if (!panel.available) return;
@@ -226,9 +230,9 @@ void PrintForms(Sequence& s, int count) {
                    BuildDesignPanel(inputs, c, state, failed, coefficients, std::nullopt, power));
         // One form in four with a cooling tank's chart too, over times in minutes and in hours.
         if (s.below(4) == 0) {
-            const double start = static_cast<double>(5 + s.below(30));
+            const auto start = static_cast<double>(5 + s.below(30));
             const double limit = start + static_cast<double>(1 + s.below(900)) / 10;
-            const double seconds = static_cast<double>(60 + s.below(200000));
+            const auto seconds = static_cast<double>(60 + s.below(200000));
             std::printf("  tank\n");
             PrintChart(dephlegmator::TankChart(start, limit, seconds, c.decimalSeparator()));
         }
