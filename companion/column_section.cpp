@@ -173,7 +173,7 @@ void ColumnSection::ShowTank(const PanelBasis& basis, const Reading& power) {
     const auto fail = [this](std::string_view limit, std::string_view time, std::string_view why) {
         controls_.setContent(kTankLimitTemp, limit);
         controls_.setContent(kTankTime, time);
-        controls_.setDrawing(kTankChart, nullptr, Fill(Text::ColumnNoChart, {{"why", why}}));
+        controls_.setDrawing(kTankChart, std::nullopt, Fill(Text::ColumnNoChart, {{"why", why}}));
         controls_.setContent(kTankReason, why);
     };
     if (!reason.empty()) return fail(kNoNumber, kNoNumber, reason);
@@ -197,9 +197,8 @@ void ColumnSection::ShowTank(const PanelBasis& basis, const Reading& power) {
     const std::string time = HoursAndMinutes(seconds);
     controls_.setContent(kTankLimitTemp, limitText);
     controls_.setContent(kTankTime, time);
-    const Chart chart = TankChart(*start.number, limit, seconds, sep);
     controls_.setDrawing(
-        kTankChart, &chart,
+        kTankChart, TankChart(*start.number, limit, seconds, sep),
         Fill(Text::ColumnTankChart,
              {{"start", FormatNumber(*start.number, sep)}, {"limit", limitText}, {"time", time}}));
     controls_.setContent(kTankReason, {});

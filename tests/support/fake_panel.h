@@ -22,8 +22,9 @@ class FakePanel final : public PanelControls {
     void setMark(std::string_view id, std::string_view problem) override {
         marks[std::string(id)] = problem;
     }
-    void setDrawing(std::string_view id, const Chart* chart, std::string_view name) override {
-        drawings[std::string(id)] = chart ? std::optional<Chart>(*chart) : std::nullopt;
+    void setDrawing(std::string_view id, std::optional<Chart> chart,
+                    std::string_view name) override {
+        drawings[std::string(id)] = std::move(chart);
         names[std::string(id)] = name;
     }
     void setShown(std::string_view id, bool visible) override { shown[std::string(id)] = visible; }

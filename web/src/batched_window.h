@@ -119,9 +119,9 @@ class BatchedPanel final : public PanelControls {
     }
     // The chart is kept for the page to draw from what the module hands it after the handler
     // (drawing()); the name reaches it with the window's operations.
-    void setDrawing(std::string_view id, const Chart* chart, std::string_view name) override {
-        drawings_.insert_or_assign(std::string(id),
-                                   chart ? std::optional<Chart>(*chart) : std::nullopt);
+    void setDrawing(std::string_view id, std::optional<Chart> chart,
+                    std::string_view name) override {
+        drawings_.insert_or_assign(std::string(id), std::move(chart));
         window_.setAccessibleName(id, name);
     }
     void setShown(std::string_view id, bool shown) override { window_.setVisible(id, shown); }
