@@ -120,6 +120,8 @@ ControlCurveChart ControlCurveGeometry(const Condenser& condenser,
     }
     const double shown = wanted > 0 ? std::min(wanted, chart.reach) : chart.reach;
     chart.flow = AxisFromZeroNear(std::max(shown, mustFit));
+    // A flow so large that the axis's round end lies beyond what a double holds is left off.
+    if (!std::isfinite(chart.flow.max)) chart.flow = AxisFromZeroNear(shown);
     chart.load = AxisFromZero(kRoomAboveLoad * std::max(chart.maxLoad, heaterPower.value_or(0)));
     chart.outletTemp = AxisBetween(condenser.inletTemp, condenser.condensationTemp);
 

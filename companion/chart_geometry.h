@@ -134,13 +134,14 @@ struct ShownResult {
 // where the user works: it reaches the largest of 3 × the heater's full-reflux flow, 1.5 × the
 // result's flow and 1.5 × the tap's flow, but not beyond `reach`, where the load comes to 95 % of
 // the limit and more water hardly condenses more; with none of them, it reaches `reach`. A
-// result or tap flow beyond that still fits, with room. The load axis rises 5 % above the limit
-// and the heater's power; the temperature axis spans Tin to Tc. The result is marked at its own
-// flow and load, with the curve's outlet temperature at that flow.
-// The flow axis ends close after the flow it reaches (AxisFromZeroNear).
-// Example: Tc 88, Tin 20, 80 cm × 5 cm, result 0.5 l/min and 2000 W, heater 2000 W → flow 0 to
-// 1.6 l/min (3 × 0.5027 rounded up), reach ≈ 13.2 l/min, load 0 to 7000 W, points from (0, 0, 88)
-// to (1.6, ≈ 3910, ≈ 59.0), the result at (0.5, 2000, ≈ 83.6).
+// result or tap flow beyond that still fits, with room, unless the axis would end beyond what a
+// double holds (a tap flow of 1E308): such a flow is left off. The load axis rises 5 % above the
+// limit and the heater's power; the temperature axis spans Tin to Tc. The result is marked at its
+// own flow and load, with the curve's outlet temperature at that flow. The flow axis ends close
+// after the flow it reaches (AxisFromZeroNear). Example: Tc 88, Tin 20, 80 cm × 5 cm, result 0.5
+// l/min and 2000 W, heater 2000 W → flow 0 to 1.6 l/min (3 × 0.5027 rounded up), reach ≈ 13.2
+// l/min, load 0 to 7000 W, points from (0, 0, 88) to (1.6, ≈ 3910, ≈ 59.0), the result at (0.5,
+// 2000, ≈ 83.6).
 ControlCurveChart ControlCurveGeometry(const Condenser& condenser,
                                        std::optional<ShownResult> result,
                                        std::optional<double> heaterPower,

@@ -158,6 +158,12 @@ void ColumnSection::ShowRun(const Reading& flow, const Reading& hours) {
         return;
     }
     const double litres = *flow.number * kMinutesPerHour * *hours.number;
+    // A flow and a time whose product no double holds have no number to show.
+    if (!std::isfinite(litres)) {
+        controls_.setContent(kRunWater, kNoNumber);
+        controls_.setContent(kRunReason, Tr(Text::ColumnTooLarge));
+        return;
+    }
     controls_.setContent(kRunWater, FormatRounded(litres, 0, separator()));
     controls_.setContent(kRunReason, {});
 }
@@ -194,6 +200,8 @@ void ColumnSection::ShowTank(const PanelBasis& basis, const Reading& power) {
     const double seconds = TankHoldSeconds(limit, *start.number, *volume.number,
                                            condenser.specificHeatC, *power.number);
     const std::string limitText = FormatRounded(limit, 1, sep);
+    // A tank so large that its time overflows a double has no time, and no chart, to show.
+    if (!std::isfinite(seconds)) return fail(limitText, kNoNumber, Tr(Text::ColumnTooLarge));
     const std::string time = HoursAndMinutes(seconds);
     controls_.setContent(kTankLimitTemp, limitText);
     controls_.setContent(kTankTime, time);

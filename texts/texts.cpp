@@ -398,6 +398,9 @@ constexpr auto kTexts = std::to_array<TextEntry>({
     {TankChartTime, "tankChart.time", "Время, ч", "Time, h"},
     {TankChartTimeMinutes, "tankChart.timeMinutes", "Время, мин", "Time, min"},
     {TankChartLimit, "tankChart.limit", "предел {temp}\u00A0°С", "limit {temp}\u00A0°C"},
+    {ColumnTooLarge, "column.tooLarge",
+     "Результат слишком велик, чтобы его показать: проверьте введённые числа.",
+     "The result is too large to show: check the numbers entered."},
 
     // The section «Ваш дефлегматор».
     {DeviceWindow, "device.window", "как в окне", "as in the window"},

@@ -178,6 +178,7 @@ enum class Text : std::uint16_t {
     TankChartTime,
     TankChartTimeMinutes,
     TankChartLimit,
+    ColumnTooLarge,
 
     // The panel's section «Ваш дефлегматор».
     DeviceWindow,

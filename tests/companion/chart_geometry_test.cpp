@@ -159,6 +159,7 @@ TEST(ChartGeometry, FlowAxisShowsWhereTheUserWorks) {
         {ShownResult{0.5, 2000}, 2000, 2.0, 3},                   // the tap's flow is the largest
         {std::nullopt, 9000, std::nullopt, 13.2},                 // beyond the limit: to the reach
         {ShownResult{20, 5800}, std::nullopt, std::nullopt, 22},  // a result beyond the reach
+        {std::nullopt, 2000, 1e308, 13.2},  // a tap flow no axis can hold: to the reach
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.flowMax);

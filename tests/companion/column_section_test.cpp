@@ -135,6 +135,22 @@ TEST(ColumnSection, DashesWithOneReasonAndNoStaleNumber) {
     EXPECT_EQ(section["TankReason"], "Введите высоту.");
 }
 
+// A result beyond what a double holds is no number: «—» and one line saying so, the limit kept.
+TEST(ColumnSection, ResultsTooLargeToShow) {
+    Section section;
+    section.type("TapFlow", "1e308").type("RunHours", "5").type("TankVolume", "1e308");
+    section.type("TankStart", "15").type("PumpFlow", "5").show();
+    const std::string tooLarge =
+        "Результат слишком велик, чтобы его показать: проверьте введённые числа.";
+    EXPECT_EQ(section["RunWater"], "—");
+    EXPECT_EQ(section["RunReason"], tooLarge);
+    EXPECT_EQ(section["TankTime"], "—");
+    EXPECT_EQ(section["TankReason"], tooLarge);
+    EXPECT_EQ(section["TankLimitTemp"], "55.9");
+    EXPECT_FALSE(section.page.drawing("TankChart"));
+    EXPECT_EQ(section["TapLoad"], "2000") << "the tap's own numbers stay finite";
+}
+
 TEST(ColumnSection, TankTooWarmFromTheStart) {
     Section section;
     section.type("TankVolume", "200").type("TankStart", "60").type("PumpFlow", "5").show();
