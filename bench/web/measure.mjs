@@ -154,7 +154,11 @@ async function checkShown(page, form, given) {
   if (shown.heatLoad !== form.heatLoad[given]) {
     throw new Error(`Text7 shows ${shown.heatLoad}, not ${form.heatLoad[given]}`);
   }
-  if (!shown.label.includes(`Результат расчёта: ${shown.flow} л/мин, ${shown.heatLoad} Вт.`)) {
+  if (
+    !shown.label.includes(
+      `Результат расчёта: ${shown.flow}\u00A0л/\u2060мин, ${shown.heatLoad}\u00A0Вт.`,
+    )
+  ) {
     throw new Error(`the design panel does not show the result: ${shown.label}`);
   }
 }
