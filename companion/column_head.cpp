@@ -35,6 +35,19 @@ T Refused(HeadFault fault) {
     return result;
 }
 
+// What keeps the head from any balance: the losses it was given, or no vapour left.
+HeadFault HeadProblem(const ColumnHead& head) {
+    if (!(head.losses >= 0)) return HeadFault::NegativeLosses;
+    if (!(head.vapourPower() > 0)) return HeadFault::NoVapour;
+    return HeadFault::None;
+}
+
+// The same for a balance on the condenser's curve, which needs a usable condenser as well.
+HeadFault CurveProblem(const ColumnHead& head) {
+    if (!head.condenser.usable()) return HeadFault::NoCondenser;
+    return HeadProblem(head);
+}
+
 }  // namespace
 
 TakeOff TakeOffForHeat(double heat, double tc) {
@@ -50,8 +63,10 @@ TakeOff TakeOffForHeat(double heat, double tc) {
 }
 
 TapBalance BalanceAtFlow(const ColumnHead& head, double flow) {
+    const HeadFault problem = CurveProblem(head);
+    if (problem != HeadFault::None) return Refused<TapBalance>(problem);
+    if (!(flow > 0)) return Refused<TapBalance>(HeadFault::FlowNotPositive);
     const double vapour = head.vapourPower();
-    if (!(vapour > 0)) return Refused<TapBalance>(HeadFault::NoVapour);
     const double condensable = head.condenser.loadAtFlow(flow);
     TapBalance balance;
     balance.load = std::min(condensable, vapour);
@@ -62,15 +77,18 @@ TapBalance BalanceAtFlow(const ColumnHead& head, double flow) {
 }
 
 TakeOff TakeOffAtReflux(const ColumnHead& head, double refluxRatio) {
+    const HeadFault problem = HeadProblem(head);
+    if (problem != HeadFault::None) return Refused<TakeOff>(problem);
+    if (!(refluxRatio >= 0)) return Refused<TakeOff>(HeadFault::RatioNegative);
     const double vapour = head.vapourPower();
-    if (!(vapour > 0)) return Refused<TakeOff>(HeadFault::NoVapour);
     return TakeOffForHeat(vapour - RefluxLoad(vapour, refluxRatio),
                           head.condenser.condensationTemp);
 }
 
 MeasuredReflux RefluxFromTakeOff(const ColumnHead& head, double takeOffMlPerHour) {
+    const HeadFault problem = CurveProblem(head);
+    if (problem != HeadFault::None) return Refused<MeasuredReflux>(problem);
     const double vapourPower = head.vapourPower();
-    if (!(vapourPower > 0)) return Refused<MeasuredReflux>(HeadFault::NoVapour);
     if (!(takeOffMlPerHour > 0)) return Refused<MeasuredReflux>(HeadFault::TakeOffNotPositive);
     const DewVapour vapour = VapourAtDewPoint(head.condenser.condensationTemp);
     if (!vapour.known()) return Refused<MeasuredReflux>(FromStrength(vapour.fault));
@@ -115,7 +133,9 @@ RefluxSensitivity SensitivityAtFlow(const ColumnHead& head, double flow) {
     const auto withInlet = [&](double shift) {
         ColumnHead shifted = head;
         shifted.condenser.inletTemp += shift;
-        if (!shifted.condenser.usable()) return Refused<TapBalance>(HeadFault::InletOutOfRange);
+        if (head.condenser.usable() && !shifted.condenser.usable()) {
+            return Refused<TapBalance>(HeadFault::InletOutOfRange);
+        }
         return BalanceAtFlow(shifted, flow);
     };
     return {

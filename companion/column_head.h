@@ -18,7 +18,10 @@ namespace dephlegmator {
 // Why a number of the head's balance cannot be given.
 enum class HeadFault {
     None,
+    NoCondenser,          // the condenser is not usable (Condenser::usable)
     NoVapour,             // the losses take the whole heater power (P_v ≤ 0)
+    FlowNotPositive,      // a tap's water flow of 0 l/min or less (or not a number)
+    RatioNegative,        // a reflux ratio below 0 (or not a number)
     VapourAboveTable,     // Tc above 100 °C: the vapour's make-up is unknown
     VapourTooWeak,        // the vapour holds under 0.5 % vol ethanol
     TakeOffNotPositive,   // a measured take-off of 0 ml/h or less (or not a number)
@@ -27,7 +30,8 @@ enum class HeadFault {
     NoTakeOff,            // full reflux: nothing is collected
     VolumeNotPositive,    // a volume to collect of 0 l or less
     OutletNotAboveInlet,  // a calibration run whose water did not warm
-    NegativeLosses,       // a calibration run whose water carried more than the heater gave
+    NegativeLosses,       // losses below 0 W (or not a number): a calibration run whose water
+                          // carried more than the heater gave, or a head given them
     InletOutOfRange,      // a shifted inlet temperature at or below 0 °C, or at or above Tc
 };
 
@@ -62,10 +66,10 @@ struct TakeOff {
 TakeOff TakeOffForHeat(double heat, double tc);
 
 // The balance at a tap's water flow G > 0: the load Q_tap = min(Q(G), P_v), R = Q_tap / (P_v −
-// Q_tap), or kFullReflux where Q(G) ≥ P_v, and the take-off P_d = P_v − Q_tap. `fault` is
-// NoVapour where P_v ≤ 0 (every number then 0); the take-off's own fault says why its rate
-// is missing. Example: 78 °C, 15 °C, 0.157075 m², 680, 3760, P 2000 W, no losses, 0.3 l/min →
-// Q ≈ 1180 W, R ≈ 1.44, P_d ≈ 820 W, D ≈ 4040 ml/h.
+// Q_tap), or kFullReflux where Q(G) ≥ P_v, and the take-off P_d = P_v − Q_tap. `fault`, with
+// every number 0: NoCondenser, NegativeLosses, NoVapour (P_v ≤ 0), FlowNotPositive; the
+// take-off's own fault says why its rate is missing. Example: 78 °C, 15 °C, 0.157075 m², 680, 3760,
+// P 2000 W, no losses, 0.3 l/min → Q ≈ 1180 W, R ≈ 1.44, P_d ≈ 820 W, D ≈ 4040 ml/h.
 struct TapBalance {
     HeadFault fault = HeadFault::None;
     double load = 0;         // Q_tap, W
@@ -75,13 +79,15 @@ struct TapBalance {
 TapBalance BalanceAtFlow(const ColumnHead& head, double flow);
 
 // The take-off that holds reflux ratio R ≥ 0 (kFullReflux allowed) at P_v: P_d = P_v −
-// RefluxLoad(P_v, R) = P_v / (R + 1), for the rows of the reflux table. NoVapour where
-// P_v ≤ 0. Examples: 78 °C, P_v 2000 W, R 3 → P_d 500 W, ≈ 2462 ml/h; kFullReflux → 0 ml/h.
+// RefluxLoad(P_v, R) = P_v / (R + 1), for the rows of the reflux table. Faults: those of the
+// head (NegativeLosses, NoVapour), RatioNegative, and the vapour's. Examples: 78 °C, P_v 2000 W, R
+// 3 → P_d 500 W, ≈ 2462 ml/h; kFullReflux → 0 ml/h.
 TakeOff TakeOffAtReflux(const ColumnHead& head, double refluxRatio);
 
 // The head's balance from a measured take-off D_m (ml/h): P_d = D_m × ρ × λ, R = (P_v − P_d) /
 // P_d, the dephlegmator's load Q = P_v − P_d, and the water flow that makes it condense Q.
-// `fault` (every number then 0): NoVapour, TakeOffNotPositive, VapourAboveTable,
+// `fault` (every number then 0): NoCondenser, NegativeLosses, NoVapour, TakeOffNotPositive,
+// VapourAboveTable,
 // VapourTooWeak, TakeOffAboveVapour (P_d > P_v). `flowFault` is BeyondSurface, with no flow,
 // where Q is at or above the surface's limit. Example: 78 °C, P_v 2000 W, 2462 ml/h →
 // P_d ≈ 500 W, R ≈ 3, Q ≈ 1500 W, the flow of 1500 W on the condenser.

@@ -57,15 +57,51 @@ TEST(ColumnHead, TheTapsFlowSplitsTheVapourIntoRefluxAndTakeOff) {
     // 150 W lost on the way up leave 1850 W at the head: the same Q is a higher R.
     const TapBalance lossy = BalanceAtFlow(Head(78, 150), 0.3);
     EXPECT_NEAR(lossy.refluxRatio, partial.load / (1850 - partial.load), 1e-12);
-    // A column that loses all its heat has no vapour at the head.
-    EXPECT_EQ(BalanceAtFlow(Head(78, 2000), 0.3).fault, HeadFault::NoVapour);
-    EXPECT_EQ(TakeOffAtReflux(Head(78, 2500), 3).fault, HeadFault::NoVapour);
     // Above boiling water the ratio stands, the take-off's rate does not.
     const TapBalance hot = BalanceAtFlow(Head(101), 0.3);
     EXPECT_EQ(hot.fault, HeadFault::None);
     EXPECT_GT(hot.refluxRatio, 0);
     EXPECT_EQ(hot.takeOff.fault, HeadFault::VapourAboveTable);
     EXPECT_EQ(hot.takeOff.mlPerHour, 0);
+}
+
+TEST(ColumnHead, BalancesRefusedForTheHeadOrTheirInput) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    ColumnHead noSurface = Head();
+    noSurface.condenser.areaM2 = 0;
+    struct Case {
+        const char* what;
+        ColumnHead head;
+        double flow, ratio;
+        HeadFault fault;
+    };
+    const Case cases[] = {
+        {"losses take it all", Head(78, 2000), 0.3, 3, HeadFault::NoVapour},
+        {"losses above the heater", Head(78, 2500), 0.3, 3, HeadFault::NoVapour},
+        {"losses below 0", Head(78, -100), 0.3, 3, HeadFault::NegativeLosses},
+        {"losses not a number", Head(78, nan), 0.3, 3, HeadFault::NegativeLosses},
+        {"no flow", Head(), 0, 3, HeadFault::FlowNotPositive},
+        {"flow not a number", Head(), nan, 3, HeadFault::FlowNotPositive},
+        {"no surface", noSurface, 0.3, 3, HeadFault::NoCondenser},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const TapBalance balance = BalanceAtFlow(c.head, c.flow);
+        EXPECT_EQ(balance.fault, c.fault);
+        EXPECT_EQ(balance.refluxRatio, 0);
+        EXPECT_EQ(balance.takeOff.mlPerHour, 0);
+        const RefluxSensitivity s = SensitivityAtFlow(c.head, c.flow);
+        for (const TapBalance* shifted :
+             {&s.lowFlow, &s.highFlow, &s.colderInlet, &s.warmerInlet}) {
+            EXPECT_EQ(shifted->fault, c.fault);
+        }
+    }
+    EXPECT_EQ(TakeOffAtReflux(Head(78, 2500), 3).fault, HeadFault::NoVapour);
+    EXPECT_EQ(TakeOffAtReflux(Head(78, -1), 3).fault, HeadFault::NegativeLosses);
+    EXPECT_EQ(TakeOffAtReflux(Head(), -1).fault, HeadFault::RatioNegative);
+    EXPECT_EQ(TakeOffAtReflux(Head(), nan).fault, HeadFault::RatioNegative);
+    EXPECT_EQ(TakeOffAtReflux(Head(), 0).heat, 2000);  // all taken off, none returned
+    EXPECT_EQ(RefluxFromTakeOff(noSurface, 1000).fault, HeadFault::NoCondenser);
 }
 
 TEST(ColumnHead, MeasuredTakeOffGivesTheRefluxRatioBack) {
