@@ -65,11 +65,12 @@ struct TakeOff {
 // / 802.52 kg/m³ ≈ 4924 ml/h; 1000 W at 88 °C → ≈ 2992 ml/h; 0 W → 0 ml/h.
 TakeOff TakeOffForHeat(double heat, double tc);
 
-// The balance at a tap's water flow G > 0: the load Q_tap = min(Q(G), P_v), R = Q_tap / (P_v −
-// Q_tap), or kFullReflux where Q(G) ≥ P_v, and the take-off P_d = P_v − Q_tap. `fault`, with
-// every number 0: NoCondenser, NegativeLosses, NoVapour (P_v ≤ 0), FlowNotPositive; the
-// take-off's own fault says why its rate is missing. Example: 78 °C, 15 °C, 0.157075 m², 680, 3760,
-// P 2000 W, no losses, 0.3 l/min → Q ≈ 1180 W, R ≈ 1.44, P_d ≈ 820 W, D ≈ 4040 ml/h.
+// The balance at a tap's water flow G > 0: the load Q_tap = min(Q(G), P_v), R = Q_tap /
+// (P_v − Q_tap), or kFullReflux where Q(G) ≥ P_v, and the take-off P_d = P_v − Q_tap.
+// `fault`, with every number 0: NoCondenser, NegativeLosses, NoVapour (P_v ≤ 0),
+// FlowNotPositive; the take-off's own fault says why its rate is missing. Example: 78 °C,
+// 15 °C, 0.157075 m², 680, 3760, P 2000 W, no losses, 0.3 l/min → Q ≈ 1180 W, R ≈ 1.44,
+// P_d ≈ 820 W, D ≈ 4036 ml/h; at 2 l/min, kFullReflux and 0 ml/h.
 struct TapBalance {
     HeadFault fault = HeadFault::None;
     double load = 0;         // Q_tap, W
@@ -79,18 +80,18 @@ struct TapBalance {
 TapBalance BalanceAtFlow(const ColumnHead& head, double flow);
 
 // The take-off that holds reflux ratio R ≥ 0 (kFullReflux allowed) at P_v: P_d = P_v −
-// RefluxLoad(P_v, R) = P_v / (R + 1), for the rows of the reflux table. Faults: those of the
-// head (NegativeLosses, NoVapour), RatioNegative, and the vapour's. Examples: 78 °C, P_v 2000 W, R
-// 3 → P_d 500 W, ≈ 2462 ml/h; kFullReflux → 0 ml/h.
+// RefluxLoad(P_v, R) = P_v / (R + 1), for the rows of the reflux table. Faults: those of
+// the head (NegativeLosses, NoVapour), RatioNegative, and the vapour's. Examples: 78 °C,
+// P_v 2000 W, R 3 → P_d 500 W, ≈ 2462 ml/h; kFullReflux → 0 ml/h.
 TakeOff TakeOffAtReflux(const ColumnHead& head, double refluxRatio);
 
 // The head's balance from a measured take-off D_m (ml/h): P_d = D_m × ρ × λ, R = (P_v − P_d) /
 // P_d, the dephlegmator's load Q = P_v − P_d, and the water flow that makes it condense Q.
 // `fault` (every number then 0): NoCondenser, NegativeLosses, NoVapour, TakeOffNotPositive,
-// VapourAboveTable,
-// VapourTooWeak, TakeOffAboveVapour (P_d > P_v). `flowFault` is BeyondSurface, with no flow,
-// where Q is at or above the surface's limit. Example: 78 °C, P_v 2000 W, 2462 ml/h →
-// P_d ≈ 500 W, R ≈ 3, Q ≈ 1500 W, the flow of 1500 W on the condenser.
+// VapourAboveTable, VapourTooWeak, TakeOffAboveVapour (P_d > P_v). `flowFault` is
+// BeyondSurface, with no flow, where Q is at or above the surface's limit. Example: the
+// condenser of BalanceAtFlow, P_v 2000 W, 2462.1 ml/h → P_d ≈ 500 W, R ≈ 3, Q ≈ 1500 W,
+// ≈ 0.3845 l/min (Condenser::flowForLoad).
 struct MeasuredReflux {
     HeadFault fault = HeadFault::None;
     double takeOffHeat = 0;  // P_d, W
@@ -104,7 +105,7 @@ MeasuredReflux RefluxFromTakeOff(const ColumnHead& head, double takeOffMlPerHour
 
 // How long a take-off fills `volumeL` litres: V / D, in seconds (HoursAndMinutes writes it).
 // Faults: the take-off's own, NoTakeOff where D is 0, VolumeNotPositive where V ≤ 0 (or not a
-// number). Example: 3 l at 2462 ml/h → 3000 / 2462 h ≈ 4387 s, «1 ч 13 мин».
+// number). Example: 3 l at 2462 ml/h → 3000 / 2462 h ≈ 4387 s, 1 h 13 min.
 struct CollectionTime {
     HeadFault fault = HeadFault::None;
     double seconds = 0;
