@@ -1,4 +1,5 @@
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -88,6 +89,9 @@ void AppendExponential(std::string& out, const Decimal& d, std::string_view sepa
 }  // namespace
 
 std::string FormatNumber(double x, std::string_view decimalSeparator) {
+    // A caller that lets infinity or NaN through would show a plausible "0": the instrumented
+    // build and the fuzz targets, built with assertions, stop there instead.
+    assert(std::isfinite(x));
     if (x == 0) return "0";  // negative zero too
     const Decimal d = ToDecimal(x);
     std::string out;
