@@ -1,9 +1,13 @@
-// The four numeric text rules, and ParseNumber on hostile texts.
+// The four numeric text rules, ParseNumber on hostile texts, and the standard library's
+// conversions beside the exact ones that WebAssembly takes in their place.
 #include <benchmark/benchmark.h>
 
+#include <charconv>
 #include <cstdint>
 #include <string>
 
+#include "decimal_conversion.h"
+#include "exact_decimal.h"
 #include "number_text.h"
 
 namespace dephlegmator {
@@ -66,6 +70,40 @@ void FormatRoundedFlow(benchmark::State& bench) {
     }
 }
 BENCHMARK(FormatRoundedFlow);
+
+using Reader = std::from_chars_result (*)(const char*, const char*, double&);
+void ReadDecimal(benchmark::State& bench, Reader read, const std::string& text) {
+    for (auto _ : bench) {
+        double value = 0;
+        benchmark::DoNotOptimize(read(text.data(), text.data() + text.size(), value));
+        benchmark::DoNotOptimize(value);
+    }
+}
+// A typed input, a 17-digit result read back, and the halfway point between 1 and the next
+// double, whose 53 digits the exact reading cannot settle by its quick path.
+constexpr const char* kHalfwayAfterOne = "1.00000000000000011102230246251565404236316680908203125";
+BENCHMARK_CAPTURE(ReadDecimal, standard_typed, FromChars, std::string("12.5"));
+BENCHMARK_CAPTURE(ReadDecimal, exact_typed, ExactFromChars, std::string("12.5"));
+BENCHMARK_CAPTURE(ReadDecimal, standard_17_digits, FromChars, std::string("8.5567357623728613e20"));
+BENCHMARK_CAPTURE(ReadDecimal, exact_17_digits, ExactFromChars,
+                  std::string("8.5567357623728613e20"));
+BENCHMARK_CAPTURE(ReadDecimal, standard_halfway, FromChars, std::string(kHalfwayAfterOne));
+BENCHMARK_CAPTURE(ReadDecimal, exact_halfway, ExactFromChars, std::string(kHalfwayAfterOne));
+
+using Writer = std::to_chars_result (*)(char*, char*, double, int);
+void WriteDecimal(benchmark::State& bench, Writer write, double x) {
+    char buffer[32];
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(x);
+        benchmark::DoNotOptimize(write(buffer, buffer + sizeof buffer, x, 14));
+    }
+}
+// 15 significant digits of a third, and of an exact tie, which the exact writing settles by
+// whole-number arithmetic.
+BENCHMARK_CAPTURE(WriteDecimal, standard_third, ToChars, 1.0 / 3);
+BENCHMARK_CAPTURE(WriteDecimal, exact_third, ExactToChars, 1.0 / 3);
+BENCHMARK_CAPTURE(WriteDecimal, standard_tie, ToChars, 100000000000000.5);
+BENCHMARK_CAPTURE(WriteDecimal, exact_tie, ExactToChars, 100000000000000.5);
 
 }  // namespace
 }  // namespace dephlegmator

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "exact_decimal.h"
+#include "number_text.h"
 
 namespace dephlegmator {
 namespace {
@@ -23,8 +24,6 @@ constexpr double kRoomBeyondFullReflux = 3;
 constexpr double kRoomBeyondReach = 1.1;
 // Room above the highest level: the load axis reaches this multiple of it.
 constexpr double kRoomAboveLoad = 1.05;
-// A drawing needs a value to this fraction of its axis's span, as a power of ten.
-constexpr int kDrawingDigits = 6;
 
 // The k with 10^k ≤ x < 10^(k+1), for x finite and > 0; 0 for any other x. log10 may differ in
 // its last bit from one C library to another; the comparison with the powers settles k the same
@@ -83,8 +82,11 @@ Axis AxisBetween(double min, double max) {
     return {min, max, Ticks(min, max, TickStep(max - min))};
 }
 
-int DrawingDecimals(const Axis& axis) {
-    return kDrawingDigits - DecimalExponent(axis.max - axis.min);
+std::vector<std::string> TickLabels(const Axis& axis, std::string_view separator) {
+    std::vector<std::string> labels;
+    labels.reserve(axis.ticks.size());
+    for (const double tick : axis.ticks) labels.push_back(FormatNumber(tick, separator));
+    return labels;
 }
 
 std::vector<double> EvenSamples(double last, int count) {
@@ -118,6 +120,8 @@ ControlCurveChart ControlCurveGeometry(const Condenser& condenser,
     }
     const double shown = wanted > 0 ? std::min(wanted, chart.reach) : chart.reach;
     chart.flow = AxisFromZeroNear(std::max(shown, mustFit));
+    // A flow so large that the axis's round end lies beyond what a double holds is left off.
+    if (!std::isfinite(chart.flow.max)) chart.flow = AxisFromZeroNear(shown);
     chart.load = AxisFromZero(kRoomAboveLoad * std::max(chart.maxLoad, heaterPower.value_or(0)));
     chart.outletTemp = AxisBetween(condenser.inletTemp, condenser.condensationTemp);
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "heat_exchanger.h"
@@ -44,14 +46,60 @@ Axis AxisFromZeroNear(double top);
 // TickStep(max − min) between them. Example: 20 to 88 → ticks 20, 30, …, 80.
 Axis AxisBetween(double min, double max);
 
-// The decimal places that resolve a millionth of the axis's span, far finer than any drawing:
-// all a front end needs of a value to place it on the axis. Negative for tens, hundreds, ….
-// Examples: 0 to 7000 → 3; 20 to 88 → 5; 0 to 0.8 → 7; 0 to 5E7 → −1.
-int DrawingDecimals(const Axis& axis);
-
 // `count` (≥ 2) values evenly spaced from 0 to `last`, both ends exact: (1, 5) → 0, 0.25, 0.5,
 // 0.75, 1.
 std::vector<double> EvenSamples(double last, int count);
+
+// A chart as a front end receives it, the one shape of every chart the panel draws: its axes, each
+// with the labels of its ticks, its curves, its levels and its marks, in the chart's own units,
+// with the texts written in the current language and the regional separator. A front end maps
+// the values onto its drawing; where a chart's kind gives a title or caption the front end
+// writes itself, the text here is "".
+struct ChartAxis {
+    Axis range;
+    std::vector<std::string> labels;  // one per tick of range
+    std::string title;
+};
+
+// The axes of a chart, by their index in Chart::axes: the one along the bottom, the vertical
+// one on the left, and the one on the right where the chart has one.
+enum ChartAxisIndex : int { kBottomAxis = 0, kLeftAxis = 1, kRightAxis = 2 };
+
+struct ChartPoint {
+    double x;  // on the bottom axis
+    double y;  // on the curve's or mark's vertical axis
+};
+
+// A curve, straight between its points, read on the vertical axis `axis`.
+struct ChartCurve {
+    int axis = kLeftAxis;
+    std::vector<ChartPoint> points;
+};
+
+// A horizontal line across the plot at `value` of the left axis.
+struct ChartLevel {
+    double value;
+    std::string caption;
+};
+
+// A marked point, read on the vertical axis `axis`; `label` "" for a point without one.
+struct ChartMark {
+    int axis = kLeftAxis;
+    ChartPoint at;
+    std::string label;
+};
+
+struct Chart {
+    std::vector<ChartAxis> axes;     // by ChartAxisIndex: two or three
+    std::vector<ChartCurve> curves;  // in drawing order
+    std::vector<ChartLevel> levels;
+    std::vector<ChartMark> marks;  // labelled ticks on a curve
+    std::vector<ChartMark> dots;   // points drawn as dots, without a label
+};
+
+// The labels of `axis`'s ticks, each as the window writes numbers, with `separator`: 0 to 1.6
+// with ticks 0, 0.5, 1, 1.5 and "," → "0", "0,5", "1", "1,5".
+std::vector<std::string> TickLabels(const Axis& axis, std::string_view separator);
 
 // The dephlegmator's control curve: the condensed heat load (left axis) and the outlet water
 // temperature (right axis) against the water flow.
@@ -86,13 +134,14 @@ struct ShownResult {
 // where the user works: it reaches the largest of 3 × the heater's full-reflux flow, 1.5 × the
 // result's flow and 1.5 × the tap's flow, but not beyond `reach`, where the load comes to 95 % of
 // the limit and more water hardly condenses more; with none of them, it reaches `reach`. A
-// result or tap flow beyond that still fits, with room. The load axis rises 5 % above the limit
-// and the heater's power; the temperature axis spans Tin to Tc. The result is marked at its own
-// flow and load, with the curve's outlet temperature at that flow.
-// The flow axis ends close after the flow it reaches (AxisFromZeroNear).
-// Example: Tc 88, Tin 20, 80 cm × 5 cm, result 0.5 l/min and 2000 W, heater 2000 W → flow 0 to
-// 1.6 l/min (3 × 0.5027 rounded up), reach ≈ 13.2 l/min, load 0 to 7000 W, points from (0, 0, 88)
-// to (1.6, ≈ 3910, ≈ 59.0), the result at (0.5, 2000, ≈ 83.6).
+// result or tap flow beyond that still fits, with room, unless the axis would end beyond what a
+// double holds (a tap flow of 1E308): such a flow is left off. The load axis rises 5 % above the
+// limit and the heater's power; the temperature axis spans Tin to Tc. The result is marked at its
+// own flow and load, with the curve's outlet temperature at that flow. The flow axis ends close
+// after the flow it reaches (AxisFromZeroNear). Example: Tc 88, Tin 20, 80 cm × 5 cm, result 0.5
+// l/min and 2000 W, heater 2000 W → flow 0 to 1.6 l/min (3 × 0.5027 rounded up), reach ≈ 13.2
+// l/min, load 0 to 7000 W, points from (0, 0, 88) to (1.6, ≈ 3910, ≈ 59.0), the result at (0.5,
+// 2000, ≈ 83.6).
 ControlCurveChart ControlCurveGeometry(const Condenser& condenser,
                                        std::optional<ShownResult> result,
                                        std::optional<double> heaterPower,

@@ -158,6 +158,12 @@ void ColumnSection::ShowRun(const Reading& flow, const Reading& hours) {
         return;
     }
     const double litres = *flow.number * kMinutesPerHour * *hours.number;
+    // A flow and a time whose product no double holds have no number to show.
+    if (!std::isfinite(litres)) {
+        controls_.setContent(kRunWater, kNoNumber);
+        controls_.setContent(kRunReason, Tr(Text::ColumnTooLarge));
+        return;
+    }
     controls_.setContent(kRunWater, FormatRounded(litres, 0, separator()));
     controls_.setContent(kRunReason, {});
 }
@@ -173,7 +179,7 @@ void ColumnSection::ShowTank(const PanelBasis& basis, const Reading& power) {
     const auto fail = [this](std::string_view limit, std::string_view time, std::string_view why) {
         controls_.setContent(kTankLimitTemp, limit);
         controls_.setContent(kTankTime, time);
-        controls_.setDrawing(kTankChart, {}, Fill(Text::ColumnNoChart, {{"why", why}}));
+        controls_.setDrawing(kTankChart, std::nullopt, Fill(Text::ColumnNoChart, {{"why", why}}));
         controls_.setContent(kTankReason, why);
     };
     if (!reason.empty()) return fail(kNoNumber, kNoNumber, reason);
@@ -194,11 +200,13 @@ void ColumnSection::ShowTank(const PanelBasis& basis, const Reading& power) {
     const double seconds = TankHoldSeconds(limit, *start.number, *volume.number,
                                            condenser.specificHeatC, *power.number);
     const std::string limitText = FormatRounded(limit, 1, sep);
+    // A tank so large that its time overflows a double has no time, and no chart, to show.
+    if (!std::isfinite(seconds)) return fail(limitText, kNoNumber, Tr(Text::ColumnTooLarge));
     const std::string time = HoursAndMinutes(seconds);
     controls_.setContent(kTankLimitTemp, limitText);
     controls_.setContent(kTankTime, time);
     controls_.setDrawing(
-        kTankChart, TankChartMarkup(*start.number, limit, seconds, sep),
+        kTankChart, TankChart(*start.number, limit, seconds, sep),
         Fill(Text::ColumnTankChart,
              {{"start", FormatNumber(*start.number, sep)}, {"limit", limitText}, {"time", time}}));
     controls_.setContent(kTankReason, {});

@@ -56,19 +56,12 @@ std::optional<ShownResult> LastResult(const Controls& results) {
     }
 }
 
-std::vector<std::string> Labels(const Axis& axis, std::string_view separator) {
-    std::vector<std::string> labels;
-    labels.reserve(axis.ticks.size());
-    for (const double tick : axis.ticks) labels.push_back(FormatNumber(tick, separator));
-    return labels;
-}
-
 ControlCurve Curve(ControlCurveChart chart, std::string_view separator) {
     ControlCurve curve{std::move(chart), {}, {}, {}, {}, {}, {}};
     curve.beyond = BeyondTheChart(curve.chart, separator);
-    curve.flowLabels = Labels(curve.chart.flow, separator);
-    curve.loadLabels = Labels(curve.chart.load, separator);
-    curve.tempLabels = Labels(curve.chart.outletTemp, separator);
+    curve.flowLabels = TickLabels(curve.chart.flow, separator);
+    curve.loadLabels = TickLabels(curve.chart.load, separator);
+    curve.tempLabels = TickLabels(curve.chart.outletTemp, separator);
     curve.description = ChartDescription(curve.chart, separator);
     return curve;
 }
@@ -179,6 +172,33 @@ void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, double pow
 }
 
 }  // namespace
+
+Chart ControlCurveDrawing(const ControlCurve& curve) {
+    const ControlCurveChart& chart = curve.chart;
+    Chart drawing;
+    drawing.axes = {{chart.flow, curve.flowLabels, {}},
+                    {chart.load, curve.loadLabels, {}},
+                    {chart.outletTemp, curve.tempLabels, {}}};
+    ChartCurve temp{kRightAxis, {}};
+    ChartCurve load{kLeftAxis, {}};
+    temp.points.reserve(chart.points.size());
+    load.points.reserve(chart.points.size());
+    for (const CurvePoint& point : chart.points) {
+        temp.points.push_back({point.flow, point.outletTemp});
+        load.points.push_back({point.flow, point.load});
+    }
+    drawing.curves = {std::move(temp), std::move(load)};
+    drawing.levels.push_back({chart.maxLoad, {}});
+    if (chart.heaterPower) drawing.levels.push_back({*chart.heaterPower, {}});
+    for (const RefluxMark& mark : curve.refluxMarks) {
+        drawing.marks.push_back({kLeftAxis, {mark.flow, mark.load}, std::string(mark.label)});
+    }
+    if (chart.result) {
+        drawing.dots.push_back({kRightAxis, {chart.result->flow, chart.result->outletTemp}, {}});
+        drawing.dots.push_back({kLeftAxis, {chart.result->flow, chart.result->load}, {}});
+    }
+    return drawing;
+}
 
 std::string PanelFlowText(double flow, std::string_view separator) {
     std::string text = FormatRounded(flow, 2, separator);

@@ -39,6 +39,15 @@ struct ControlCurve {
     std::string description;  // what the chart shows, for a screen reader
 };
 
+// The control curve in the shape every chart reaches a front end in: the flow along the bottom,
+// the load on the left and the outlet temperature on the right, with their tick labels and no
+// titles (the front end writes its own); the curves of the outlet temperature (right axis) and
+// of the load (left axis), in that order; the levels of the surface's limit and, where there is
+// one, the heater's power, both without captions (the front end writes its own); the reflux
+// marks on the load curve, labelled «R 1» …; and the window's result, where there is one, as two
+// dots, its outlet temperature (right axis) and its load (left axis).
+Chart ControlCurveDrawing(const ControlCurve& curve);
+
 // A flow the panel shows in a table, 2 decimals, with the mark beyond kPracticalTapFlow, numbers in
 // `separator`: 0.857 → "0.86"; 29.09 → "29.09: больше 5 л/мин, кран не даст".
 std::string PanelFlowText(double flow, std::string_view separator);

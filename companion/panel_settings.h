@@ -64,9 +64,8 @@ class PanelControls {
     // Marks an input box as holding what cannot be taken, as the window's boxes are marked;
     // "" removes the mark.
     virtual void setMark(std::string_view id, std::string_view problem) = 0;
-    // Replaces what a drawing holds with `markup` (SVG elements; "" empties it), and what a
-    // screen reader calls it with `name`.
-    virtual void setDrawing(std::string_view id, std::string_view markup,
+    // Has a drawing show `chart` (none: nothing), and a screen reader call it `name`.
+    virtual void setDrawing(std::string_view id, std::optional<Chart> chart,
                             std::string_view name) = 0;
     // Shows or hides an element.
     virtual void setShown(std::string_view id, bool shown) = 0;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "exact_decimal.h"
+#include "decimal_conversion.h"
 #include "number_text.h"
 
 namespace dephlegmator {

@@ -5,6 +5,10 @@
 #include <bit>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace dephlegmator {
@@ -145,12 +149,10 @@ double RoundToDouble(std::uint64_t m, int e, bool sticky) {
 // between two doubles has at most 767 significant digits.
 constexpr std::size_t kDecisiveDigits = 800;
 
-constexpr std::array<double, 23> kExactPowers{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-}  // namespace
-
+// The double nearest to digits × 10^exponent, where `digits` holds only '0'–'9' (leading and
+// trailing zeros allowed, empty means 0). Beyond the largest double it gives +infinity, below
+// half the smallest subnormal +0; subnormal results stand. A million digits cost about as much
+// as 800: beyond those, only whether another digit is non-zero matters.
 double DecimalToDouble(std::string_view digits, std::int64_t exponent) {
     const std::size_t first = digits.find_first_not_of('0');
     if (first == std::string_view::npos) return 0;
@@ -169,10 +171,10 @@ double DecimalToDouble(std::string_view digits, std::int64_t exponent) {
         double whole = 0;
         for (const char c : digits) whole = whole * 10 + (c - '0');
         if (exponent > 22) {
-            whole *= kExactPowers.at(static_cast<std::size_t>(exponent - 22));
+            whole *= kExactPowersOfTen.at(static_cast<std::size_t>(exponent - 22));
             exponent = 22;
         }
-        const double power = kExactPowers.at(static_cast<std::size_t>(std::abs(exponent)));
+        const double power = kExactPowersOfTen.at(static_cast<std::size_t>(std::abs(exponent)));
         return exponent >= 0 ? whole * power : whole / power;
     }
 
@@ -201,20 +203,73 @@ double DecimalToDouble(std::string_view digits, std::int64_t exponent) {
     return RoundToDouble(quotient, -shift, !n.isZero());
 }
 
-DecimalDigits DoubleToDecimal(double x, int significant) {
+// A positive double rounded to a number of significant digits: exactly `digits` (1 to 17 of
+// them, the first non-zero) as a whole number, and the decimal exponent of the first digit, so
+// that the double ≈ digits × 10^(exponent + 1 − significant).
+struct Rounded {
+    std::uint64_t digits = 0;
+    int exponent = 0;
+};
+
+std::uint64_t Power10Whole(int n) {
+    std::uint64_t power = 1;
+    for (; n > 0; --n) power *= 10;
+    return power;
+}
+
+// The digits from one multiplication or division by an exact power of ten, for up to 15
+// significant digits of a double whose scaling needs no power beyond 10^22. The scaled value,
+// below 10^15 < 2^50, lies within 1/16 of the exact one, so its nearest whole number is the
+// correctly rounded one unless the scaled value lies that close to a half; then, and outside
+// those magnitudes, there is none. The exact conversion, which settles every case, costs ten
+// times as much.
+std::optional<Rounded> ScaledDigits(double magnitude, int significant) {
+    constexpr int kMostDigits = 15;
+    constexpr int kLargestPower = 22;
+    constexpr double kScalingError = 1.0 / 16;
+    if (significant > kMostDigits) return std::nullopt;
+    const auto power = [](int n) { return kExactPowersOfTen.at(static_cast<std::size_t>(n)); };
+    const int highest = kLargestPower - 1;  // magnitude < 10^22 is decided by exact compares
+    const int lowest = significant - 1 - kLargestPower;  // the scale stays within 10^22
+    int exponent = 0;  // 10^exponent ≤ magnitude < 10^(exponent + 1), or too high by one below 1
+    if (magnitude >= 1) {
+        while (exponent <= highest && magnitude >= power(exponent + 1)) ++exponent;
+    } else {
+        do {
+            --exponent;
+        } while (exponent >= lowest && magnitude * power(-exponent) < 1);
+    }
+    if (exponent < lowest || exponent > highest) return std::nullopt;
+    const int scale = significant - 1 - exponent;
+    const double scaled = scale >= 0 ? magnitude * power(scale) : magnitude / power(-scale);
+    if (std::fabs(scaled - std::floor(scaled) - 0.5) <= kScalingError) return std::nullopt;
+    double whole = std::nearbyint(scaled);
+    const auto top = static_cast<double>(Power10Whole(significant));
+    if (whole >= top) {  // rounded up to the next power of ten
+        whole /= 10;
+        ++exponent;
+    }
+    // Below 1, the exponent may have been taken one too high; the digits then fall short.
+    if (whole < top / 10) return std::nullopt;
+    return Rounded{static_cast<std::uint64_t>(whole), exponent};
+}
+
+// The same by exact arithmetic, for any positive finite double and 1 to 17 digits.
+Rounded ExactDigits(double magnitude, int significant) {
     int binaryExponent = 0;
-    const double fraction = std::frexp(std::fabs(x), &binaryExponent);
+    const double fraction = std::frexp(magnitude, &binaryExponent);
     constexpr int kMantissaBits = 53;
     const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
-    const int e = binaryExponent - kMantissaBits;  // |x| = mantissa × 2^e
+    const int e = binaryExponent - kMantissaBits;  // magnitude = mantissa × 2^e
 
-    // The estimate is off by at most one near powers of ten; the quotient's size corrects it.
-    int decimalExponent = static_cast<int>(std::floor(std::log10(std::fabs(x))));
-    std::uint64_t lowest = 1;
-    for (int i = 1; i < significant; ++i) lowest *= 10;
+    // 2^(binaryExponent − 1) ≤ magnitude < 2^binaryExponent, and 315653 / 2^20 is log10(2) to six
+    // digits: the estimate lies within one of the decimal exponent, and the quotient's size
+    // corrects it.
+    int decimalExponent = ((binaryExponent - 1) * 315653) >> 20;
+    const std::uint64_t lowest = Power10Whole(significant - 1);
     const std::uint64_t highest = lowest * 10;
     for (;;) {
-        // |x| × 10^scale, as numerator / denominator, should lie in [lowest, highest).
+        // magnitude × 10^scale, as numerator / denominator, should lie in [lowest, highest).
         const int scale = significant - 1 - decimalExponent;
         Big numerator(mantissa);
         Big denominator(1);
@@ -243,12 +298,111 @@ DecimalDigits DoubleToDecimal(double x, int significant) {
             q = lowest;
             ++decimalExponent;
         }
-        return {std::to_string(q), decimalExponent};
+        return {q, decimalExponent};
     }
 }
 
-double PowerOfTen(int n) {
-    return DecimalToDouble("1", n);
+// Copies `text` to first, or reports that it does not fit.
+std::to_chars_result Copy(char* first, char* last, std::string_view text) {
+    if (static_cast<std::size_t>(last - first) < text.size()) {
+        return {last, std::errc::value_too_large};
+    }
+    return {std::copy(text.begin(), text.end(), first), std::errc{}};
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+std::from_chars_result ExactFromChars(const char* first, const char* last, double& value) {
+    const std::string_view text(first, static_cast<std::size_t>(last - first));
+    std::size_t i = 0;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (negative) ++i;
+    // The significant digits, up to those that decide the rounding and a final 1 for any
+    // non-zero digit after them, and the power of ten of the last one: a long text costs no copy.
+    std::string digits;
+    std::int64_t exponent = 0;
+    bool sawDigit = false;
+    bool nonZeroDropped = false;
+    const auto take = [&](char c, bool fraction) {
+        sawDigit = true;
+        if (digits.empty() && c == '0') {
+            if (fraction) --exponent;
+        } else if (digits.size() <= kDecisiveDigits) {
+            digits.push_back(c);
+            if (fraction) --exponent;
+        } else {
+            nonZeroDropped = nonZeroDropped || c != '0';
+            if (!fraction) ++exponent;
+        }
+    };
+    for (; i < text.size() && IsDigit(text[i]); ++i) take(text[i], false);
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && IsDigit(text[i]); ++i) take(text[i], true);
+    }
+    if (!sawDigit) return {first, std::errc::invalid_argument};
+    if (nonZeroDropped) {
+        digits.push_back('1');
+        --exponent;
+    }
+    std::size_t end = i;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        const bool negativeExponent = j < text.size() && text[j] == '-';
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        // Far beyond any double, however many digits the mantissa has.
+        constexpr std::int64_t kSaturated = 1'000'000'000'000'000;
+        std::int64_t written = 0;
+        for (; j < text.size() && IsDigit(text[j]); ++j) {
+            written = std::min(written * 10 + (text[j] - '0'), kSaturated);
+            end = j + 1;
+        }
+        exponent += negativeExponent ? -written : written;
+    }
+    const double magnitude = DecimalToDouble(digits, exponent);
+    value = negative ? -magnitude : magnitude;
+    const bool tooSmall = magnitude == 0 && !digits.empty();
+    return {first + end,
+            std::isinf(magnitude) || tooSmall ? std::errc::result_out_of_range : std::errc{}};
+}
+
+std::to_chars_result ExactToChars(char* first, char* last, double x, int precision) {
+    constexpr int kMostPrecision = 16;
+    if (precision < 0 || precision > kMostPrecision) return {last, std::errc::value_too_large};
+    const bool negative = std::signbit(x);
+    if (std::isnan(x)) return Copy(first, last, negative ? "-nan" : "nan");
+    if (std::isinf(x)) return Copy(first, last, negative ? "-inf" : "inf");
+
+    const int significant = precision + 1;
+    Rounded rounded;
+    if (x != 0) {
+        const double magnitude = std::fabs(x);
+        const std::optional<Rounded> quick = ScaledDigits(magnitude, significant);
+        rounded = quick ? *quick : ExactDigits(magnitude, significant);
+    }
+    // Sign, digits, point, 'e', the exponent's sign and up to three digits.
+    char text[32];
+    char* out = text;
+    if (negative) *out++ = '-';
+    char digits[24];
+    char* const digitsEnd = std::to_chars(digits, digits + sizeof digits, rounded.digits).ptr;
+    // Zero has a single digit "0"; every other value exactly `significant` of them.
+    const auto count = static_cast<std::size_t>(digitsEnd - digits);
+    *out++ = digits[0];
+    if (precision > 0) {
+        *out++ = '.';
+        out = std::copy(digits + 1, digitsEnd, out);
+        out = std::fill_n(out, significant - static_cast<int>(count), '0');
+    }
+    *out++ = 'e';
+    *out++ = rounded.exponent < 0 ? '-' : '+';
+    const int magnitude = std::abs(rounded.exponent);
+    if (magnitude < 10) *out++ = '0';
+    out = std::to_chars(out, text + sizeof text, magnitude).ptr;
+    return Copy(first, last, {text, static_cast<std::size_t>(out - text)});
 }
 
 }  // namespace dephlegmator

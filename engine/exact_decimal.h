@@ -1,40 +1,27 @@
 #pragma once
 
-// Correctly rounded conversions between decimal digits and doubles, for standard libraries
-// without std::from_chars and std::to_chars for double (Emscripten's). The C library's strtod and
-// snprintf would do, but they bring a long-double arithmetic of their own into the WebAssembly
-// module, a fifth of its size; these work on whole numbers of a few hundred bits instead.
-// Everything here rounds to nearest, ties to even, as from_chars and to_chars do.
+// Decimal text read into doubles and doubles written as decimal text in standard C++ alone, for
+// standard libraries without std::from_chars and std::to_chars for double (WebAssembly's):
+// FromChars and ToChars take these there. Built in every build, and tested in each against the C
+// library's strtod and printf. Those would do in the module too, but they bring a long-double
+// arithmetic of their own, a fifth of the module's size; these work on whole numbers of a few
+// hundred bits instead, and most numbers take a quick path of one multiplication or division.
 
-#include <cstdint>
-#include <string>
-#include <string_view>
+#include <charconv>
+
+#include "decimal_conversion.h"  // kExactPowersOfTen and PowerOfTen
 
 namespace dephlegmator {
 
-// The double nearest to digits × 10^exponent, where `digits` holds only '0'–'9' (leading and
-// trailing zeros allowed, empty means 0). Beyond the largest double it gives +infinity, below
-// half the smallest subnormal +0; subnormal results stand. Examples: ("125", −2) → 1.25,
-// ("1", 23) → 1E23 (the double nearest to it, not 1E22 × 10), ("17976931348623159", 292) → inf,
-// ("24703282292062328", −340) → 4.9406564584124654E-324 (just over half the smallest subnormal),
-// ("", 5) → 0. A million digits cost about as much as 800: beyond those, only whether another
-// digit is non-zero matters.
-double DecimalToDouble(std::string_view digits, std::int64_t exponent);
+// The same reading as FromChars, as its contract states: "12.5" → 12.5, "1e23" → 1E23,
+// "1e309" → infinity and "1e-400" → 0, both out of range, "inf" → no number.
+std::from_chars_result ExactFromChars(const char* first, const char* last, double& value);
 
-// The decimal digits of a finite, non-zero |x| rounded to `significant` digits (1 to 17):
-// exactly that many digits, the first non-zero, with the decimal exponent of the first, so that
-// |x| ≈ 0.d1d2… × 10^(exponent + 1). Examples: (1/3, 15) → {"333333333333333", −1},
-// (100000000000000.5, 15) → {"100000000000000", 14} (an exact tie, to the even neighbour),
-// (9.999999999999999, 15) → {"100000000000000", 1}, (5E-324, 3) → {"494", −324}.
-struct DecimalDigits {
-    std::string digits;
-    int exponent = 0;
-};
-DecimalDigits DoubleToDecimal(double x, int significant);
-
-// The double nearest to 10^n: exact up to 10^22, and correctly rounded beyond and below, where a
-// C library's pow may miss by a last bit. 10^−2 → 0.01 (the double nearest to it), 10^400 → inf.
-// The module needs no pow, whose tables are a tenth of its size.
-double PowerOfTen(int n);
+// The same text as std::to_chars(first, last, x, std::chars_format::scientific, precision), as
+// ToChars states it: (1.0 / 3, 14) → "3.33333333333333e-01", (100000000000000.5, 14) →
+// "1.00000000000000e+14" (an exact tie, to the even neighbour), (5e-324, 2) → "4.94e-324",
+// (1e23, 16) → "9.9999999999999992e+22". precision is 0 to 16; outside that, or when the text
+// does not fit, ptr is last and ec std::errc::value_too_large. Never throws.
+std::to_chars_result ExactToChars(char* first, char* last, double x, int precision);
 
 }  // namespace dephlegmator

@@ -1,12 +1,12 @@
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
-#include <optional>
 #include <string>
+#include <string_view>
 
-#include "exact_decimal.h"
+#include "decimal_conversion.h"
 #include "number_text.h"
 
 namespace dephlegmator {
@@ -37,70 +37,9 @@ struct Decimal {
     }
 };
 
-#ifdef __EMSCRIPTEN__
-// The powers of ten that doubles hold exactly.
-constexpr std::array<double, 23> kExactPowers{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr double Power10(int n) {
-    return kExactPowers.at(static_cast<std::size_t>(n));
-}
-constexpr double kFifteenDigits = 1e15;
-// The scaled value's rounding error, at most half its last unit: 1/16 below 2^50 (> 10^15).
-constexpr double kScalingError = 1.0 / 16;
-
-// The 15 significant digits of x from one multiplication or division by an exact power of ten,
-// for decimal exponents from −8 to 21. The product, below 2^50, lies within 1/16 of the exact
-// scaled value, so its nearest whole number is the correctly rounded one unless the product lies
-// that close to a half; then, and outside those exponents, there is none. The exact conversion,
-// which settles every case, costs ten times as much.
-std::optional<Decimal> ScaledDecimal(double x) {
-    const double magnitude = std::fabs(x);
-    constexpr int kLowest = -8;
-    constexpr int kHighest = 21;
-    int exponent = 0;  // 10^exponent ≤ magnitude < 10^(exponent + 1)
-    if (magnitude >= 1) {
-        while (exponent <= kHighest && magnitude >= Power10(exponent + 1)) ++exponent;
-    } else {
-        do {
-            --exponent;
-        } while (exponent >= kLowest && magnitude * Power10(-exponent) < 1);
-    }
-    if (exponent < kLowest || exponent > kHighest) return std::nullopt;
-    const int scale = kSignificantDigits - 1 - exponent;
-    const double scaled = scale >= 0 ? magnitude * Power10(scale) : magnitude / Power10(-scale);
-    if (std::fabs(scaled - std::floor(scaled) - 0.5) <= kScalingError) return std::nullopt;
-    double whole = std::nearbyint(scaled);
-    if (whole >= kFifteenDigits) {  // rounded up to the next power of ten
-        whole /= 10;
-        ++exponent;
-    }
-    if (whole < kFifteenDigits / 10) return std::nullopt;
-    char buffer[24];
-    const char* end =
-        std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::uint64_t>(whole)).ptr;
-    Decimal d;
-    d.negative = x < 0;
-    d.exponent = exponent;
-    d.setDigits({buffer, static_cast<std::size_t>(end - buffer)});
-    return d;
-}
-#endif
-
 Decimal ToDecimal(double x) {
-#ifdef __EMSCRIPTEN__
-    if (const std::optional<Decimal> scaled = ScaledDecimal(x)) return *scaled;
-    // Emscripten's libc++ has no to_chars for double; DoubleToDecimal gives the same correctly
-    // rounded digits.
-    const DecimalDigits exact = DoubleToDecimal(x, kSignificantDigits);
-    Decimal d;
-    d.negative = x < 0;
-    d.exponent = exact.exponent;
-    d.setDigits(exact.digits);
-#else
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x,
-                                      std::chars_format::scientific, kSignificantDigits - 1);
+    char buffer[32];
+    const auto result = ToChars(buffer, buffer + sizeof buffer, x, kSignificantDigits - 1);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const std::size_t e = text.find('e');
     Decimal d;
@@ -108,7 +47,6 @@ Decimal ToDecimal(double x) {
     d.setDigits(text.substr(0, e));
     std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
                     d.exponent);
-#endif
     return d;
 }
 
@@ -151,6 +89,9 @@ void AppendExponential(std::string& out, const Decimal& d, std::string_view sepa
 }  // namespace
 
 std::string FormatNumber(double x, std::string_view decimalSeparator) {
+    // A caller that lets infinity or NaN through would show a plausible "0": the instrumented
+    // build and the fuzz targets, built with assertions, stop there instead.
+    assert(std::isfinite(x));
     if (x == 0) return "0";  // negative zero too
     const Decimal d = ToDecimal(x);
     std::string out;

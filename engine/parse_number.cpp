@@ -1,9 +1,9 @@
-#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
-#include "exact_decimal.h"
+#include "decimal_conversion.h"
 #include "number_text.h"
 
 namespace dephlegmator {
@@ -69,7 +69,7 @@ double ParseRadix(std::string_view digits, int radix, std::size_t& length) {
 }
 
 // The longest prefix of the form [sign] digits[.digits] [E|e|D|d [sign] digits], split so that
-// it can be handed to std::from_chars, which knows neither '+' nor 'D'.
+// it can be handed to FromChars, which knows neither a leading '+' nor 'D'.
 struct DecimalPrefix {
     bool negative = false;
     std::string_view mantissa;  // digits with at most one '.'
@@ -109,49 +109,6 @@ DecimalPrefix ScanDecimal(std::string_view s) {
     return p;
 }
 
-// Whether a number that std::from_chars finds out of range is too large rather than too small.
-// Its decimal magnitude is the place of its first non-zero digit plus the exponent; out-of-range
-// values lie hundreds of places away from 0 on one side or the other, so the sign decides.
-bool IsTooLarge(std::string_view mantissa, std::string_view exponent) {
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const std::size_t first = mantissa.find_first_not_of("0.");
-    if (first == std::string_view::npos) return false;
-    long long place = first < point ? static_cast<long long>(point - first)
-                                    : -static_cast<long long>(first - point - 1);
-    long long exp = 0;
-    constexpr long long kSaturated = 1'000'000'000'000LL;
-    for (const char c : exponent) {
-        if (IsDigit(c) && exp < kSaturated) exp = exp * 10 + (c - '0');
-    }
-    place += !exponent.empty() && exponent.front() == '-' ? -exp : exp;
-    return place > 0;
-}
-
-#ifdef __EMSCRIPTEN__
-// The mantissa's digits without its point.
-std::string MantissaDigits(std::string_view mantissa) {
-    std::string digits(mantissa);
-    std::erase(digits, '.');
-    return digits;
-}
-
-// The power of ten by which the mantissa's digits, read as a whole number, are scaled: the
-// exponent less the digits after the point. The exponent saturates far beyond any double.
-std::int64_t DecimalExponent(const DecimalPrefix& p) {
-    constexpr std::int64_t kSaturated = 1'000'000'000'000;
-    std::int64_t exponent = 0;
-    for (const char c : p.exponent) {
-        if (IsDigit(c) && exponent < kSaturated) exponent = exponent * 10 + (c - '0');
-    }
-    if (!p.exponent.empty() && p.exponent.front() == '-') exponent = -exponent;
-    const std::size_t point = p.mantissa.find('.');
-    if (point != std::string_view::npos) {
-        exponent -= static_cast<std::int64_t>(p.mantissa.size() - point - 1);
-    }
-    return exponent;
-}
-#endif
-
 }  // namespace
 
 LeadingNumber ParseLeadingNumber(std::string_view text) {
@@ -167,25 +124,17 @@ LeadingNumber ParseLeadingNumber(std::string_view text) {
     const DecimalPrefix p = ScanDecimal(s);
     if (!p.hasDigit) return {0, 0};
 
-    double value = 0;
-#ifdef __EMSCRIPTEN__
-    // Emscripten's libc++ has no from_chars for double; DecimalToDouble rounds the same digits to
-    // the same double. Like from_chars, only a result of infinity or of 0 from non-zero digits is
-    // out of range; a subnormal result stands.
-    value = DecimalToDouble(MantissaDigits(p.mantissa), DecimalExponent(p));
-    const bool nonZero = p.mantissa.find_first_not_of("0.") != std::string_view::npos;
-    if (__builtin_isinf(value) || (value == 0 && nonZero)) {
-#else
     std::string number(p.mantissa);
     if (!p.exponent.empty()) {
         number += 'e';
-        number += p.exponent.front() == '+' ? p.exponent.substr(1) : p.exponent;
+        number += p.exponent;
     }
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
-#endif
-        if (IsTooLarge(p.mantissa, p.exponent)) throw CalcError(CalcError::Kind::Overflow);
-        value = 0;
+    double value = 0;
+    // Too small gives 0 (or a subnormal value, which is in range), too large infinity.
+    if (FromChars(number.data(), number.data() + number.size(), value).ec ==
+            std::errc::result_out_of_range &&
+        std::isinf(value)) {
+        throw CalcError(CalcError::Kind::Overflow);
     }
     return {p.negative ? -value : value, EndOfNonBlanks(text, p.length)};
 }

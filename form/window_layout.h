@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "controls.h"
 #include "texts.h"
@@ -122,5 +123,81 @@ inline std::string_view Caption(const ControlRow& row) {
 
 // The buttons selected at start, one per group.
 inline constexpr std::array<std::string_view, 3> kSelectedAtStart{"Option1", "Option4", "Option6"};
+
+// The window on a narrow screen: its groups one under another, in this order, in a column
+// kPhoneColumnWidth twips wide. A group's frame spans the column at the group's top, its option
+// buttons keep their places in the frame, and each of its other controls keeps its place in the
+// window relative to the group's origin (x, y in window twips), unless kPhonePlaces places it.
+// Example: Frame5's origin is (3960, 960), so Text7, at (4080, 1200) in the window, stands at
+// (120, 240) in its group, at the frames' inset, and Text71, at (6720, 1200), at (2760, 240).
+struct PhoneGroup {
+    std::string_view name;
+    int x, y;
+    std::string_view controls;  // space-separated, the frame first where the group has one
+};
+
+inline constexpr int kPhoneColumnWidth = 4215;
+
+inline constexpr std::array kPhoneGroups = std::to_array<PhoneGroup>({
+    {"Frame1", 360, 960, "Frame1 Option1 Option2 Option3 Text1 Label1"},
+    {"Frame2", 360, 3000, "Frame2 Label2 Text2"},
+    {"Frame3", 360, 3840, "Frame3 Option4 Option5 Text3 Text5 Text4 Label4 Label5 Label6"},
+    {"Frame4", 360, 6000, "Frame4 Option6 Option7 Option8 Text6 Label7 Label8 Label9"},
+    {"Headings", 3960, 480, "Label13 Label14"},
+    {"Frame5", 3960, 960, "Frame5 Text7 Label10 Text71"},
+    {"Frame6", 3960, 1800, "Frame6 Text8 Label11 Text81"},
+    {"Frame7", 3960, 2640, "Frame7 Text9 Label12 Text91"},
+    {"Frame8", 3960, 3480, "Frame8 Label3 Text10"},
+    {"Button", 3960, 7320, "Command1"},  // centred in the column
+});
+
+// A control's place in its group on a narrow screen where it is not its window place: x, y from
+// the group's origin and its width, in twips. The column headings, too wide for the column side
+// by side, each stand over its column of result boxes.
+struct PhonePlace {
+    std::string_view name;
+    int x, y, w;
+};
+
+inline constexpr std::array kPhonePlaces = std::to_array<PhonePlace>({
+    {"Label13", 0, 0, 1575},
+    {"Label14", 2640, 0, 1575},
+});
+
+// The first control that `names` lists, space-separated, and the rest of the list after it.
+// Example: FirstName("Frame2 Label2 Text2") == {"Frame2", "Label2 Text2"}.
+constexpr std::pair<std::string_view, std::string_view> FirstName(std::string_view names) {
+    const std::size_t end = names.find(' ');
+    if (end == std::string_view::npos) return {names, {}};
+    return {names.substr(0, end), names.substr(end + 1)};
+}
+
+// The index in kPhoneGroups of the group that names `control`, or -1 where none does.
+// Example: PhoneGroupIndex("Text71") == 5 (Frame5); PhoneGroupIndex("Form1") == -1.
+constexpr int PhoneGroupIndex(std::string_view control) {
+    for (std::size_t i = 0; i < kPhoneGroups.size(); ++i) {
+        for (auto names = kPhoneGroups[i].controls; !names.empty();) {
+            const auto [name, rest] = FirstName(names);
+            if (name == control) return static_cast<int>(i);
+            names = rest;
+        }
+    }
+    return -1;
+}
+
+// Every control stands in one group on a narrow screen, and the groups name nothing else.
+constexpr bool PhoneGroupsCoverTheTable() {
+    std::size_t named = 0;
+    for (const PhoneGroup& group : kPhoneGroups) {
+        for (auto names = group.controls; !names.empty(); names = FirstName(names).second) {
+            ++named;
+        }
+    }
+    for (const ControlRow& row : kControls) {
+        if (PhoneGroupIndex(row.name) < 0) return false;
+    }
+    return named == kControls.size();
+}
+static_assert(PhoneGroupsCoverTheTable());
 
 }  // namespace dephlegmator::layout

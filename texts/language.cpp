@@ -9,10 +9,6 @@ namespace {
 // One process, one window, one thread: the language is a plain variable.
 Language current = Language::Russian;
 
-bool IsEnglish(std::string_view tag) {
-    return HasPrimarySubtag(tag, "en");
-}
-
 }  // namespace
 
 void SetLanguage(Language language) {
@@ -24,8 +20,13 @@ Language CurrentLanguage() {
 }
 
 Language DesktopLanguage(std::span<const std::string> uiLanguages) {
-    return !uiLanguages.empty() && IsEnglish(uiLanguages.front()) ? Language::English
-                                                                  : Language::Russian;
+    if (uiLanguages.empty()) return Language::Russian;
+    for (std::size_t i = 0; i < kLanguageCodes.size(); ++i) {
+        if (HasPrimarySubtag(uiLanguages.front(), kLanguageCodes.at(i))) {
+            return static_cast<Language>(i);
+        }
+    }
+    return Language::Russian;
 }
 
 bool HasPrimarySubtag(std::string_view tag, std::string_view primary) {
@@ -41,13 +42,13 @@ bool HasPrimarySubtag(std::string_view tag, std::string_view primary) {
 }
 
 std::optional<Language> LanguageNamed(std::string_view code) {
-    if (code == "en") return Language::English;
-    if (code == "ru") return Language::Russian;
-    return std::nullopt;
+    const auto* found = std::find(kLanguageCodes.begin(), kLanguageCodes.end(), code);
+    if (found == kLanguageCodes.end()) return std::nullopt;
+    return static_cast<Language>(found - kLanguageCodes.begin());
 }
 
 std::string_view LanguageCode(Language language) {
-    return language == Language::English ? "en" : "ru";
+    return kLanguageCodes.at(static_cast<std::size_t>(language));
 }
 
 }  // namespace dephlegmator

@@ -1,8 +1,8 @@
 // Calculate in WebAssembly, in each of its six cases on the worked examples and on the slowest
 // heat-load cases, repeated on one window as repeated Enter presses do; then the design panel
-// after Calculate, built and written as the JSON the page draws, with the outlet temperature and
-// with the heat load given. Prints, for each, the median over 15 rounds of the mean time per
-// call. Run under node.
+// after Calculate, built and laid out as the numbers the page reads (HandOver), with the outlet
+// temperature and with the heat load given. Prints, for each, the median over 15 rounds of the mean
+// time per call. Run under node.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -12,7 +12,7 @@
 #include "calculate.h"
 #include "calculate_cases.h"
 #include "design_panel.h"
-#include "panel_json.h"
+#include "hand_over.h"
 
 namespace {
 
@@ -33,8 +33,9 @@ const CalculateCase kPanelCases[] = {
 
 enum class Measured { Calculate, DesignPanel };
 
-// Where the panel's texts are counted, so that building them is not optimised away.
-volatile std::size_t panelBytes = 0;
+// Where the numbers of the panel handed over are counted, so that building it is not optimised
+// away.
+volatile std::size_t panelNumbers = 0;
 
 double MicrosecondsPerCall(const CalculateCase& c, int calls, Measured measured) {
     ArrayControls controls = FormFor(c);
@@ -42,10 +43,12 @@ double MicrosecondsPerCall(const CalculateCase& c, int calls, Measured measured)
     const dephlegmator::FormInputs inputs = dephlegmator::ReadFormInputs(controls);
     if (measured == Measured::DesignPanel) Calculate(state, inputs, controls);  // its results
     std::size_t written = 0;
+    dephlegmator::HandOver handOver;
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < calls; ++i) {
         if (measured == Measured::DesignPanel) {
-            written += DesignPanelJson(BuildDesignPanel(inputs, controls, state, false)).size();
+            written += static_cast<std::size_t>(*handOver.WritePanel(
+                BuildDesignPanel(inputs, controls, state, false), std::nullopt));
             continue;
         }
         try {
@@ -56,7 +59,7 @@ double MicrosecondsPerCall(const CalculateCase& c, int calls, Measured measured)
     }
     const std::chrono::duration<double, std::micro> elapsed =
         std::chrono::steady_clock::now() - start;
-    panelBytes = written;
+    panelNumbers = written;
     return elapsed.count() / calls;
 }
 

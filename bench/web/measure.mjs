@@ -157,17 +157,16 @@ async function checkShown(page, form, given) {
   const shown = await page.evaluate(() => ({
     heatLoad: document.getElementById('Text7').value,
     flow: document.getElementById('Text8').value,
-    // Without the word joiners and no-break spaces that keep a number and its unit on one line.
-    label: document
-      .getElementById('ControlCurve')
-      .getAttribute('aria-label')
-      .replace(/\u2060/g, '')
-      .replace(/\s/g, ' '),
+    label: document.getElementById('ControlCurve').getAttribute('aria-label'),
   }));
   if (shown.heatLoad !== form.heatLoad[given]) {
     throw new Error(`Text7 shows ${shown.heatLoad}, not ${form.heatLoad[given]}`);
   }
-  if (!shown.label.includes(`Результат расчёта: ${shown.flow} л/мин, ${shown.heatLoad} Вт.`)) {
+  if (
+    !shown.label.includes(
+      `Результат расчёта: ${shown.flow}\u00A0л/\u2060мин, ${shown.heatLoad}\u00A0Вт.`,
+    )
+  ) {
     throw new Error(`the design panel does not show the result: ${shown.label}`);
   }
 }
@@ -422,7 +421,7 @@ if (only.includes('wasm')) {
     encoding: 'utf8',
   }).trim();
   console.log(table);
-  // Rows of "case, median µs per call, slowest round"; the panel's rows are its build and JSON.
+  // Rows of "case, median µs per call, slowest round"; the panel's rows are its build and hand-over.
   const rows = table
     .split('\n')
     .slice(1)
@@ -437,7 +436,7 @@ if (only.includes('wasm')) {
     calculate.us <= 10,
   );
   budget(
-    "the panel's build and JSON in wasm ≤ 50 µs (median)",
+    "the panel's build and hand-over in wasm ≤ 50 µs (median)",
     `${panel.us} µs (${panel.name})`,
     panel.us <= 50,
   );

@@ -1,11 +1,15 @@
-// The chart's axes, ticks and samples, and the control curve's chart on the heater example.
+// The chart's axes, ticks, labels and samples, and the control curve's chart on the heater example,
+// in its own terms and in the one shape of every chart.
 #include "chart_geometry.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
+
+#include "design_panel.h"
 
 namespace dephlegmator {
 namespace {
@@ -91,17 +95,12 @@ TEST(ChartGeometry, AxisBetweenKeepsItsEnds) {
     EXPECT_LE(narrow.ticks.back(), 15.9);
 }
 
-TEST(ChartGeometry, DrawingDecimalsResolveAMillionthOfTheSpan) {
-    struct Case {
-        double min, max;
-        int decimals;
-    };
-    const Case cases[] = {{0, 7000, 3}, {0, 1000, 3}, {0, 999, 4},
-                          {20, 88, 5},  {0, 0.8, 7},  {0, 5e7, -1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.max);
-        EXPECT_EQ(DrawingDecimals(Axis{c.min, c.max, {}}), c.decimals);
-    }
+TEST(ChartGeometry, TickLabelsWriteEachTickWithTheSeparator) {
+    EXPECT_EQ(TickLabels(AxisFromZeroNear(1.501), ","),
+              (std::vector<std::string>{"0", "0,5", "1", "1,5"}));
+    EXPECT_EQ(
+        TickLabels(AxisFromZero(6102), "."),
+        (std::vector<std::string>{"0", "1000", "2000", "3000", "4000", "5000", "6000", "7000"}));
 }
 
 TEST(ChartGeometry, EvenSamplesEndExactly) {
@@ -160,6 +159,7 @@ TEST(ChartGeometry, FlowAxisShowsWhereTheUserWorks) {
         {ShownResult{0.5, 2000}, 2000, 2.0, 3},                   // the tap's flow is the largest
         {std::nullopt, 9000, std::nullopt, 13.2},                 // beyond the limit: to the reach
         {ShownResult{20, 5800}, std::nullopt, std::nullopt, 22},  // a result beyond the reach
+        {std::nullopt, 2000, 1e308, 13.2},  // a tap flow no axis can hold: to the reach
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.flowMax);
@@ -168,6 +168,61 @@ TEST(ChartGeometry, FlowAxisShowsWhereTheUserWorks) {
         EXPECT_EQ(chart.points.back().flow, chart.flow.max);
         EXPECT_GE(chart.load.max, 1.05 * std::max(condenser.maxLoad(), c.heater.value_or(0)));
     }
+}
+
+// The control curve in the one shape of every chart: three axes, the outlet temperature's
+// curve on the right axis under the load's on the left, the limit and then the heater's level,
+// the reflux marks, and the result as two dots; no heater and no result, no level or dots.
+TEST(ChartGeometry, ControlCurveInTheShapeOfEveryChart) {
+    const Condenser condenser = ExampleCondenser();
+    const auto curveOf = [](ControlCurveChart chart) {
+        ControlCurve curve{std::move(chart), {}, {}, {}, {}, {}, {}};
+        curve.flowLabels = TickLabels(curve.chart.flow, ",");
+        curve.loadLabels = TickLabels(curve.chart.load, ",");
+        curve.tempLabels = TickLabels(curve.chart.outletTemp, ",");
+        return curve;
+    };
+    ControlCurve curve = curveOf(ControlCurveGeometry(condenser, ShownResult{0.5, 2000}, 2000));
+    curve.refluxMarks = {{0.2427, 1000, "R 1"}, {0.5, 2000, "∞"}};
+    const Chart chart = ControlCurveDrawing(curve);
+    ASSERT_EQ(chart.axes.size(), 3U);
+    EXPECT_EQ(chart.axes[kBottomAxis].range.max, 1.6);
+    EXPECT_EQ(chart.axes[kBottomAxis].labels, (std::vector<std::string>{"0", "0,5", "1", "1,5"}));
+    EXPECT_EQ(chart.axes[kLeftAxis].range.max, 7000);
+    EXPECT_EQ(chart.axes[kRightAxis].range.min, 20);
+    EXPECT_EQ(chart.axes[kRightAxis].labels, curve.tempLabels);
+    for (const ChartAxis& axis : chart.axes) EXPECT_EQ(axis.title, "") << "the page's own";
+    ASSERT_EQ(chart.curves.size(), 2U);
+    EXPECT_EQ(chart.curves[0].axis, kRightAxis);
+    EXPECT_EQ(chart.curves[1].axis, kLeftAxis);
+    ASSERT_EQ(chart.curves[1].points.size(), curve.chart.points.size());
+    for (std::size_t i = 0; i < curve.chart.points.size(); ++i) {
+        const CurvePoint& point = curve.chart.points[i];
+        EXPECT_EQ(chart.curves[0].points[i].x, point.flow);
+        EXPECT_EQ(chart.curves[0].points[i].y, point.outletTemp);
+        EXPECT_EQ(chart.curves[1].points[i].x, point.flow);
+        EXPECT_EQ(chart.curves[1].points[i].y, point.load);
+    }
+    ASSERT_EQ(chart.levels.size(), 2U);
+    EXPECT_EQ(chart.levels[0].value, condenser.maxLoad());
+    EXPECT_EQ(chart.levels[1].value, 2000);
+    ASSERT_EQ(chart.marks.size(), 2U);
+    EXPECT_EQ(chart.marks[0].axis, kLeftAxis);
+    EXPECT_EQ(chart.marks[0].at.x, 0.2427);
+    EXPECT_EQ(chart.marks[0].at.y, 1000);
+    EXPECT_EQ(chart.marks[0].label, "R 1");
+    ASSERT_EQ(chart.dots.size(), 2U);
+    EXPECT_EQ(chart.dots[0].axis, kRightAxis);
+    EXPECT_EQ(chart.dots[0].at.y, condenser.outletTempAtFlow(0.5));
+    EXPECT_EQ(chart.dots[1].axis, kLeftAxis);
+    EXPECT_EQ(chart.dots[1].at.x, 0.5);
+    EXPECT_EQ(chart.dots[1].at.y, 2000);
+
+    const Chart bare =
+        ControlCurveDrawing(curveOf(ControlCurveGeometry(condenser, std::nullopt, std::nullopt)));
+    EXPECT_EQ(bare.levels.size(), 1U) << "the limit alone";
+    EXPECT_TRUE(bare.marks.empty());
+    EXPECT_TRUE(bare.dots.empty());
 }
 
 }  // namespace

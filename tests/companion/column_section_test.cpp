@@ -89,8 +89,9 @@ TEST(ColumnSection, TankExamples) {
         EXPECT_EQ(section["TankLimitTemp"], c.limit);
         EXPECT_EQ(section["TankTime"], c.time);
         EXPECT_EQ(section["TankReason"], "");
-        EXPECT_NE(section["TankChart"].find("предел " + std::string(c.limit) + "\u00A0°С"),
-                  std::string::npos);
+        const std::optional<Chart> chart = section.page.drawing("TankChart");
+        ASSERT_TRUE(chart);
+        EXPECT_EQ(chart->levels.at(0).caption, "предел " + std::string(c.limit) + "\u00A0°С");
         EXPECT_EQ(section.page.names["TankChart"],
                   "График: температура воды в баке растёт от 15\u00A0°С до предела " +
                       std::string(c.limit) + "\u00A0°С за " + c.time + ".");
@@ -110,7 +111,7 @@ TEST(ColumnSection, DashesWithOneReasonAndNoStaleNumber) {
     EXPECT_EQ(section["TapReflux"], "—");
     EXPECT_EQ(section["TapReason"], "Введите мощность нагрева, Вт — число больше нуля.");
     EXPECT_EQ(section["TankTime"], "—");
-    EXPECT_EQ(section["TankChart"], "");
+    EXPECT_FALSE(section.page.drawing("TankChart"));
     EXPECT_EQ(section.page.mark("PanelPower"), "") << "empty: asked for, not marked";
     EXPECT_EQ(section["RunWater"], "90") << "the run needs no power";
 
@@ -134,6 +135,22 @@ TEST(ColumnSection, DashesWithOneReasonAndNoStaleNumber) {
     EXPECT_EQ(section["TankReason"], "Введите высоту.");
 }
 
+// A result beyond what a double holds is no number: «—» and one line saying so, the limit kept.
+TEST(ColumnSection, ResultsTooLargeToShow) {
+    Section section;
+    section.type("TapFlow", "1e308").type("RunHours", "5").type("TankVolume", "1e308");
+    section.type("TankStart", "15").type("PumpFlow", "5").show();
+    const std::string tooLarge =
+        "Результат слишком велик, чтобы его показать: проверьте введённые числа.";
+    EXPECT_EQ(section["RunWater"], "—");
+    EXPECT_EQ(section["RunReason"], tooLarge);
+    EXPECT_EQ(section["TankTime"], "—");
+    EXPECT_EQ(section["TankReason"], tooLarge);
+    EXPECT_EQ(section["TankLimitTemp"], "55.9");
+    EXPECT_FALSE(section.page.drawing("TankChart"));
+    EXPECT_EQ(section["TapLoad"], "2000") << "the tap's own numbers stay finite";
+}
+
 TEST(ColumnSection, TankTooWarmFromTheStart) {
     Section section;
     section.type("TankVolume", "200").type("TankStart", "60").type("PumpFlow", "5").show();
@@ -144,7 +161,7 @@ TEST(ColumnSection, TankTooWarmFromTheStart) {
               "нужные 2000\u00A0"
               "Вт. Увеличьте расход насоса или поверхность дефлегматора, или уменьшите мощность "
               "нагрева.");
-    EXPECT_EQ(section["TankChart"], "");
+    EXPECT_FALSE(section.page.drawing("TankChart"));
 }
 
 // The heat load and Tin reach the section on each recalculation; a TankStart the user typed

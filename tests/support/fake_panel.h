@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,8 +9,7 @@
 
 namespace dephlegmator::testing {
 
-// The design panel's elements as plain maps, for the tests of its sections; a drawing's markup
-// is kept as its content.
+// The design panel's elements as plain maps, for the tests of its sections.
 class FakePanel final : public PanelControls {
   public:
     std::string value(std::string_view id) const override { return Find(values, id); }
@@ -22,8 +22,9 @@ class FakePanel final : public PanelControls {
     void setMark(std::string_view id, std::string_view problem) override {
         marks[std::string(id)] = problem;
     }
-    void setDrawing(std::string_view id, std::string_view markup, std::string_view name) override {
-        contents[std::string(id)] = markup;
+    void setDrawing(std::string_view id, std::optional<Chart> chart,
+                    std::string_view name) override {
+        drawings[std::string(id)] = std::move(chart);
         names[std::string(id)] = name;
     }
     void setShown(std::string_view id, bool visible) override { shown[std::string(id)] = visible; }
@@ -35,6 +36,12 @@ class FakePanel final : public PanelControls {
     std::string mark(std::string_view id) const { return Find(marks, id); }
     std::string content(std::string_view id) const { return Find(contents, id); }
 
+    // What a drawing shows; none where it shows nothing or was never drawn.
+    std::optional<Chart> drawing(std::string_view id) const {
+        const auto found = drawings.find(id);
+        return found == drawings.end() ? std::nullopt : found->second;
+    }
+
     bool isShown(std::string_view id) const {
         const auto found = shown.find(id);
         return found != shown.end() && found->second;
@@ -42,6 +49,7 @@ class FakePanel final : public PanelControls {
 
     std::map<std::string, std::string, std::less<>> values, contents, marks, names;
     std::map<std::string, bool, std::less<>> shown;
+    std::map<std::string, std::optional<Chart>, std::less<>> drawings;
     std::string separator = ",";
     mutable int separatorAsked = 0;
 

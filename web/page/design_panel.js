@@ -1,32 +1,10 @@
 // The design panel beside the window: shows what the module computed after a recalculation. It
-// only places numbers and texts the module wrote; the chart maps the curve's points onto the
-// drawing, nothing more.
-//
-// The chart's elements are made on its first drawing and kept: a recalculation moves them and
-// changes their texts, and only what differs from what is shown is written, so that the browser
-// lays out and paints again only what changed.
-
-const SVG = 'http://www.w3.org/2000/svg';
-
-// The drawing in user units of the chart's viewBox, whose size the page generator writes from
-// the chart geometry: the plot between the axes' labels. Set from the element by measure().
-let WIDTH = 0;
-let HEIGHT = 0;
-// The plot's sides leave room for the widest tick label beside the axis title (fitSides).
-const PLOT = { left: 58, right: 0, top: 12, bottom: 0 };
-const LEAST_LEFT = 58;
-const LEAST_RIGHT_ROOM = 54;
-
-function measure(chart) {
-  ({ width: WIDTH, height: HEIGHT } = chart.viewBox.baseVal);
-  PLOT.right = WIDTH - LEAST_RIGHT_ROOM;
-  PLOT.bottom = HEIGHT - 50;
-}
+// only places numbers and texts the module handed over; its charts are drawn by chart.js.
+import { drawControlCurve, drawTankChart, forgetControlCurve, readChart } from './chart.js';
+import { handOver } from './hand_over.js';
 
 const element = (id) => document.getElementById(id);
 
-// Sets the attributes that differ from the element's. Only attributes, never a style: the page's
-// policy forbids inline styles, so the look comes from style.css by class.
 function set(node, attributes) {
   for (const key in attributes) {
     const value = String(attributes[key]);
@@ -39,285 +17,29 @@ function setText(node, text) {
   if (node.textContent !== text) node.textContent = text;
 }
 
-// A new SVG element at the end of `parent`.
-function svg(parent, name, attributes = {}, content = undefined) {
-  const node = set(document.createElementNS(SVG, name), attributes);
-  if (content !== undefined) node.textContent = content;
-  parent.append(node);
-  return node;
-}
-
-// Coordinates are kept to a tenth of a unit, which is far below a pixel.
-const round = (value) => Math.round(value * 10) / 10;
-
-function scales(curve) {
-  const across = PLOT.right - PLOT.left;
-  const down = PLOT.bottom - PLOT.top;
-  const tempSpan = curve.tempAxisMax - curve.tempAxisMin;
-  return {
-    x: (flow) => round(PLOT.left + (flow / curve.flowAxisMax) * across),
-    y: (load) => round(PLOT.bottom - (load / curve.loadAxisMax) * down),
-    yTemp: (temp) => round(PLOT.bottom - ((temp - curve.tempAxisMin) / tempSpan) * down),
-  };
-}
-
 // The chart's fixed texts, in the page's language: attributes of the panel, which the page's
 // texts set.
 const chartTexts = () => element('DesignPanel').dataset;
 
-// The parts of the chart that never change, and the places of those that do, in drawing order:
-// the grid and ticks under the axes, the curves over them, the levels and the result on top.
-function makeChart() {
-  const { top, bottom } = PLOT;
-  const texts = chartTexts();
-  const root = document.createElementNS(SVG, 'g');
-  const frame = {
-    plot: svg(root, 'rect', { class: 'plot', y: top, height: bottom - top }),
-    ticks: { load: svg(root, 'g'), flow: svg(root, 'g'), temp: svg(root, 'g') },
-    axis: svg(root, 'path', { class: 'axis' }),
-    tempAxis: svg(root, 'path', { class: 'axis temp' }),
+// The panel the module handed over at `address` (web/src/hand_over.h), or null where it had none
+// to show.
+export function readPanel(module, address) {
+  const r = handOver(module, address);
+  if (r === null) return null;
+  const panel = {
+    available: r.flag(),
+    holds: r.flag(),
+    heatLoadMode: r.flag(),
+    heightDiameterMode: r.flag(),
   };
-  const ticks = frame.ticks;
-
-  // The vertical titles turn about their middle: the load's reads upwards, the temperature's
-  // downwards, each clear of its tick labels.
-  const middle = (top + bottom) / 2;
-  const centred = { 'text-anchor': 'middle' };
-  frame.flowTitle = svg(
-    root,
-    'text',
-    { class: 'title', ...centred, y: HEIGHT - 14 },
-    texts.flowAxis,
-  );
-  svg(
-    root,
-    'text',
-    { class: 'title', ...centred, transform: `translate(14 ${middle}) rotate(-90)` },
-    texts.loadAxis,
-  );
-  const downwards = `translate(${WIDTH - 16} ${middle}) rotate(90)`;
-  svg(root, 'text', { class: 'title temp', ...centred, transform: downwards }, texts.outletAxis);
-
-  const tempCurve = svg(root, 'polyline', { class: 'curve temp' });
-  const loadCurve = svg(root, 'polyline', { class: 'curve load' });
-  const limit = level(svg(root, 'g'), 'limit', texts.limit);
-  const heaterPlace = svg(root, 'g');
-  const heater = level(document.createElementNS(SVG, 'g'), 'heater', texts.heater);
-  const marks = svg(root, 'g', { class: 'reflux-marks' });
-  const resultPlace = svg(root, 'g');
-  const result = {
-    temp: svg(resultPlace, 'circle', { class: 'result temp', r: 3.5 }),
-    load: svg(resultPlace, 'circle', { class: 'result load', r: 4.5 }),
-  };
-  return {
-    root,
-    frame,
-    ticks,
-    pools: { load: [], flow: [], temp: [] },
-    tempCurve,
-    loadCurve,
-    limit,
-    heaterPlace,
-    heater,
-    marks,
-    markPool: [],
-    resultPlace,
-    result: [result.temp, result.load],
-  };
-}
-
-// Whether two boxes ({ x, y, width, height }) share any area; touching edges do not count.
-const overlap = (a, b) =>
-  a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
-
-// A label's box as the chart's font (DejaVu Sans, 12 units high) sets it, worked out from its
-// text, so that where a label goes never hangs on how a browser measures text at some zoom: the
-// digits' and separators' advances, and more than any other character takes.
-const EM = 12;
-const ADVANCE = { ' ': 0.318, ',': 0.318, '.': 0.318, R: 0.695 };
-const advance = (c) => ADVANCE[c] ?? (c >= '0' && c <= '9' ? 0.636 : 0.9);
-function textWidth(text) {
-  let ems = 0;
-  for (const c of text) ems += advance(c);
-  return ems * EM;
-}
-function labelBox(text, x, y, anchor) {
-  const width = textWidth(text);
-  const left = anchor === 'end' ? x - width : anchor === 'middle' ? x - width / 2 : x;
-  return { x: left, y: y - 0.95 * EM, width, height: 1.21 * EM };
-}
-
-// A level's caption, right-aligned at `x` on the baseline `y`; its width is measured once, when
-// the chart is made, and rounded up.
-const levelBox = (level, y) => ({
-  x: PLOT.right - 4 - level.width,
-  y: y - 0.95 * EM,
-  width: level.width,
-  height: 1.21 * EM,
-});
-
-// The reflux flows on the load curve: a short tick across it with the ratio below, or above where
-// below it would meet the flow axis or another label. A label with room in neither place is left
-// out; its tick stays.
-function drawRefluxMarks(drawing, marks, { x, y }) {
-  const pool = drawing.markPool;
-  while (pool.length < marks.length) {
-    pool.push([
-      set(document.createElementNS(SVG, 'line'), { class: 'reflux-mark' }),
-      set(document.createElementNS(SVG, 'text'), { class: 'caption reflux-mark' }),
-    ]);
-  }
-  show(drawing.marks, pool, marks.length);
-  const taken = [drawing.limit, drawing.heater]
-    .filter((level) => level.caption.isConnected)
-    .map((level) => levelBox(level, level.at));
-  marks.forEach(([flow, load, label], i) => {
-    const [tick, caption] = pool[i];
-    const cx = x(flow);
-    const cy = y(load);
-    set(tick, { x1: cx, y1: cy - 4, x2: cx, y2: cy + 4 });
-    const at = [cy + 16, cy - 8].find((baseline) => {
-      const box = labelBox(label, cx, baseline, 'middle');
-      const inside = box.y >= PLOT.top && box.y + box.height <= PLOT.bottom - 1;
-      return inside && !taken.some((other) => overlap(box, other));
-    });
-    if (at !== undefined) taken.push(labelBox(label, cx, at, 'middle'));
-    set(caption, { x: cx, y: at ?? cy + 16, 'text-anchor': 'middle' });
-    setText(caption, at === undefined ? '' : label);
-  });
-}
-
-// A horizontal line across the plot, with its caption above it at the right end.
-function level(parent, className, caption) {
-  return {
-    line: svg(parent, 'line', { class: className }),
-    caption: svg(parent, 'text', { class: `caption ${className}`, 'text-anchor': 'end' }, caption),
-  };
-}
-
-// A level's line at `at`, its caption above it, or below it where the caption above would meet
-// the label `clearOf` (a node or null).
-function placeLevel(level, at, clearOf = null) {
-  level.width ??= Math.ceil(level.caption.getComputedTextLength());
-  const above = at - 4;
-  const below = at + 13;
-  level.at =
-    clearOf && overlap(levelBox(level, above), levelBox(clearOf, clearOf.at)) ? below : above;
-  set(level.line, { x1: PLOT.left, x2: PLOT.right, y1: at, y2: at });
-  set(level.caption, { x: PLOT.right - 4, y: level.at });
-}
-
-// The widest of `labels` as a tick label.
-const widest = (labels) => Math.max(0, ...labels.map(textWidth));
-
-// Sets the plot's sides so that the widest load label stands clear of the load axis's title and
-// the widest temperature label of the temperature axis's, and draws the frame along them.
-function fitSides(drawing, curve) {
-  const labels = (ticks) => ticks.map((tick) => tick.label);
-  PLOT.left = Math.max(LEAST_LEFT, Math.ceil(26 + widest(labels(curve.loadTicks))));
-  const tempRoom = Math.ceil(28 + widest(labels(curve.tempTicks)));
-  PLOT.right = WIDTH - Math.max(LEAST_RIGHT_ROOM, tempRoom);
-  const { left, right, top, bottom } = PLOT;
-  const { frame } = drawing;
-  set(frame.plot, { x: left, width: right - left });
-  set(frame.axis, { d: `M${left} ${top}V${bottom}H${right}` });
-  set(frame.tempAxis, { d: `M${right} ${top}V${bottom}` });
-  set(frame.flowTitle, { x: (left + right) / 2 });
-}
-
-// Shows `wanted` nodes of `pool` in `place`, in the pool's order, and takes the rest out.
-function show(place, pool, wanted) {
-  for (let i = 0; i < pool.length; ++i) {
-    const attached = pool[i][0].parentNode === place;
-    if (i < wanted && !attached) place.append(...pool[i]);
-    if (i >= wanted && attached) for (const node of pool[i]) node.remove();
-  }
-}
-
-// A tick of an axis: its line and its label, made when an axis first needs that many.
-function drawTicks(drawing, axis, ticks, make, place) {
-  const pool = drawing.pools[axis];
-  while (pool.length < ticks.length) pool.push(make());
-  ticks.forEach((tick, i) => place(pool[i], tick));
-  show(drawing.ticks[axis], pool, ticks.length);
-}
-
-function drawAxes(drawing, curve, { x, y, yTemp }) {
-  const { left, right, top, bottom } = PLOT;
-  const make = (lineClass, textClass, anchor) => () => [
-    set(document.createElementNS(SVG, 'line'), { class: lineClass }),
-    set(document.createElementNS(SVG, 'text'), { class: textClass, ...anchor }),
-  ];
-  drawTicks(
-    drawing,
-    'load',
-    curve.loadTicks,
-    make('grid', 'tick', { 'text-anchor': 'end' }),
-    ([gridLine, label], { value, label: text }) => {
-      set(gridLine, { x1: left, y1: y(value), x2: right, y2: y(value) });
-      set(label, { x: left - 5, y: y(value) + 4 });
-      setText(label, text);
-    },
-  );
-  drawTicks(
-    drawing,
-    'flow',
-    curve.flowTicks,
-    make('grid', 'tick', { 'text-anchor': 'middle' }),
-    ([gridLine, label], { value, label: text }) => {
-      set(gridLine, { x1: x(value), y1: top, x2: x(value), y2: bottom });
-      set(label, { x: x(value), y: bottom + 15 });
-      setText(label, text);
-    },
-  );
-  drawTicks(
-    drawing,
-    'temp',
-    curve.tempTicks,
-    make('axis temp', 'tick temp', {}),
-    ([mark, label], { value, label: text }) => {
-      set(mark, { x1: right, y1: yTemp(value), x2: right + 4, y2: yTemp(value) });
-      set(label, { x: right + 7, y: yTemp(value) + 4 });
-      setText(label, text);
-    },
-  );
-}
-
-// The points of a polyline through the curve, written in one string.
-function through(points, x, y) {
-  let text = '';
-  for (let i = 0; i < points.length; ++i) {
-    text += `${i === 0 ? '' : ' '}${x(points[i][0])},${y(points[i])}`;
-  }
-  return text;
-}
-
-let drawing = null;
-
-function drawCurve(chart, curve) {
-  if (!drawing) {
-    measure(chart);
-    drawing = makeChart();
-  }
-  // The levels' captions are measured where they are drawn.
-  if (drawing.root.parentNode !== chart) chart.append(drawing.root);
-  fitSides(drawing, curve);
-  const scale = scales(curve);
-  drawAxes(drawing, curve, scale);
-  set(drawing.tempCurve, { points: through(curve.points, scale.x, (p) => scale.yTemp(p[2])) });
-  set(drawing.loadCurve, { points: through(curve.points, scale.x, (p) => scale.y(p[1])) });
-  placeLevel(drawing.limit, scale.y(curve.maxLoad));
-  const heater = curve.heaterPower !== null;
-  show(drawing.heaterPlace, [[drawing.heater.line, drawing.heater.caption]], heater ? 1 : 0);
-  if (heater) placeLevel(drawing.heater, scale.y(curve.heaterPower), drawing.limit);
-  drawRefluxMarks(drawing, curve.refluxMarks, scale);
-  if (curve.result) {
-    const [flow, load, outletTemp] = curve.result;
-    const cx = scale.x(flow);
-    set(drawing.result[0], { cx, cy: scale.yTemp(outletTemp) });
-    set(drawing.result[1], { cx, cy: scale.y(load) });
-  }
-  show(drawing.resultPlace, [drawing.result], curve.result ? 1 : 0);
+  for (const id of ['reason', 'verdict', 'windowNote', 'MaxLoad']) panel[id] = r.text();
+  for (const id of ['AreaAt10K', 'AreaMin', 'HeightAt10K', 'HeightMin']) panel[id] = r.text();
+  panel.reflux = r.list(() => ({ id: r.text(), flow: r.text(), impractical: r.flag() }));
+  panel.beyond = r.text();
+  panel.description = r.text();
+  panel.curve = r.flag() ? readChart(r) : null;
+  panel.tank = r.flag() ? readChart(r) : null;
+  return panel;
 }
 
 let heightCells = null;
@@ -331,17 +53,15 @@ function showLine(line, text) {
 // Takes the chart's elements away after a change of language, so that the next panel shown draws
 // them anew with the fixed texts of the new language.
 export function forgetChart() {
-  drawing?.root.remove();
-  drawing = null;
+  forgetControlCurve();
 }
 
-// Shows the panel the module built after a recalculation (its JSON text).
-export function showDesignPanel(json) {
-  const panel = JSON.parse(json);
+// Shows the panel the module built after a recalculation (readPanel).
+export function showDesignPanel(panel) {
   const chart = element('ControlCurve');
   if (panel.available) {
-    drawCurve(chart, panel.curve);
-    set(chart, { 'aria-label': panel.curve.description });
+    drawControlCurve(chart, panel.curve, chartTexts());
+    set(chart, { 'aria-label': panel.description });
   } else {
     // The chart is left empty; its elements are kept for the next drawing.
     if (chart.firstChild) chart.replaceChildren();
@@ -358,7 +78,7 @@ export function showDesignPanel(json) {
   showLine(element('PanelVerdict'), panel.verdict);
   element('PanelVerdict').classList.toggle('fails', Boolean(panel.verdict) && !panel.holds);
   showLine(element('WindowNote'), panel.windowNote);
-  setText(element('ChartBeyond'), panel.available ? panel.curve.beyond : '');
+  setText(element('ChartBeyond'), panel.beyond);
   setText(element('MaxLoad'), panel.MaxLoad);
   for (const row of panel.reflux) {
     const cell = element(row.id);
@@ -378,4 +98,5 @@ export function showDesignPanel(json) {
   for (const cell of heightCells) {
     if (cell.hidden === panel.heightDiameterMode) cell.hidden = !panel.heightDiameterMode;
   }
+  drawTankChart(element('TankChart'), panel.tank);
 }

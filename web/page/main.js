@@ -2,7 +2,7 @@
 // events to the window's handlers. Runs as soon as it and its imports have loaded, possibly before
 // the rest of the page has been parsed.
 import createCalculator from './calculator.js';
-import { forgetChart, showDesignPanel } from './design_panel.js';
+import { forgetChart, readPanel, showDesignPanel } from './design_panel.js';
 import { loadTexts, writeTexts } from './page_texts.js';
 import { LANGUAGE_KEY, pageWindow, storedItem } from './page_window.js';
 import { keepNothing, restoreSettings, wireSettings } from './panel_settings.js';
@@ -198,8 +198,8 @@ function calculatorOf(module) {
   module.page = pageWindow;
   return {
     formLoad: () => module._calculator_form_load(),
-    // The design panel's JSON.
-    command1Click: () => module.UTF8ToString(module._calculator_command1_click()),
+    // The design panel (readPanel).
+    command1Click: () => readPanel(module, module._calculator_command1_click()),
     // The option buttons are named Option1 to Option8.
     optionClick: (name) =>
       module._calculator_option_click(Number(name.replace(/^Option/, ''))) !== 0,
@@ -211,17 +211,18 @@ function calculatorOf(module) {
       pageWindow.insertion = insertion;
       module._calculator_text_cut(Number(name.replace(/^Text/, '')));
     },
-    // The design panel's JSON when the address carried a calculation, "" when it carried none,
+    // The design panel when the address carried a calculation, false when it carried none,
     // null when its fragment is malformed.
     openLink: () => {
-      const json = module._calculator_open_link();
-      return json === 0 ? null : module.UTF8ToString(json);
+      const address = module._calculator_open_link();
+      return address === 0 ? null : (readPanel(module, address) ?? false);
     },
     shareFragment: () => module.UTF8ToString(module._calculator_share_fragment()),
     // The page's language as the module chooses it, before the load handler: 'en' or 'ru'.
     chooseLanguage: () => (module._calculator_choose_language() ? 'en' : 'ru'),
-    // The module's texts in English (true) or Russian; the design panel's JSON.
-    setLanguage: (english) => module.UTF8ToString(module._calculator_set_language(english ? 1 : 0)),
+    // The module's texts in English (true) or Russian; the design panel, or null before the first
+    // recalculation.
+    setLanguage: (english) => readPanel(module, module._calculator_set_language(english ? 1 : 0)),
   };
 }
 

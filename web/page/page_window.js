@@ -20,10 +20,8 @@ const shownPart = (name) => {
   return found;
 };
 
-// What each control was last marked with and each drawing last holds, so that writing the same
-// again costs nothing.
+// What each control was last marked with, so that writing the same again costs nothing.
 const marks = new Map();
-const markups = new Map();
 
 // The element that holds what is wrong with a box, made on the box's first mark: for a box of the
 // window, a line in its block's reasons, which a narrow screen shows under the block's boxes and a
@@ -141,13 +139,6 @@ export const pageWindow = {
   setContent(control, text) {
     const output = element(control);
     if (output.textContent !== text) output.textContent = text;
-  },
-
-  // The elements of a drawing, made by the module; it writes only numbers and its own texts.
-  setMarkup(control, markup) {
-    if (markups.get(control) === markup) return;
-    markups.set(control, markup);
-    element(control).innerHTML = markup;
   },
 
   // What a recalculation came to, for the live region.

@@ -2,7 +2,8 @@
 // module, which reads, checks and writes every value, and keeps on this device, in localStorage
 // and nowhere else, the texts the module says to keep, to put them back at the next visit for
 // the module to check again.
-import { showDesignPanel } from './design_panel.js';
+import { readPanel, showDesignPanel } from './design_panel.js';
+import { handOver } from './hand_over.js';
 
 const PREFIX = 'dephlegmator.';
 const SECTIONS = '#AtTheColumn, #YourDephlegmator';
@@ -47,19 +48,25 @@ export function restoreSettings() {
   });
 }
 
-// Wires the sections to the module's handlers. Each returns the panel built again, or "" before
-// the first recalculation.
+// The texts the module says to keep, by element id.
+function keptTexts(module) {
+  const r = handOver(module, module._calculator_stored_settings());
+  return new Map(r === null ? [] : r.list(() => [r.text(), r.text()]));
+}
+
+// Wires the sections to the module's handlers. Each returns the panel built again, or nothing to
+// show before the first recalculation.
 export function wireSettings(module) {
   const save = () => {
-    const kept = JSON.parse(module.UTF8ToString(module._calculator_stored_settings()));
+    const kept = keptTexts(module);
     each((storage, input) => {
-      if (Object.hasOwn(kept, input.id)) storage.setItem(PREFIX + input.id, kept[input.id]);
+      if (kept.has(input.id)) storage.setItem(PREFIX + input.id, kept.get(input.id));
       else storage.removeItem(PREFIX + input.id);
     });
   };
   const run = (handler) => {
-    const json = module.UTF8ToString(handler());
-    if (json) showDesignPanel(json);
+    const panel = readPanel(module, handler());
+    if (panel) showDesignPanel(panel);
     save();
   };
   const column = () => run(module._calculator_column_changed);

@@ -1,8 +1,9 @@
 // Prints what the engine shows for a large fixed set of forms, and how it reads and writes a large
 // fixed set of numbers. The native and the WebAssembly builds must print the same text: the
 // number texts exactly, the calculations as the rounded texts of their result boxes and the
-// design panel of each form as the JSON the page draws.
+// design panel of each form as the page receives it: its texts and its charts' numbers.
 #include <cinttypes>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -15,7 +16,7 @@
 #include "design_panel.h"
 #include "error_messages.h"
 #include "number_text.h"
-#include "panel_json.h"
+#include "tank_chart.h"
 
 namespace {
 
@@ -94,8 +95,91 @@ const char* KindName(CalcError::Kind kind) {
     return "?";
 }
 
+// A double to 17 significant digits: two doubles print alike only when they are the same.
+void PrintNumber(double x) {
+    std::printf(" %.17g", x);
+}
+
+// A value on a chart's axis in millionths of the axis's span, to the nearest: far finer than any
+// drawing, and coarse enough that the last bits in which one C library's exp and log differ from
+// another's, which the curves' loads and temperatures go through, do not show.
+void PrintOnAxis(double x, const dephlegmator::ChartAxis& axis) {
+    constexpr double kParts = 1e6;
+    std::printf(" %.0f",
+                std::nearbyint((x - axis.range.min) / (axis.range.max - axis.range.min) * kParts));
+}
+
+void PrintText(const std::string& text) {
+    std::printf(" [%s]", text.c_str());
+}
+
+// The chart as the page receives it, each axis, curve, level, mark and dot on a line: the axes'
+// ranges and ticks exactly, the values the page places on them in millionths of their spans.
+void PrintChart(const dephlegmator::Chart& chart) {
+    const auto& axes = chart.axes;
+    for (const dephlegmator::ChartAxis& axis : chart.axes) {
+        std::printf("  axis");
+        PrintNumber(axis.range.min);
+        PrintNumber(axis.range.max);
+        for (const double tick : axis.range.ticks) PrintNumber(tick);
+        for (const std::string& label : axis.labels) PrintText(label);
+        PrintText(axis.title);
+        std::printf("\n");
+    }
+    for (const dephlegmator::ChartCurve& curve : chart.curves) {
+        std::printf("  curve %d", curve.axis);
+        for (const dephlegmator::ChartPoint& point : curve.points) {
+            PrintOnAxis(point.x, axes.at(0));
+            PrintOnAxis(point.y, axes.at(static_cast<std::size_t>(curve.axis)));
+        }
+        std::printf("\n");
+    }
+    for (const dephlegmator::ChartLevel& level : chart.levels) {
+        std::printf("  level");
+        PrintOnAxis(level.value, axes.at(1));
+        PrintText(level.caption);
+        std::printf("\n");
+    }
+    for (const auto* marks : {&chart.marks, &chart.dots}) {
+        for (const dephlegmator::ChartMark& mark : *marks) {
+            std::printf("  %s %d", marks == &chart.marks ? "mark" : "dot", mark.axis);
+            PrintOnAxis(mark.at.x, axes.at(0));
+            PrintOnAxis(mark.at.y, axes.at(static_cast<std::size_t>(mark.axis)));
+            PrintText(mark.label);
+            std::printf("\n");
+        }
+    }
+}
+
+// The design panel: its flags and texts on one line, the reflux rows on the next, then the
+// control curve's chart.
+void PrintPanel(int form, const dephlegmator::DesignPanel& panel) {
+    std::printf("panel %d:", form);
+    for (const bool flag :
+         {panel.available, panel.holds, panel.heatLoadMode, panel.heightDiameterMode}) {
+        std::printf(" %c", flag ? '1' : '0');
+    }
+    for (const std::string* text :
+         {&panel.reason, &panel.verdict, &panel.windowNote, &panel.maxLoad, &panel.areaAt10K,
+          &panel.areaMin, &panel.heightAt10K, &panel.heightMin}) {
+        PrintText(*text);
+    }
+    std::printf("\n  reflux");
+    for (const dephlegmator::RefluxFlow& row : panel.reflux) {
+        std::printf(" [%s %s %c]", std::string(row.id).c_str(), row.flow.c_str(),
+                    row.impractical ? '1' : '0');
+    }
+    std::printf("\n");
+    if (!panel.available) return;
+    std::printf("  curve");
+    PrintText(panel.curve.beyond);
+    PrintText(panel.curve.description);
+    std::printf("\n");
+    PrintChart(ControlCurveDrawing(panel.curve));
+}
+
 // Two lines per form: the texts of all boxes, Text1 to Text10 in Box order, after the
-// calculation, and "ok" or the error with its message; then the design panel's JSON.
+// calculation, and "ok" or the error with its message; then the design panel.
 void PrintForms(Sequence& s, int count) {
     constexpr Option kGiven[] = {Option::Option6, Option::Option7, Option::Option8};
     for (int i = 0; i < count; ++i) {
@@ -142,9 +226,16 @@ void PrintForms(Sequence& s, int count) {
                 : dephlegmator::PanelCoefficients{};
         const std::optional<double> power =
             own ? std::optional<double>(static_cast<double>(50 + s.below(5000))) : std::nullopt;
-        const std::string panel = dephlegmator::DesignPanelJson(
-            BuildDesignPanel(inputs, c, state, failed, coefficients, std::nullopt, power));
-        std::printf("panel %d: %s\n", i, panel.c_str());
+        PrintPanel(i,
+                   BuildDesignPanel(inputs, c, state, failed, coefficients, std::nullopt, power));
+        // One form in four with a cooling tank's chart too, over times in minutes and in hours.
+        if (s.below(4) == 0) {
+            const auto start = static_cast<double>(5 + s.below(30));
+            const double limit = start + static_cast<double>(1 + s.below(900)) / 10;
+            const auto seconds = static_cast<double>(60 + s.below(200000));
+            std::printf("  tank\n");
+            PrintChart(dephlegmator::TankChart(start, limit, seconds, c.decimalSeparator()));
+        }
     }
 }
 

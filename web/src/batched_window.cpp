@@ -80,10 +80,6 @@ void BatchedWindow::setContent(std::string_view id, std::string_view text) {
     push(PageOperation::Kind::SetContent, id, text);
 }
 
-void BatchedWindow::setMarkup(std::string_view id, std::string_view markup) {
-    push(PageOperation::Kind::SetMarkup, id, markup);
-}
-
 void BatchedWindow::check(std::string_view option) {
     // Of the buttons the calculation reads, Option4 and Option5 are one group, Option6 to Option8
     // the other.

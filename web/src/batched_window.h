@@ -27,7 +27,6 @@ struct PageOperation {
         ShowError,
         Announce,
         SetContent,
-        SetMarkup,
         Check,
         SetCaption,
         SetToolTip
@@ -36,7 +35,7 @@ struct PageOperation {
     std::string control;  // ShowError: the title
     // SetText: the text; SetMark: the problem, "" for none; SetAccessibleName: the name;
     // ShowError: the message; Announce: what the live region says (control empty); SetContent:
-    // the text an output element shows; SetMarkup: the SVG elements a drawing holds; Check: none;
+    // the text an output element shows; Check: none;
     // SetCaption: the caption; SetToolTip: the tooltip, "" for none
     std::string text;
 };
@@ -87,7 +86,6 @@ class BatchedWindow final : public Window {
     std::string valueOf(std::string_view id) const;
     void setValueOf(std::string_view id, std::string_view text);
     void setContent(std::string_view id, std::string_view text);
-    void setMarkup(std::string_view id, std::string_view markup);
 
     // Hands the kept operations to the page, if any, and forgets what was read: the next handler
     // reads the page afresh.
@@ -119,15 +117,26 @@ class BatchedPanel final : public PanelControls {
     void setMark(std::string_view id, std::string_view problem) override {
         window_.setMark(id, problem);
     }
-    void setDrawing(std::string_view id, std::string_view markup, std::string_view name) override {
-        window_.setMarkup(id, markup);
+    // The chart is kept for the page to draw from what the module hands it after the handler
+    // (drawing()); the name reaches it with the window's operations.
+    void setDrawing(std::string_view id, std::optional<Chart> chart,
+                    std::string_view name) override {
+        drawings_.insert_or_assign(std::string(id), std::move(chart));
         window_.setAccessibleName(id, name);
     }
     void setShown(std::string_view id, bool shown) override { window_.setVisible(id, shown); }
     std::string decimalSeparator() const override { return window_.decimalSeparator(); }
 
+    // What the drawing `id` shows since it was last set; none where it shows nothing.
+    const std::optional<Chart>& drawing(std::string_view id) const {
+        static const std::optional<Chart> kNone;
+        const auto found = drawings_.find(id);
+        return found == drawings_.end() ? kNone : found->second;
+    }
+
   private:
     BatchedWindow& window_;
+    std::map<std::string, std::optional<Chart>, std::less<>> drawings_;
 };
 
 }  // namespace dephlegmator

@@ -14,10 +14,10 @@
 #include "batched_window.h"
 #include "column_section.h"
 #include "design_panel.h"
+#include "hand_over.h"
 #include "input_modes.h"
 #include "outcome.h"
 #include "page_language.h"
-#include "panel_json.h"
 #include "panel_settings.h"
 #include "share_link.h"
 #include "texts.h"
@@ -58,8 +58,7 @@ EM_JS(int, page_is_checked, (const char* option, int length), {
 // the text's UTF-8 bytes as pointer and length. The page receives them as [method, control, text].
 EM_JS(void, page_apply, (const int* records, int count), {
   var methods = ['setText', 'focus', 'selectAll', 'show', 'hide', 'setMark', 'setAccessibleName',
-                 'showError', 'announce', 'setContent', 'setMarkup', 'check', 'setCaption',
-                 'setToolTip'];
+                 'showError', 'announce', 'setContent', 'check', 'setCaption', 'setToolTip'];
   var operations = new Array(count);
   for (var i = 0; i < count; ++i) {
     var at = (records >> 2) + 5 * i;
@@ -109,7 +108,7 @@ class EmscriptenPage final : public Page {
     }
     std::string decimalSeparator() override { return PageString(0); }
     void apply(const std::vector<PageOperation>& operations) override {
-        static_assert(static_cast<int>(PageOperation::Kind::SetToolTip) == 13,
+        static_assert(static_cast<int>(PageOperation::Kind::SetToolTip) == 12,
                       "page_apply names the page's methods in the order of the kinds");
         std::vector<int> records;
         records.reserve(operations.size() * 5);
@@ -143,29 +142,28 @@ class Calculator {
         column_.Show({std::nullopt, ColumnBeforeFirstRecalculation()});
         window_.flush();
     }
-    // The recalculate command; returns the design panel for the inputs it read, as JSON. The
-    // page receives the window's operations, and what the live region says of the outcome,
-    // before it draws the panel.
-    const std::string& command1Click() {
+    // The recalculate command; returns the design panel for the inputs it read, as HandOver
+    // lays it out. The page receives the window's operations, and what the live region says of
+    // the outcome, before it draws the panel.
+    const double* command1Click() {
         modes_.Command1_Click();
         return afterRecalculation();
     }
 
     // Opens the calculation the page's address carries in its fragment (ShareLinkFragment), if
-    // any: returns the design panel's JSON when it opened one, "" when the address carries none,
-    // and nothing when the fragment is malformed, which the live region then says.
-    const std::string* openLink() {
+    // any: returns the design panel when it opened one, nothing to show when the address carries
+    // none, and a null pointer when the fragment is malformed, which the live region then says.
+    const double* openLink() {
         const ShareLinkReading& link = linkReading();
         if (!link.problem.empty()) {
             window_.announce(link.problem);
             window_.flush();
             return nullptr;
         }
-        panelJson_.clear();
-        if (!link.form) return &panelJson_;
+        if (!link.form) return panelHandOver_.WriteNothing();
         OpenSharedPanel(*link.form, panel_, settings_, column_);
         OpenSharedForm(*link.form, modes_, window_, selector_);
-        return &afterRecalculation();
+        return afterRecalculation();
     }
 
     // The page's language, from the share link's lang, the stored choice and the reader's
@@ -180,8 +178,8 @@ class Calculator {
     // Switches the texts the module writes to `language`: the window's captions, tooltips,
     // accessible names and marks and the live region's sentence at once, and the panel's sections
     // shown again; returns the
-    // design panel's JSON as panelEvent does. The page's own texts are the page's to switch.
-    const std::string& setLanguage(Language language) {
+    // design panel as panelEvent does. The page's own texts are the page's to switch.
+    const double* setLanguage(Language language) {
         SetLanguage(language);
         modes_.LanguageChanged();
         settings_.LanguageChanged();
@@ -262,22 +260,14 @@ class Calculator {
     };
     // The handler of a panel event, then the section «У колонны» shown again and the panel built
     // again with the coefficients and tap flow they leave, for the last recalculation's inputs;
-    // returns the panel's JSON, or "" before the first recalculation.
-    const std::string& panelEvent(PanelEvent event);
+    // returns the panel, or nothing to show before the first recalculation.
+    const double* panelEvent(PanelEvent event);
 
-    // What the panel's sections keep on this device, as a JSON object of texts by element id.
-    const std::string& storedJson() {
-        const std::vector<std::pair<std::string_view, std::string>> stored = panelTexts();
-        storedJson_ = "{";
-        for (const auto& [id, text] : stored) {
-            if (storedJson_.size() > 1) storedJson_ += ',';
-            AppendJsonString(storedJson_, id);
-            storedJson_ += ':';
-            AppendJsonString(storedJson_, text);
-        }
-        storedJson_ += '}';
+    // What the panel's sections keep on this device: texts by element id.
+    const double* storedTexts() {
+        const double* texts = storedHandOver_.WriteTexts(panelTexts());
         window_.flush();
-        return storedJson_;
+        return texts;
     }
 
   private:
@@ -310,15 +300,15 @@ class Calculator {
 
     // What the page receives after a recalculation: the window's operations, then what the live
     // region says of the outcome, then the panel's sections shown again and the design panel for
-    // the inputs it read, as JSON.
-    const std::string& afterRecalculation() {
+    // the inputs it read.
+    const double* afterRecalculation() {
         recalculated_ = true;
         window_.announce(OutcomeSentence(modes_.lastInputs(), modes_.marks(), window_,
                                          modes_.lastCalculationFailed()));
         column_.Recalculated(modes_.lastInputs(), modes_.lastCalculationFailed());
         return refreshPanel();
     }
-    const std::string& refreshPanel();
+    const double* refreshPanel();
 
     // Selects a shared form's option buttons on the page.
     struct Selector final : OptionSelector {
@@ -335,8 +325,8 @@ class Calculator {
     DephlegmatorSettings settings_;
     ColumnSection column_;
     bool recalculated_ = false;
-    std::string panelJson_;
-    std::string storedJson_;
+    HandOver panelHandOver_;
+    HandOver storedHandOver_;
     std::string fragment_;
     std::optional<ShareLinkReading> link_;
 };
@@ -347,7 +337,7 @@ Calculator& TheCalculator() {
     return calculator;
 }
 
-const std::string& Calculator::panelEvent(PanelEvent event) {
+const double* Calculator::panelEvent(PanelEvent event) {
     switch (event) {
         case PanelEvent::DeviceType:
             settings_.DeviceTypeChanged();
@@ -385,26 +375,28 @@ const std::string& Calculator::panelEvent(PanelEvent event) {
     return refreshPanel();
 }
 
-const std::string& Calculator::refreshPanel() {
-    panelJson_.clear();
+const double* Calculator::refreshPanel() {
+    const double* panel = nullptr;
     if (recalculated_) {
         const FormInputs& inputs = modes_.lastInputs();
         const bool failed = modes_.lastCalculationFailed();
         const PanelBasis basis = PanelCondenser(
             inputs, modes_.state(), failed, settings_.coefficients(), window_.decimalSeparator());
         column_.Show(basis);
-        panelJson_ = DesignPanelJson(BuildDesignPanel(basis, inputs, window_, modes_.state(),
-                                                      settings_.coefficients(), column_.tapFlow(),
-                                                      column_.heaterPower()));
+        panel = panelHandOver_.WritePanel(
+            BuildDesignPanel(basis, inputs, window_, modes_.state(), settings_.coefficients(),
+                             column_.tapFlow(), column_.heaterPower()),
+            panel_.drawing(kTankChart));
     } else {
         column_.Show({std::nullopt, ColumnBeforeFirstRecalculation()});
+        panel = panelHandOver_.WriteNothing();
     }
     window_.flush();
-    return panelJson_;
+    return panel;
 }
 
-const char* PanelEvent(Calculator::PanelEvent event) {
-    return TheCalculator().panelEvent(event).c_str();
+const double* PanelEvent(Calculator::PanelEvent event) {
+    return TheCalculator().panelEvent(event);
 }
 
 }  // namespace
@@ -416,17 +408,17 @@ EMSCRIPTEN_KEEPALIVE void calculator_form_load() {
     dephlegmator::TheCalculator().formLoad();
 }
 
-// The design panel's JSON, zero-terminated UTF-8, valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char* calculator_command1_click() {
-    return dephlegmator::TheCalculator().command1Click().c_str();
+// The recalculate command: the design panel as HandOver lays it out (hand_over.h), valid until
+// the next call.
+EMSCRIPTEN_KEEPALIVE const double* calculator_command1_click() {
+    return dephlegmator::TheCalculator().command1Click();
 }
 
-// Opens the calculation the page's address carries: the design panel's JSON when it opened one,
-// "" when the address carries none, a null pointer when its fragment is malformed (the live region
-// says why). Valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char* calculator_open_link() {
-    const std::string* json = dephlegmator::TheCalculator().openLink();
-    return json ? json->c_str() : nullptr;
+// Opens the calculation the page's address carries: the design panel when it opened one, nothing
+// to show when the address carries none, a null pointer when its fragment is malformed (the live
+// region says why). Valid until the next call.
+EMSCRIPTEN_KEEPALIVE const double* calculator_open_link() {
+    return dephlegmator::TheCalculator().openLink();
 }
 
 // The page's language, before the load handler, from a share link's lang, the reader's stored
@@ -438,12 +430,10 @@ EMSCRIPTEN_KEEPALIVE int calculator_choose_language() {
 }
 
 // Switches the module's texts to English (1) or Russian (0) and writes the window's texts again;
-// returns the design panel's JSON as the panel's handlers do.
-EMSCRIPTEN_KEEPALIVE const char* calculator_set_language(int english) {
-    return dephlegmator::TheCalculator()
-        .setLanguage(english != 0 ? dephlegmator::Language::English
-                                  : dephlegmator::Language::Russian)
-        .c_str();
+// returns the design panel as the panel's handlers do.
+EMSCRIPTEN_KEEPALIVE const double* calculator_set_language(int english) {
+    return dephlegmator::TheCalculator().setLanguage(
+        english != 0 ? dephlegmator::Language::English : dephlegmator::Language::Russian);
 }
 
 // The fragment, without '#', of a link to the window's inputs and modes; valid until the next
@@ -476,56 +466,56 @@ EMSCRIPTEN_KEEPALIVE void calculator_text_cut(int number) {
 }
 
 // The handlers of the design panel's settings. Each returns the panel built again with the
-// coefficients it leaves (zero-terminated UTF-8 JSON, valid until the next call), or "" before
-// the first recalculation, when there is no panel to build.
+// coefficients it leaves (as HandOver lays it out, valid until the next call), or nothing to show
+// before the first recalculation, when there is no panel to build.
 using Event = dephlegmator::Calculator::PanelEvent;
 using dephlegmator::PanelEvent;
 
-EMSCRIPTEN_KEEPALIVE const char* calculator_device_type_changed() {
+EMSCRIPTEN_KEEPALIVE const double* calculator_device_type_changed() {
     return PanelEvent(Event::DeviceType);
 }
-EMSCRIPTEN_KEEPALIVE const char* calculator_heat_transfer_typed() {
+EMSCRIPTEN_KEEPALIVE const double* calculator_heat_transfer_typed() {
     return PanelEvent(Event::HeatTransfer);
 }
-EMSCRIPTEN_KEEPALIVE const char* calculator_specific_heat_typed() {
+EMSCRIPTEN_KEEPALIVE const double* calculator_specific_heat_typed() {
     return PanelEvent(Event::SpecificHeat);
 }
 // «Рассчитать U», from the calibration boxes and the window's inputs as they stand.
-EMSCRIPTEN_KEEPALIVE const char* calculator_calibrate() {
+EMSCRIPTEN_KEEPALIVE const double* calculator_calibrate() {
     return PanelEvent(Event::Calibrate);
 }
 // «Всё равно принять»: the unusual U the last calibration showed.
-EMSCRIPTEN_KEEPALIVE const char* calculator_accept_calibration() {
+EMSCRIPTEN_KEEPALIVE const double* calculator_accept_calibration() {
     return PanelEvent(Event::AcceptCalibration);
 }
 // «Вернуть прежний U».
-EMSCRIPTEN_KEEPALIVE const char* calculator_undo_calibration() {
+EMSCRIPTEN_KEEPALIVE const double* calculator_undo_calibration() {
     return PanelEvent(Event::UndoCalibration);
 }
 // A calibration box has changed.
-EMSCRIPTEN_KEEPALIVE const char* calculator_calibration_edited() {
+EMSCRIPTEN_KEEPALIVE const double* calculator_calibration_edited() {
     return PanelEvent(Event::CalibrationEdited);
 }
 // «Сбросить».
-EMSCRIPTEN_KEEPALIVE const char* calculator_panel_reset() {
+EMSCRIPTEN_KEEPALIVE const double* calculator_panel_reset() {
     return PanelEvent(Event::Reset);
 }
 // A box or the reflux choice of «У колонны» has changed.
-EMSCRIPTEN_KEEPALIVE const char* calculator_column_changed() {
+EMSCRIPTEN_KEEPALIVE const double* calculator_column_changed() {
     return PanelEvent(Event::Column);
 }
 // PanelPower has changed: the user's own power.
-EMSCRIPTEN_KEEPALIVE const char* calculator_panel_power_typed() {
+EMSCRIPTEN_KEEPALIVE const double* calculator_panel_power_typed() {
     return PanelEvent(Event::PanelPower);
 }
 // TankStart has changed.
-EMSCRIPTEN_KEEPALIVE const char* calculator_tank_start_typed() {
+EMSCRIPTEN_KEEPALIVE const double* calculator_tank_start_typed() {
     return PanelEvent(Event::TankStart);
 }
-// What the panel's sections keep on this device: a JSON object of texts by element id,
-// zero-terminated UTF-8, valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char* calculator_stored_settings() {
-    return dephlegmator::TheCalculator().storedJson().c_str();
+// What the panel's sections keep on this device: texts by element id, as HandOver::WriteTexts
+// lays them out, valid until the next call.
+EMSCRIPTEN_KEEPALIVE const double* calculator_stored_settings() {
+    return dephlegmator::TheCalculator().storedTexts();
 }
 
 }  // extern "C"

@@ -1,11 +1,12 @@
 // Writes the page's controls from the window's layout table: an HTML fragment with one element per
 // control in the window's tab order, and a style sheet that places and sizes each one (15 twips
 // make one CSS pixel) as the window does where the page is wide enough, and otherwise stacks the
-// window's groups in one column, each keeping its own layout. Writes too the design panel's chart
-// element, its size from the chart geometry, and the rows of its reflux table from the table of
-// reflux ratios. Writes too each language's texts of the page, from the catalogue, as a JSON object
-// of texts by key: the page's elements name theirs with data-text="key" (the element's text) and
-// data-text-attrs="attribute=key ..." (attributes).
+// window's groups that the table names for a narrow screen in one column, each keeping its own
+// layout; and the table itself as layout.json, for the page's tests. Writes too the design panel's
+// chart element, its size from the chart geometry, and the rows of its reflux table from the table
+// of reflux ratios. Writes too each language's texts of the page, from the catalogue, as a JSON
+// object of texts by key: the page's elements name theirs with data-text="key" (the element's text)
+// and data-text-attrs="attribute=key ..." (attributes).
 //
 // Usage: page_generator PARTS_DIR
 #include <algorithm>
@@ -90,9 +91,6 @@ bool SelectedAtStart(std::string_view name) {
 
 struct Rect {
     int x, y, w, h;
-    bool contains(const Rect& r) const {
-        return r.x >= x && r.y >= y && r.x + r.w <= x + w && r.y + r.h <= y + h;
-    }
 };
 
 // The control's rectangle in the window's coordinates.
@@ -105,112 +103,40 @@ Rect WindowRect(const ControlRow& row) {
     return rect;
 }
 
-// A block of the one-column layout: a frame with its controls and the window's controls that lie
-// over it, or a row of window controls over no frame (the column headings, the push button). The
-// block's controls keep their places relative to its origin, except that in the column they move
-// left by `shift`, so that every frame's controls start at the same inset, and a row of headings
-// above a frame moves with that frame and is kept within the column.
-struct Block {
-    std::string name;  // the frame's name, or the row's first control's
-    const ControlRow* frame = nullptr;
-    int originX = 0, originY = 0;  // window twips
-    int shift = 0;
-    bool headings = false;                   // a row above a frame, centred over its columns
-    std::vector<const ControlRow*> members;  // in table order, the frame excluded
-};
-
-struct Column {
-    std::vector<Block> blocks;  // top to bottom
-    int width = 0;              // twips: every frame is this wide in the column
-};
-
-Column MakeColumn() {
-    Column column;
-    std::vector<Block>& blocks = column.blocks;
-    for (const ControlRow& row : kControls) {
-        if (row.kind == Kind::Frame && row.parent.empty()) {
-            blocks.push_back({std::string(row.name), &row, row.x, row.y, 0, false, {}});
-        }
-    }
-    const auto blockOf = [&](const ControlRow& row) -> Block* {
-        for (Block& block : blocks) {
-            if (!block.frame) continue;
-            if (row.parent == block.frame->name) return &block;
-            if (row.parent.empty() && WindowRect(*block.frame).contains(WindowRect(row))) {
-                return &block;
-            }
-        }
-        return nullptr;
-    };
-    std::vector<const ControlRow*> loose;
-    for (const ControlRow& row : kControls) {
-        if (row.kind == Kind::Frame && row.parent.empty()) continue;
-        if (Block* block = blockOf(row)) {
-            block->members.push_back(&row);
-        } else {
-            loose.push_back(&row);
-        }
-    }
-    for (Block& block : blocks) {
-        int left = block.frame->w;
-        for (const ControlRow* row : block.members) {
-            left = std::min(left, WindowRect(*row).x - block.originX);
-        }
-        block.shift = left - kFrameInset;
-    }
-    // The window's controls over no frame, in rows of those beside each other. A row above a
-    // frame it overlaps takes that frame's origin and shift.
-    std::vector<Block> rows;
-    for (const ControlRow* row : loose) {
-        const Rect r = WindowRect(*row);
-        auto same = std::find_if(rows.begin(), rows.end(), [&](const Block& block) {
-            const Rect first = WindowRect(*block.members.front());
-            return r.y < first.y + first.h && first.y < r.y + r.h;
-        });
-        if (same != rows.end()) {
-            same->members.push_back(row);
-        } else {
-            rows.push_back({std::string(row->name), nullptr, r.x, r.y, 0, false, {}});
-            rows.back().members.push_back(row);
-        }
-    }
-    for (Block& row : rows) {
-        const Rect first = WindowRect(*row.members.front());
-        for (const Block& below : blocks) {
-            const Rect frame = WindowRect(*below.frame);
-            if (frame.y >= first.y + first.h && first.x < frame.x + frame.w &&
-                frame.x < first.x + first.w) {
-                row.originX = below.originX;
-                row.shift = below.shift;
-                row.headings = true;
-                break;
-            }
-        }
-    }
-    blocks.insert(blocks.end(), rows.begin(), rows.end());
-    // Columns of the window left to right, each top to bottom.
-    std::stable_sort(blocks.begin(), blocks.end(), [](const Block& a, const Block& b) {
-        return a.originX != b.originX ? a.originX < b.originX : a.originY < b.originY;
-    });
-    for (const Block& block : blocks) {
-        if (!block.frame) continue;
-        for (const ControlRow* row : block.members) {
-            const Rect r = WindowRect(*row);
-            column.width = std::max(column.width, r.x + r.w - block.originX - block.shift);
-        }
-    }
-    column.width += kFrameInset;
-    return column;
+// The group of the one-column layout that names `row`.
+const PhoneGroup& GroupOf(const ControlRow& row) {
+    return kPhoneGroups[static_cast<std::size_t>(PhoneGroupIndex(row.name))];
 }
 
-const Block& BlockOf(const Column& column, const ControlRow& row) {
-    for (const Block& block : column.blocks) {
-        if (block.frame == &row) return block;
-        if (std::find(block.members.begin(), block.members.end(), &row) != block.members.end()) {
-            return block;
-        }
+// The group's frame, or none for a group over no frame.
+const ControlRow* FrameOf(const PhoneGroup& group) {
+    const ControlRow* first = Find(FirstName(group.controls).first);
+    return first->kind == Kind::Frame ? first : nullptr;
+}
+
+// The group's controls but its frame, in table order.
+std::vector<const ControlRow*> Members(const PhoneGroup& group) {
+    std::vector<const ControlRow*> members;
+    for (const ControlRow& row : kControls) {
+        if (&GroupOf(row) == &group && &row != FrameOf(group)) members.push_back(&row);
     }
-    throw std::logic_error("a control outside every block");
+    return members;
+}
+
+const PhonePlace* PhonePlaceOf(const ControlRow& row) {
+    for (const PhonePlace& place : kPhonePlaces) {
+        if (place.name == row.name) return &place;
+    }
+    return nullptr;
+}
+
+// The control's left and top in its group of the column, in twips: its window place relative to
+// the group's origin, or the one kPhonePlaces gives it.
+std::pair<int, int> ColumnPlace(const ControlRow& row) {
+    if (const PhonePlace* place = PhonePlaceOf(row)) return {place->x, place->y};
+    const Rect r = WindowRect(row);
+    const PhoneGroup& group = GroupOf(row);
+    return {r.x - group.x, r.y - group.y};
 }
 
 // The top of each option button within its frame. Each stands low enough below the one before
@@ -232,6 +158,22 @@ int OptionTop(const ControlRow& option, bool column) {
         before = &row;
     }
     return option.y;
+}
+
+// Fails the build where a group's control would stand outside the column: left of its edge, or
+// in a framed group closer to its right edge than the frames' inset.
+void CheckColumnFits() {
+    for (const ControlRow& row : kControls) {
+        if (row.kind == Kind::Frame || row.kind == Kind::Option || row.kind == Kind::Button)
+            continue;
+        const auto [x, y] = ColumnPlace(row);
+        const PhonePlace* place = PhonePlaceOf(row);
+        const int right = x + (place != nullptr ? place->w : row.w);
+        const int room = kPhoneColumnWidth - (FrameOf(GroupOf(row)) != nullptr ? kFrameInset : 0);
+        if (x < 0 || y < 0 || right > room) {
+            throw std::logic_error(std::string(row.name) + " stands outside the phone's column");
+        }
+    }
 }
 
 // The key by which the page names a text of the catalogue.
@@ -287,10 +229,10 @@ std::string_view AlignClass(Align align) {
     return "left";
 }
 
-// The names of the boxes of `block` that the user types in, space-separated; "" for none.
-std::string TypedBoxes(const Block& block) {
+// The names of the group's boxes that the user types in, space-separated; "" for none.
+std::string TypedBoxes(const PhoneGroup& group) {
     std::string names;
-    for (const ControlRow* row : block.members) {
+    for (const ControlRow* row : Members(group)) {
         if (row->kind != Kind::TextBox || row->maxLength == 0) continue;
         if (!names.empty()) names += ' ';
         names += row->name;
@@ -314,32 +256,30 @@ std::string CommonAttributes(const ControlRow& row) {
 // frame form a radio group named by the frame's caption.
 class ControlWriter {
   public:
-    explicit ControlWriter(const Column& column) : column_(column) {}
-
     std::string write() {
         for (const std::string_view name : kTabOrder) {
             const ControlRow& row = *Find(name);
             if (row.kind == Kind::Option) {
                 writeOptions(row.parent);
             } else {
-                open(BlockOf(column_, row));
+                open(GroupOf(row));
                 writeControl(row);
                 for (const ControlRow& label : kControls) {
                     if (label.kind == Kind::Label && BesideBox(label) == &row) writeControl(label);
                 }
             }
         }
-        for (const Block& block : column_.blocks) open(block);
+        for (const PhoneGroup& group : kPhoneGroups) open(group);
         for (const Explanation& about : kExplanations) {
             html_ << "  <span id=\"" << about.id << "\" hidden" << TextMarker(about.text) << ">"
                   << Escape(dephlegmator::Tr(about.text)) << "</span>\n";
         }
-        // Where the page writes what is wrong with each typed box of a block: under the block's
+        // Where the page writes what is wrong with each typed box of a group: under the group's
         // boxes on a narrow screen, for a screen reader alone on a wide one.
-        for (const Block& block : column_.blocks) {
-            const std::string boxes = TypedBoxes(block);
+        for (const PhoneGroup& group : kPhoneGroups) {
+            const std::string boxes = TypedBoxes(group);
             if (boxes.empty()) continue;
-            html_ << "  <div class=\"reasons\" data-reasons=\"" << block.name << "\" data-for=\""
+            html_ << "  <div class=\"reasons\" data-reasons=\"" << group.name << "\" data-for=\""
                   << boxes << "\" hidden></div>\n";
         }
         return html_.str();
@@ -364,23 +304,22 @@ class ControlWriter {
         return nearest;
     }
 
-    static bool HasFocusable(const Block& block) {
-        return std::any_of(block.members.begin(), block.members.end(),
+    static bool HasFocusable(const PhoneGroup& group) {
+        const std::vector<const ControlRow*> members = Members(group);
+        return std::any_of(members.begin(), members.end(),
                            [](const ControlRow* row) { return Focusable(*row); });
     }
 
-    // Writes the block's frame line and caption and the labels that stand beside no box, once;
-    // and before it the blocks of labels alone (the column headings) that stand just above it.
-    void open(const Block& target) {
-        const auto& blocks = column_.blocks;
-        const auto at = std::find_if(blocks.begin(), blocks.end(),
-                                     [&](const Block& block) { return &block == &target; });
-        auto first = at;
-        while (first != blocks.begin() && !HasFocusable(*(first - 1))) --first;
-        for (auto block = first; block != at + 1; ++block) {
-            if (!opened_.insert(block->name).second) continue;
-            if (block->frame) writeControl(*block->frame);
-            for (const ControlRow* row : block->members) {
+    // Writes the group's frame line and caption and the labels that stand beside no box, once;
+    // and before it the groups of labels alone (the column headings) just above it.
+    void open(const PhoneGroup& target) {
+        const auto* const at = kPhoneGroups.begin() + (&target - kPhoneGroups.data());
+        const auto* first = at;
+        while (first != kPhoneGroups.begin() && !HasFocusable(*(first - 1))) --first;
+        for (const auto* group = first; group != at + 1; ++group) {
+            if (!opened_.insert(std::string(group->name)).second) continue;
+            if (const ControlRow* frame = FrameOf(*group)) writeControl(*frame);
+            for (const ControlRow* row : Members(*group)) {
                 if (row->kind == Kind::Label && !BesideBox(*row)) writeControl(*row);
             }
         }
@@ -435,15 +374,9 @@ class ControlWriter {
         }
     }
 
-    const Column& column_;
     std::ostringstream html_;
     std::set<std::string> opened_;
 };
-
-bool HasOptions(const Block& block) {
-    return std::any_of(block.members.begin(), block.members.end(),
-                       [](const ControlRow* row) { return row->kind == Kind::Option; });
-}
 
 // Places one control in the window's layout (window coordinates; an option button within its
 // frame's group). The table's rectangles fit the desktop's fonts; where a caption needs more room
@@ -477,25 +410,25 @@ void WriteWideRule(std::ostream& css, const ControlRow& row) {
     }
 }
 
-// Places one control in its block of the column: the block's grid area, and the control's place
+// Places one control in its group of the column: the group's grid area, and the control's place
 // within it as margins.
-void WriteColumnRule(std::ostream& css, const Column& column, const ControlRow& row) {
+void WriteColumnRule(std::ostream& css, const ControlRow& row) {
     // Within the window's element, so that these rules outweigh the layout's shared ones.
     css << "  #FormMorvani [data-control=\"" << row.name << "\"] { ";
     if (row.kind == Kind::Option) {
         // Within its group, which lies on the frame in both layouts.
-        const int room = column.width - row.x - 2 * kTwipsPerPixel;
+        const int room = kPhoneColumnWidth - row.x - 2 * kTwipsPerPixel;
         if (OptionTop(row, true) != OptionTop(row, false)) {
             css << "top: " << Px(OptionTop(row, true)) << "; ";
         }
         css << "max-width: " << Px(room) << "; }\n";
         return;
     }
-    const Block& block = BlockOf(column, row);
-    css << "grid-area: " << block.name << "; ";
-    if (&row == block.frame) {
+    const PhoneGroup& group = GroupOf(row);
+    css << "grid-area: " << group.name << "; ";
+    if (&row == FrameOf(group)) {
         // A frame grows to hold the reasons written under its boxes.
-        css << "width: " << Px(column.width) << "; height: auto; min-height: " << Px(row.h)
+        css << "width: " << Px(kPhoneColumnWidth) << "; height: auto; min-height: " << Px(row.h)
             << "; }\n";
         return;
     }
@@ -503,60 +436,58 @@ void WriteColumnRule(std::ostream& css, const Column& column, const ControlRow& 
         css << "}\n";
         return;
     }
-    const Rect r = WindowRect(row);
-    int x = r.x - block.originX - block.shift;
-    const int y = r.y - block.originY;
-    if (block.headings) {
-        // Centred over the column of boxes below it, and no wider than the column on either side.
-        const double centre = x + r.w / 2.0;
-        const double half = std::min({r.w / 2.0, centre, column.width - centre});
-        css << "margin: " << Px(y) << " 0 0 " << Px(centre - half) << "; width: " << Px(2 * half)
-            << "; }\n";
-        return;
-    }
-    css << "margin: " << Px(y) << " 0 0 " << Px(x) << "; }\n";
+    const auto [x, y] = ColumnPlace(row);
+    css << "margin: " << Px(y) << " 0 0 " << Px(x) << "; ";
+    if (const PhonePlace* place = PhonePlaceOf(row)) css << "width: " << Px(place->w) << "; ";
+    css << "}\n";
+}
+
+bool HasOptions(const PhoneGroup& group) {
+    const std::vector<const ControlRow*> members = Members(group);
+    return std::any_of(members.begin(), members.end(),
+                       [](const ControlRow* row) { return row->kind == Kind::Option; });
 }
 
 // The window's layout where it fits, and the column below that.
-std::string LayoutCss(const Column& column) {
+std::string LayoutCss() {
     std::ostringstream css;
     css << "/* Generated from the window's layout table. */\n";
     css << "#FormMorvani { width: " << Px(kClientWidth) << "; height: " << Px(kClientHeight)
         << "; }\n";
     for (const ControlRow& row : kControls) WriteWideRule(css, row);
-    for (const Block& block : column.blocks) {
-        if (!HasOptions(block)) continue;
-        const Rect r = WindowRect(*block.frame);
-        css << "[data-group=\"" << block.name << "\"] { left: " << Px(r.x) << "; top: " << Px(r.y)
+    for (const PhoneGroup& group : kPhoneGroups) {
+        if (!HasOptions(group)) continue;
+        const Rect r = WindowRect(*FrameOf(group));
+        css << "[data-group=\"" << group.name << "\"] { left: " << Px(r.x) << "; top: " << Px(r.y)
             << "; width: " << Px(r.w) << "; }\n";
     }
 
     css << "@media (width < " << kWideLayoutMinPx << "px) {\n";
-    css << "  #FormMorvani { width: auto; height: auto; grid-template-columns: " << Px(column.width)
-        << "; grid-template-areas:";
-    for (const Block& block : column.blocks) css << " \"" << block.name << "\"";
+    css << "  #FormMorvani { width: auto; height: auto; grid-template-columns: "
+        << Px(kPhoneColumnWidth) << "; grid-template-areas:";
+    for (const PhoneGroup& group : kPhoneGroups) css << " \"" << group.name << "\"";
     css << "; }\n";
-    for (const ControlRow& row : kControls) WriteColumnRule(css, column, row);
-    // The reasons stand under the lowest of the block's boxes, from the left of the leftmost.
-    for (const Block& block : column.blocks) {
-        if (TypedBoxes(block).empty()) continue;
-        int left = column.width;
+    for (const ControlRow& row : kControls) WriteColumnRule(css, row);
+    // The reasons stand under the lowest of the group's boxes, from the left of the leftmost.
+    for (const PhoneGroup& group : kPhoneGroups) {
+        if (TypedBoxes(group).empty()) continue;
+        int left = kPhoneColumnWidth;
         int bottom = 0;
-        for (const ControlRow* row : block.members) {
+        for (const ControlRow* row : Members(group)) {
             if (row->kind != Kind::TextBox || row->maxLength == 0) continue;
-            const Rect r = WindowRect(*row);
-            left = std::min(left, r.x - block.originX - block.shift);
-            bottom = std::max(bottom, r.y - block.originY + r.h);
+            const auto [x, y] = ColumnPlace(*row);
+            left = std::min(left, x);
+            bottom = std::max(bottom, y + row->h);
         }
-        css << "  #FormMorvani [data-reasons=\"" << block.name << "\"] { grid-area: " << block.name
+        css << "  #FormMorvani [data-reasons=\"" << group.name << "\"] { grid-area: " << group.name
             << "; margin: " << Px(bottom + 3 * kTwipsPerPixel) << " 0 " << Px(6 * kTwipsPerPixel)
-            << " " << Px(left) << "; width: " << Px(column.width - left - 8 * kTwipsPerPixel)
+            << " " << Px(left) << "; width: " << Px(kPhoneColumnWidth - left - 8 * kTwipsPerPixel)
             << "; }\n";
     }
-    for (const Block& block : column.blocks) {
-        if (!HasOptions(block)) continue;
-        css << "  .options[data-group=\"" << block.name << "\"] { grid-area: " << block.name
-            << "; width: " << Px(column.width) << "; }\n";
+    for (const PhoneGroup& group : kPhoneGroups) {
+        if (!HasOptions(group)) continue;
+        css << "  .options[data-group=\"" << group.name << "\"] { grid-area: " << group.name
+            << "; width: " << Px(kPhoneColumnWidth) << "; }\n";
     }
     css << "}\n";
     // The charts keep the proportions of their drawings at any width.
@@ -649,6 +580,74 @@ std::string TextsJson(dephlegmator::Language language) {
     return json + "}\n";
 }
 
+// The layout table as the page's tests read it: each control's name, kind, parent, caption key
+// (null for a box), rectangle in twips relative to its parent, font, alignment, typing limit,
+// whether it is shown at start, its group on a narrow screen and its place in the tab order (null
+// where it takes no focus); the groups in their order down the column.
+std::string LayoutJson() {
+    const auto kindName = [](Kind kind) {
+        switch (kind) {
+            case Kind::Frame:
+                return "Frame";
+            case Kind::Label:
+                return "Label";
+            case Kind::TextBox:
+                return "TextBox";
+            case Kind::Option:
+                return "Option";
+            case Kind::Button:
+                return "Button";
+        }
+        return "";
+    };
+    const auto quoted = [](std::string_view text) {
+        std::string out;
+        AppendJsonString(out, text);
+        return out;
+    };
+    std::string json = "{";
+    // `"name":value` into `object`, after a comma unless it opens it; `value` is JSON already.
+    const auto field = [](std::string& object, std::string_view name, const std::string& value) {
+        if (object.back() != '{') object += ',';
+        AppendJsonString(object, name);
+        object += ':' + value;
+    };
+    field(json, "twipsPerPixel", std::to_string(kTwipsPerPixel));
+    field(json, "width", std::to_string(kClientWidth));
+    field(json, "height", std::to_string(kClientHeight));
+    field(json, "wideLayoutMinPx", std::to_string(kWideLayoutMinPx));
+    field(json, "phoneColumnWidth", std::to_string(kPhoneColumnWidth));
+    std::string groups;
+    for (const PhoneGroup& group : kPhoneGroups) {
+        groups += (groups.empty() ? "[" : ",") + quoted(group.name);
+    }
+    field(json, "phoneGroups", groups + "]");
+    std::string controls;
+    for (const ControlRow& row : kControls) {
+        const auto* const tab = std::find(kTabOrder.begin(), kTabOrder.end(), row.name);
+        controls += controls.empty() ? "[\n" : ",\n";
+        std::string control = "{";
+        field(control, "name", quoted(row.name));
+        field(control, "kind", quoted(kindName(row.kind)));
+        field(control, "parent", quoted(row.parent));
+        field(control, "caption", row.caption.has_value() ? quoted(KeyOf(*row.caption)) : "null");
+        field(control, "x", std::to_string(row.x));
+        field(control, "y", std::to_string(row.y));
+        field(control, "w", std::to_string(row.w));
+        field(control, "h", std::to_string(row.h));
+        field(control, "font", quoted(row.font == Font::Bold12 ? "Bold12" : "Standard"));
+        field(control, "align", quoted(AlignClass(row.align)));
+        field(control, "maxLength", std::to_string(row.maxLength));
+        field(control, "visible", row.visible ? "true" : "false");
+        field(control, "phoneGroup", quoted(GroupOf(row).name));
+        field(control, "tabIndex",
+              tab != kTabOrder.end() ? std::to_string(tab - kTabOrder.begin()) : "null");
+        controls += control + '}';
+    }
+    field(json, "controls", controls + "\n]");
+    return json + "}\n";
+}
+
 bool WriteFile(const char* path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
@@ -662,12 +661,18 @@ int main(int argc, char** argv) {
         std::cerr << "usage: page_generator PARTS_DIR\n";
         return 2;
     }
-    // Each part NAME.html fills the page's slot <!-- NAME -->.
-    const Column column = MakeColumn();
+    // Each part NAME.html fills the page's slot <!-- NAME -->; layout.json goes beside the site.
+    try {
+        CheckColumnFits();
+    } catch (const std::logic_error& fault) {
+        std::cerr << "page_generator: " << fault.what() << "\n";
+        return 1;
+    }
     const std::string dir = argv[1];
     const std::pair<const char*, std::string> parts[] = {
-        {"layout.css", LayoutCss(column)},
-        {"controls.html", ControlWriter(column).write()},
+        {"layout.css", LayoutCss()},
+        {"layout.json", LayoutJson()},
+        {"controls.html", ControlWriter().write()},
         {"chart.html", ChartElement("ControlCurve", dephlegmator::kChartSize)},
         {"tank-chart.html", ChartElement("TankChart", dephlegmator::kTankChartSize)},
         {"reflux.html", RefluxRows()},

@@ -101,6 +101,7 @@ describe('the assembled site', () => {
     mkdirSync(parts);
     writeFileSync(join(parts, 'controls.html'), '<input id="Text1" data-control="Text1">\n');
     writeFileSync(join(parts, 'layout.css'), '#Text1 { left: 0; }\n');
+    writeFileSync(join(parts, 'layout.json'), '{"controls":[]}\n');
     writeFileSync(join(parts, 'chart.html'), '<svg id="ControlCurve"></svg>\n');
     writeFileSync(join(parts, 'reflux.html'), '<tr><th>1</th><td id="RefluxFlow1">—</td></tr>\n');
     writeFileSync(join(parts, 'devices.html'), '<option value="window">как в окне</option>\n');

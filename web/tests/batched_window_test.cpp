@@ -136,7 +136,6 @@ class ModelPage final : public Page {
                     announced.push_back(text);
                     break;
                 case Kind::SetContent:
-                case Kind::SetMarkup:
                     panel[control] = text;
                     break;
                 case Kind::SetCaption:

@@ -4,8 +4,7 @@
 // and screenshots of each in the light and the dark theme.
 import assert from 'node:assert/strict';
 import { mkdirSync, readFileSync } from 'node:fs';
-import { dirname, join } from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { join } from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import { inflateSync } from 'node:zlib';
 import {
@@ -19,29 +18,63 @@ import {
 } from './browser.mjs';
 import { SCREENS, enterHeaterExample } from './screens.mjs';
 
-const here = dirname(fileURLToPath(import.meta.url));
 const screenshots = process.env.SCREENSHOT_DIR ?? join(siteDir, '../screenshots');
 
-// The window's layout table as form/window_layout.h writes it, read here on its own: each
-// control's kind, its rectangle in the window in CSS pixels (15 twips to the pixel), and whether
-// it takes a standard font.
+// The window's layout table as the page generator writes it beside the site: each control's kind,
+// its rectangle in the window in CSS pixels, whether it takes a standard font, and its group on a
+// narrow screen; and the groups in their order down the column.
 function layoutTable() {
-  const source = readFileSync(join(here, '../../form/window_layout.h'), 'utf8');
-  const row =
-    /\{"(\w+)", (\w+), "(\w*)", (?:"[^"]*"|kNoResult), (\d+), (\d+), (\d+), (\d+)(?:, (\w+))?/g;
+  const table = JSON.parse(readFileSync(join(siteDir, 'layout.json'), 'utf8'));
+  const px = table.twipsPerPixel;
   const rows = new Map();
-  for (const [, name, kind, parent, x, y, w, h, font] of source.matchAll(row)) {
+  for (const { name, kind, parent, x, y, w, h, font, phoneGroup } of table.controls) {
+    // A parent comes before its controls in the table.
     const origin = rows.get(parent) ?? { x: 0, y: 0 };
     rows.set(name, {
       kind,
-      x: origin.x + x / 15,
-      y: origin.y + y / 15,
-      w: w / 15,
-      h: h / 15,
-      standardFont: font !== 'Bold12',
+      x: origin.x + x / px,
+      y: origin.y + y / px,
+      w: w / px,
+      h: h / px,
+      standardFont: font === 'Standard',
+      phoneGroup,
     });
   }
-  return rows;
+  return { rows, groups: table.phoneGroups };
+}
+
+// How the layout table's groups stand on the page: one under another in the table's order and
+// from the same left edge, and every control of a group with a frame within that frame.
+function groupPlaces(groups) {
+  const rect = (name) => {
+    const element = document.querySelector(`[data-control="${name}"]`);
+    return element.getClientRects().length > 0 ? element.getBoundingClientRect() : null;
+  };
+  const within = (inner, outer) =>
+    inner.left >= outer.left - 0.5 &&
+    inner.right <= outer.right + 0.5 &&
+    inner.top >= outer.top - 0.5 &&
+    inner.bottom <= outer.bottom + 0.5;
+  const outside = [];
+  const spans = groups.map(({ frame, controls }) => {
+    const shown = controls.map(rect).filter(Boolean);
+    const frameRect = frame && rect(frame);
+    for (const name of controls) {
+      const r = rect(name);
+      if (frameRect && r && !within(r, frameRect)) outside.push(name);
+    }
+    return {
+      left: frameRect?.left,
+      top: Math.min(...shown.map((r) => r.top)),
+      bottom: Math.max(...shown.map((r) => r.bottom)),
+    };
+  });
+  const lefts = new Set(spans.filter((span) => span.left !== undefined).map((span) => span.left));
+  return {
+    stacked: spans.every((span, i) => i === 0 || span.top >= spans[i - 1].bottom - 0.5),
+    sameLeft: lefts.size === 1,
+    outside,
+  };
 }
 
 // The option buttons that stand lower than the table has them, so that a circle of 24 px about
@@ -164,7 +197,7 @@ describe('the page at each width', () => {
       await openCalculator(page, server.url);
       const shown = await page.evaluate(renderedLayout);
       const faults = [];
-      for (const [name, row] of layoutTable()) {
+      for (const [name, row] of layoutTable().rows) {
         const at = shown[name];
         if (!at) continue;
         const { exact, atLeast } = rule(row);
@@ -196,19 +229,21 @@ describe('the page at each width', () => {
         const narrow = viewport.width < 641;
         assert.deepEqual(await page.evaluate(reachFaults, phone), []);
         // Below the window's width the groups stand in one column, the panel under them.
-        const column = await page.evaluate(() => {
-          const left = (id) =>
-            document.querySelector(`[data-control="${id}"]`).getBoundingClientRect();
-          const form = document.getElementById('FormMorvani').getBoundingClientRect();
-          const panel = document.getElementById('DesignPanel').getBoundingClientRect();
-          return {
-            oneColumn:
-              left('Frame5').top > left('Frame4').bottom &&
-              left('Frame1').left === left('Frame5').left,
-            panelBelow: panel.top >= form.bottom,
-          };
+        const { rows, groups } = layoutTable();
+        const members = groups.map((group) => {
+          const controls = [...rows].filter(([, row]) => row.phoneGroup === group);
+          const frame = controls.find(([, row]) => row.kind === 'Frame')?.[0];
+          return { frame, controls: controls.map(([name]) => name) };
         });
-        assert.deepEqual(column, { oneColumn: narrow, panelBelow: narrow });
+        const places = await page.evaluate(groupPlaces, members);
+        assert.deepEqual(places.outside, [], 'controls outside their frames');
+        assert.deepEqual([places.stacked, places.sameLeft], [narrow, narrow], 'one column');
+        const panelBelow = await page.evaluate(
+          () =>
+            document.getElementById('DesignPanel').getBoundingClientRect().top >=
+            document.getElementById('FormMorvani').getBoundingClientRect().bottom,
+        );
+        assert.equal(panelBelow, narrow);
       } finally {
         await page.close();
       }

@@ -4,7 +4,8 @@
 // their contents, so that any change replaces its cache. The page's texts come from the
 // catalogue's texts of each language, which the page generator writes among the parts: the page
 // is written in Russian, each language's texts of the page go into a file of their own for the
-// page to switch to, and the manifest is written in each language.
+// page to switch to, and the manifest is written in each language. The window's layout table
+// from the parts, layout.json, stands beside the page for its tests.
 //
 // node assemble_site.mjs --page DIR --parts DIR --module calculator.js --icon icon.svg
 //                        --docs DIR --out DIR
@@ -100,6 +101,9 @@ for (const [lang, texts] of Object.entries(catalogues)) {
     }),
   );
 }
+// The window's layout table, beside the site for the page's tests.
+copy(join(args.parts, 'layout.json'), 'layout.json');
+written.push('layout.json');
 if (written.sort().join() !== [...page.generated].sort().join()) {
   throw new Error(
     `files.json lists ${page.generated} as generated, the assembler writes ${written}`,
