@@ -29,10 +29,9 @@ TEST(DesignPanel, RefluxTableTakesTheLossesOff) {
         FormDriver form;
         TypeExample(form, heatLoad);
         form.Enter();
-        const DesignPanel panel =
-            BuildDesignPanel(form.modes.lastInputs(), form.window, form.modes.state(),
-                             form.modes.lastCalculationFailed(), {}, std::nullopt, std::nullopt,
-                             losses);
+        const DesignPanel panel = BuildDesignPanel(
+            form.modes.lastInputs(), form.window, form.modes.state(),
+            form.modes.lastCalculationFailed(), {}, std::nullopt, std::nullopt, losses);
         std::string rows;
         for (const RefluxFlow& row : panel.reflux) {
             rows += std::string(row.takeOffId) + " " + row.flow + " " + row.takeOff + "; ";
