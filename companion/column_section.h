@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "column_head.h"
 #include "design_panel.h"
 #include "form_inputs.h"
 #include "panel_settings.h"
@@ -13,10 +14,13 @@
 namespace dephlegmator {
 
 // The design panel's section «У колонны»: the questions of a running column. At the heater's
-// power P: the load, outlet temperature and reflux ratio a tap's water flow gives; the water a
-// run uses; and how long a cooling tank with a pump lasts before the dephlegmator can no longer
-// condense the load that holds a reflux ratio. Every number rests on the panel's condenser
-// (PanelBasis): the window's Tc and Tin, the surface, the panel's U and c.
+// power P less the column's heat losses, P_v = P − P_loss (column_head.h): the load, outlet
+// temperature, reflux ratio, take-off and its strength a tap's water flow gives, how R moves
+// with that flow and with the water's temperature, and how long a volume takes to collect; the
+// reflux ratio, load and water flow a measured take-off means; the water a run uses; and how long
+// a cooling tank with a pump lasts before the dephlegmator can no longer condense the load that
+// holds a reflux ratio. Every number rests on the panel's condenser (PanelBasis): the window's Tc
+// and Tin, the surface, the panel's U and c.
 
 // The section's elements, by id.
 inline constexpr std::string_view kPanelPower = "PanelPower";
@@ -37,6 +41,23 @@ inline constexpr std::string_view kTankLimitTemp = "TankLimitTemp";
 inline constexpr std::string_view kTankTime = "TankTime";
 inline constexpr std::string_view kTankChart = "TankChart";
 inline constexpr std::string_view kTankReason = "TankReason";
+inline constexpr std::string_view kPanelLosses = "PanelLosses";  // W, 0 or more; "0" at first
+inline constexpr std::string_view kPanelLossesHint = "PanelLossesHint";
+inline constexpr std::string_view kTapTakeOff = "TapTakeOff";            // ml/h
+inline constexpr std::string_view kTakeOffStrength = "TakeOffStrength";  // % vol at 20 °C
+inline constexpr std::string_view kCollectVolume = "CollectVolume";      // l
+inline constexpr std::string_view kCollectTime = "CollectTime";
+inline constexpr std::string_view kCollectReason = "CollectReason";
+inline constexpr std::string_view kTapRefluxLowFlow = "TapRefluxLowFlow";      // R at 0.9 G
+inline constexpr std::string_view kTapRefluxHighFlow = "TapRefluxHighFlow";    // R at 1.1 G
+inline constexpr std::string_view kTapRefluxColdWater = "TapRefluxColdWater";  // Tin − 5 K
+inline constexpr std::string_view kTapRefluxWarmWater = "TapRefluxWarmWater";  // Tin + 5 K
+inline constexpr std::string_view kTapSensitivity = "TapSensitivity";          // the sentence
+inline constexpr std::string_view kMeasuredTakeOff = "MeasuredTakeOff";        // ml/h
+inline constexpr std::string_view kMeasuredReflux = "MeasuredReflux";
+inline constexpr std::string_view kMeasuredLoad = "MeasuredLoad";  // W
+inline constexpr std::string_view kMeasuredFlow = "MeasuredFlow";  // l/min
+inline constexpr std::string_view kMeasuredReason = "MeasuredReason";
 
 // TapReflux shows «полная флегма» (Text::FullReflux) where the tap's water condenses all the
 // vapour, and TankTime «бак не справится с самого начала» (Text::ColumnTankFailsAtOnce) where
@@ -51,8 +72,9 @@ class ColumnSection {
     explicit ColumnSection(PanelControls& controls) : controls_(controls) {}
 
     // At start, with the texts stored on this device (or nothing) in the section's boxes: keeps
-    // each that reads as a positive number, rewritten with the regional separator, and empties
-    // the rest; an unknown reflux choice becomes full reflux. A stored TankStart was typed by
+    // each that reads as a positive number (PanelLosses: 0 or more), rewritten with the regional
+    // separator, and empties the rest (PanelLosses: "0"); an unknown reflux choice becomes full
+    // reflux. A stored TankStart was typed by
     // the user, so it no longer follows the window's Tin.
     void Restore();
     // After a recalculation that read `inputs`: copies the given heat load into PanelPower in
@@ -68,14 +90,22 @@ class ColumnSection {
     void TankStartTyped();
     // Shows every result for the boxes as they stand and the panel's condenser: a number, or
     // «—» with one line saying why; and where PanelPower came from, in the current language. A box
-    // that is not a positive number is marked; an empty one is not, its block's line asks for it.
+    // that is not a positive number (PanelLosses: 0 or more) is marked; an empty one is not, its
+    // block's line asks for it. Losses that take the whole heater power leave no number resting
+    // on the vapour. Example: 78 °C, 15 °C, 100 cm × 5 cm, U 680, c 3760, 2000 W, no losses, tap
+    // 0.3 l/min → R "1.4", take-off "4036" ml/h, strength "97.2" % vol; measured 2462 ml/h → R
+    // "3", load "1500" W, flow "0.38" l/min.
     void Show(const PanelBasis& basis);
+    // The calibration's losses taken into PanelLosses, whole watts.
+    void SetLosses(double watts);
 
     // TapFlow when it holds a positive number: the chart keeps it on its flow axis.
     std::optional<double> tapFlow();
     // PanelPower when it holds a positive number: the panel's verdict is for it outside
     // heat-load mode.
     std::optional<double> heaterPower();
+    // PanelLosses when it holds a number of 0 or more: the reflux table takes it off the heat load.
+    std::optional<double> losses();
     // The texts to keep on this device, by id: every box that holds one but TankStart while it
     // follows Tin, and a reflux choice other than full reflux.
     std::vector<std::pair<std::string_view, std::string>> Stored() const;
@@ -85,11 +115,21 @@ class ColumnSection {
         std::optional<double> number;
         std::string_view problem;  // when there is no number
     };
+    // The head the section's numbers rest on, or why there is none.
+    struct Head {
+        std::optional<ColumnHead> head;
+        std::string reason;
+    };
     const std::string& separator();
-    Reading Read(std::string_view id, std::string_view problem, bool mark);
-    void ShowTap(const PanelBasis& basis, const Reading& power, const Reading& flow);
+    Reading Read(std::string_view id, std::string_view problem, bool mark,
+                 bool zeroAllowed = false);
+    std::string VapourReason(HeadFault fault, double tc);
+    void ShowTap(const Head& head, const Reading& flow);
+    void ShowCollect(const TakeOff& takeOff);
+    void ShowSensitivity(const ColumnHead& head, double flow);
+    void ShowMeasured(const Head& head);
     void ShowRun(const Reading& flow, const Reading& hours);
-    void ShowTank(const PanelBasis& basis, const Reading& power);
+    void ShowTank(const Head& head);
 
     PanelControls& controls_;
     std::optional<std::string> separator_;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "box_io.h"
+#include "column_head.h"
 #include "heat_exchanger.h"
 #include "number_text.h"
 #include "texts.h"
@@ -18,7 +19,9 @@ DesignPanel Dashes(const Modes& modes) {
     panel.heightDiameterMode = modes.geometry == Geometry::HeightDiameter;
     panel.maxLoad = kNoNumber;
     for (std::size_t i = 0; i < kRefluxRatios.size(); ++i) {
-        panel.reflux.at(i) = {kRefluxRatios.at(i).id, std::string(kNoNumber)};
+        const RefluxRatio& row = kRefluxRatios.at(i);
+        panel.reflux.at(i) = {row.id, std::string(kNoNumber), false, row.takeOffId,
+                              std::string(kNoNumber)};
     }
     panel.areaAt10K = panel.areaMin = panel.heightAt10K = panel.heightMin = kNoNumber;
     return panel;
@@ -143,19 +146,34 @@ std::string WindowNote(const FormInputs& inputs, const FormState& state, const C
                                         {"results", gives}});
 }
 
-void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, double power, double diameter,
-                      std::string_view separator) {
+// The reflux table at the vapour the heater's `power` less the column's `losses` brings; «—»
+// throughout where there are no losses to take off or no vapour is left.
+void FillRefluxTable(DesignPanel& panel, const Condenser& condenser, double power,
+                     std::optional<double> losses, std::string_view separator) {
+    const ColumnHead head{condenser, power, losses.value_or(0)};
+    if (!losses || !(head.vapourPower() > 0)) return;
+    const double vapour = head.vapourPower();
     for (std::size_t i = 0; i < kRefluxRatios.size(); ++i) {
         const RefluxRatio& row = kRefluxRatios.at(i);
-        const double load = RefluxLoad(power, row.ratio);
+        const double load = RefluxLoad(vapour, row.ratio);
         const double flow = condenser.flowForLoad(load);
-        panel.reflux.at(i).flow = std::isfinite(flow) ? PanelFlowText(flow, separator)
-                                                      : std::string(Tr(Text::PanelFlowNotReached));
-        panel.reflux.at(i).impractical = std::isfinite(flow) && Impractical(flow);
+        RefluxFlow& cells = panel.reflux.at(i);
+        cells.flow = std::isfinite(flow) ? PanelFlowText(flow, separator)
+                                         : std::string(Tr(Text::PanelFlowNotReached));
+        cells.impractical = std::isfinite(flow) && Impractical(flow);
+        const TakeOff takeOff = TakeOffAtReflux(head, row.ratio);
+        if (takeOff.fault == HeadFault::None) {
+            cells.takeOff = FormatRounded(takeOff.mlPerHour, 0, separator);
+        }
         if (flow > 0 && flow <= panel.curve.chart.flow.max) {
             panel.curve.refluxMarks.push_back({flow, load, row.mark});
         }
     }
+}
+
+void FillHeaterSizing(DesignPanel& panel, const Condenser& condenser, double power, double diameter,
+                      std::optional<double> losses, std::string_view separator) {
+    FillRefluxTable(panel, condenser, power, losses, separator);
     const bool warms10K = condenser.span() > kAutonomousRiseK;
     const double at10K = AreaCm2FromM2(AreaForLoad(
         power, condenser.heatTransferK,
@@ -225,16 +243,16 @@ PanelBasis PanelCondenser(const FormInputs& inputs, const FormState& state, bool
 DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
                              const FormState& state, bool calculationFailed,
                              const PanelCoefficients& coefficients, std::optional<double> tapFlow,
-                             std::optional<double> heaterPower) {
+                             std::optional<double> heaterPower, std::optional<double> losses) {
     return BuildDesignPanel(
         PanelCondenser(inputs, state, calculationFailed, coefficients, results.decimalSeparator()),
-        inputs, results, state, coefficients, tapFlow, heaterPower);
+        inputs, results, state, coefficients, tapFlow, heaterPower, losses);
 }
 
 DesignPanel BuildDesignPanel(const PanelBasis& basis, const FormInputs& inputs,
                              const Controls& results, const FormState& state,
                              const PanelCoefficients& coefficients, std::optional<double> tapFlow,
-                             std::optional<double> heaterPower) {
+                             std::optional<double> heaterPower, std::optional<double> losses) {
     if (!basis.condenser) return Unavailable(inputs.modes, basis.reason);
     const std::string separator = results.decimalSeparator();
     const Condenser& condenser = *basis.condenser;
@@ -253,7 +271,7 @@ DesignPanel BuildDesignPanel(const PanelBasis& basis, const FormInputs& inputs,
     const std::optional<ShownResult> result = windowsCurve ? LastResult(results) : std::nullopt;
     panel.curve = Curve(ControlCurveGeometry(condenser, result, heater, tapFlow), separator);
     if (panel.heatLoadMode) {
-        FillHeaterSizing(panel, condenser, given, inputs[Box::Text4].number, separator);
+        FillHeaterSizing(panel, condenser, given, inputs[Box::Text4].number, losses, separator);
     }
     if (const std::optional<double> power = heater ? heater : heaterPower) {
         FillVerdict(panel, condenser, *power, separator);

@@ -53,11 +53,14 @@ Chart ControlCurveDrawing(const ControlCurve& curve);
 std::string PanelFlowText(double flow, std::string_view separator);
 
 // The water flow in one row of the reflux table: the flow at which the dephlegmator condenses
-// RefluxLoad(heater's power, the row's ratio).
+// RefluxLoad(P_v, the row's ratio), with P_v the heater's power less the column's losses; and
+// the take-off that ratio leaves (TakeOffAtReflux).
 struct RefluxFlow {
     std::string_view id;  // the row's cell, as in kRefluxRatios
     std::string flow;  // l/min, as PanelFlowText; «не достичь» beyond the surface's limit
-    bool impractical = false;  // above kPracticalTapFlow
+    bool impractical = false;    // above kPracticalTapFlow
+    std::string_view takeOffId;  // the take-off's cell, as in kRefluxRatios
+    std::string takeOff;         // ml/h, whole; «—» where the vapour's make-up is unknown
 };
 
 struct DesignPanel {
@@ -113,15 +116,20 @@ PanelBasis PanelCondenser(const FormInputs& inputs, const FormState& state, bool
 // with U 1000 and c 4180 → maxLoad "8545". `tapFlow`, a flow the user sets at the column, is
 // kept on the chart's flow axis. The verdict is for the given heat load in heat-load mode, and
 // otherwise for `heaterPower`, the power the user gives at the column, when there is one.
+// `losses`, the column's heat losses the user gives at the column (none where that box holds no
+// number), are taken off the heat load for the reflux table: its flows and take-offs show «—»
+// without them, or where they leave no vapour.
 DesignPanel BuildDesignPanel(const FormInputs& inputs, const Controls& results,
                              const FormState& state, bool calculationFailed,
                              const PanelCoefficients& coefficients = {},
                              std::optional<double> tapFlow = std::nullopt,
-                             std::optional<double> heaterPower = std::nullopt);
+                             std::optional<double> heaterPower = std::nullopt,
+                             std::optional<double> losses = 0.0);
 // The same from the basis PanelCondenser gave for those inputs, state and coefficients.
 DesignPanel BuildDesignPanel(const PanelBasis& basis, const FormInputs& inputs,
                              const Controls& results, const FormState& state,
                              const PanelCoefficients& coefficients, std::optional<double> tapFlow,
-                             std::optional<double> heaterPower = std::nullopt);
+                             std::optional<double> heaterPower = std::nullopt,
+                             std::optional<double> losses = 0.0);
 
 }  // namespace dephlegmator

@@ -6,6 +6,7 @@
 
 #include "calc_error.h"
 #include "calculate.h"
+#include "column_head.h"
 #include "heat_exchanger.h"
 #include "number_text.h"
 #include "panel_texts.h"
@@ -24,6 +25,9 @@ constexpr std::array<CalibrationBox, 3> kCalibrationBoxes{{
     {kCalibTin, Text::SettingsEnterCalibTin},
     {kCalibTout, Text::SettingsEnterCalibTout},
 }};
+
+// CalibFullReflux's value when checked.
+constexpr std::string_view kChecked = "1";
 
 // Whole numbers are written alike under every separator, so writing them never asks for it.
 std::string Whole(double x) {
@@ -100,6 +104,10 @@ void DephlegmatorSettings::Restore() {
     const double c = restore(kPanelC, Whole(kSpecificHeatCAtLoad)).value_or(kSpecificHeatCAtLoad);
     for (const CalibrationBox& box : kCalibrationBoxes) restore(box.id, {});
     coefficients_ = {u, c, {}};
+    controls_.setValue(kCalibFullReflux, controls_.value(kCalibFullReflux) == kChecked
+                                             ? kChecked
+                                             : std::string_view());
+    ClearLosses();
 
     const DeviceType* device = FindDevice(controls_.value(kDeviceType));
     if (device == nullptr || (device->typicalU != 0 && device->typicalU != u)) {
@@ -116,6 +124,36 @@ void DephlegmatorSettings::Restore() {
     Forget();
 }
 
+void DephlegmatorSettings::ClearLosses() {
+    losses_.reset();
+    controls_.setContent(kCalibLosses, kNoNumber);
+    controls_.setContent(kCalibLossesReason, {});
+    controls_.setShown(kCalibTakeLosses, false);
+}
+
+void DephlegmatorSettings::ShowLosses(double flow, double tin, double tout,
+                                      std::optional<double> heaterPower) {
+    ClearLosses();
+    if (controls_.value(kCalibFullReflux) != kChecked) return;
+    if (!heaterPower) {
+        controls_.setContent(kCalibLossesReason, Tr(Text::SettingsLossesNeedPower));
+        return;
+    }
+    const double c = coefficients_.specificHeatC;
+    const ColumnLosses losses = LossesFromFullRefluxRun(*heaterPower, flow, c, tin, tout);
+    if (losses.fault != HeadFault::None) {
+        const double carried = CapacityRate(flow, c) * (tout - tin);
+        controls_.setContent(kCalibLossesReason,
+                             Fill(Text::SettingsLossesNegative,
+                                  {{"carried", FormatRounded(carried, 0, separator())},
+                                   {"power", FormatNumber(*heaterPower, separator())}}));
+        return;
+    }
+    losses_ = RoundDecimals(losses.watts, 0);
+    controls_.setContent(kCalibLosses, Whole(*losses_));
+    controls_.setShown(kCalibTakeLosses, true);
+}
+
 void DephlegmatorSettings::Forget() {
     pending_.reset();
     controls_.setShown(kCalibAccept, false);
@@ -123,13 +161,14 @@ void DephlegmatorSettings::Forget() {
 }
 
 std::vector<std::pair<std::string_view, std::string>> DephlegmatorSettings::Stored() const {
-    const std::array<std::pair<std::string_view, std::string>, 3 + kCalibrationBoxes.size()>
+    const std::array<std::pair<std::string_view, std::string>, 4 + kCalibrationBoxes.size()>
         defaults{{{kPanelU, Whole(kHeatTransferKAtLoad)},
                   {kPanelC, Whole(kSpecificHeatCAtLoad)},
                   {kDeviceType, std::string(kDeviceTypes.front().id)},
                   {kCalibFlow, {}},
                   {kCalibTin, {}},
-                  {kCalibTout, {}}}};
+                  {kCalibTout, {}},
+                  {kCalibFullReflux, {}}}};
     std::vector<std::pair<std::string_view, std::string>> stored;
     for (const auto& [id, fallback] : defaults) {
         std::string text = controls_.value(id);
@@ -148,6 +187,8 @@ void DephlegmatorSettings::Reset() {
         controls_.setValue(box.id, {});
         controls_.setMark(box.id, {});
     }
+    controls_.setValue(kCalibFullReflux, {});
+    ClearLosses();
     ShowDevice(kDeviceTypes.front());
     controls_.setContent(kCalibU, kNoNumber);
     controls_.setContent(kCalibMessage, {});
@@ -189,12 +230,13 @@ void DephlegmatorSettings::CalibrationEdited() {
 
 void DephlegmatorSettings::Refuse(std::string_view box, std::string_view reason) {
     Forget();
+    ClearLosses();
     if (!box.empty()) controls_.setMark(box, reason);
     controls_.setContent(kCalibU, kNoNumber);
     controls_.setContent(kCalibMessage, reason);
 }
 
-bool DephlegmatorSettings::Calibrate(const FormInputs& window) {
+bool DephlegmatorSettings::Calibrate(const FormInputs& window, std::optional<double> heaterPower) {
     std::array<double, kCalibrationBoxes.size()> run{};
     std::string_view firstProblem;
     std::string_view firstBox;
@@ -239,6 +281,7 @@ bool DephlegmatorSettings::Calibrate(const FormInputs& window) {
         return false;
     }
 
+    ShowLosses(flow, tin, tout, heaterPower);
     const std::string text = Whole(shown);
     controls_.setContent(kCalibU, text);
     if (shown < kUsualLowU || shown > kUsualHighU) {

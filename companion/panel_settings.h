@@ -30,6 +30,12 @@ inline constexpr std::string_view kCalibU = "CalibU";
 inline constexpr std::string_view kCalibMessage = "CalibMessage";
 inline constexpr std::string_view kCalibAccept = "CalibAccept";  // «Всё равно принять»
 inline constexpr std::string_view kCalibUndo = "CalibUndo";  // «Вернуть прежний U»
+// A checkbox: the run was at full reflux with the heater at PanelPower. Its value is "1" when
+// checked, "" otherwise.
+inline constexpr std::string_view kCalibFullReflux = "CalibFullReflux";
+inline constexpr std::string_view kCalibLosses = "CalibLosses";  // W, whole
+inline constexpr std::string_view kCalibLossesReason = "CalibLossesReason";
+inline constexpr std::string_view kCalibTakeLosses = "CalibTakeLosses";  // «Взять в потери»
 
 // A kind of dephlegmator and its typical U, with the usual range where the sources give one.
 struct DeviceType {
@@ -117,7 +123,14 @@ class DephlegmatorSettings {
     // CalibAccept, but keeps the panel's U until AcceptCalibration. Returns whether U was set.
     // Example: 1 l/min, 15 → 50 °C, window 78 °C over 100 cm × 5 cm, c 3760 → CalibU "324";
     // 0,2 l/min → "65", not applied.
-    bool Calibrate(const FormInputs& window);
+    // With CalibFullReflux checked, a run that gives U (applied or waiting) gives the column's
+    // losses too, P − G·c/60·(Tout − Tin) with P the `heaterPower` (LossesFromFullRefluxRun):
+    // CalibLosses, whole, and CalibTakeLosses shown; or «—» with the reason in
+    // CalibLossesReason where there is no heater power or the water carried more than it.
+    // Example: 2000 W, 1 l/min, 15 → 44 °C, c 3760 → "183".
+    bool Calibrate(const FormInputs& window, std::optional<double> heaterPower = std::nullopt);
+    // The losses the last calibration gave, whole watts; none where it gave none.
+    std::optional<double> calibratedLosses() const { return losses_; }
     // «Всё равно принять»: applies the unusual U the last calibration showed, as Calibrate
     // applies a usual one. False, and nothing changes, when there is none waiting.
     bool AcceptCalibration();
@@ -142,6 +155,8 @@ class DephlegmatorSettings {
     void Refuse(std::string_view box, std::string_view reason);
     void Apply(double u);
     void Forget();  // nothing waiting for confirmation, nothing to restore
+    void ClearLosses();
+    void ShowLosses(double flow, double tin, double tout, std::optional<double> heaterPower);
 
     // What «Вернуть прежний U» puts back.
     struct Before {
@@ -154,6 +169,7 @@ class DephlegmatorSettings {
     std::optional<double> pending_;  // an unusual U waiting for confirmation
     std::optional<Before> before_;
     std::string calibrated_;  // the last applied calibration's U, as CalibU shows it
+    std::optional<double> losses_;
 };
 
 }  // namespace dephlegmator

@@ -31,21 +31,23 @@ std::string OutOfRangeReason(Box box, const FormInputs& inputs, std::string_view
 std::string ChartDescription(const ControlCurveChart& chart, std::string_view separator);
 
 // A row of the reflux table: the id of the cell that shows its water flow, the row's number
-// (none for full reflux) and its reflux ratio R. The panel computes the flows of these rows and
-// the page generator writes the table's rows from them.
+// (none for full reflux), its reflux ratio R, and the id of the cell that shows the take-off at
+// R. The panel computes the flows and take-offs of these rows and the page generator writes the
+// table's rows from them.
 struct RefluxRatio {
     std::string_view id;
     std::string_view number;  // "" for full reflux
     double ratio;
     std::string_view mark;  // its label on the chart's curve
+    std::string_view takeOffId;
 };
 inline constexpr std::array<RefluxRatio, 6> kRefluxRatios{{
-    {"RefluxFlow1", "1", 1, "R 1"},
-    {"RefluxFlow2", "2", 2, "2"},
-    {"RefluxFlow3", "3", 3, "3"},
-    {"RefluxFlow5", "5", 5, "5"},
-    {"RefluxFlow10", "10", 10, "10"},
-    {"RefluxFlowFull", "", kFullReflux, "∞"},
+    {"RefluxFlow1", "1", 1, "R 1", "RefluxTakeOff1"},
+    {"RefluxFlow2", "2", 2, "2", "RefluxTakeOff2"},
+    {"RefluxFlow3", "3", 3, "3", "RefluxTakeOff3"},
+    {"RefluxFlow5", "5", 5, "5", "RefluxTakeOff5"},
+    {"RefluxFlow10", "10", 10, "10", "RefluxTakeOff10"},
+    {"RefluxFlowFull", "", kFullReflux, "∞", "RefluxTakeOffFull"},
 }};
 
 // The row's heading: its number, or «полная флегма» ("full reflux") in the current language.

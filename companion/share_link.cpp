@@ -349,10 +349,11 @@ void OpenSharedPanel(const SharedForm& form, PanelControls& panel, DephlegmatorS
                      ColumnSection& column) {
     for (std::size_t i = 0; i < kPanelKeys.size(); ++i) {
         const std::string_view id = kPanelKeys.at(i).id;
-        std::string fallback = id == kPanelU       ? FormatNumber(kHeatTransferKAtLoad, ".")
-                               : id == kPanelC     ? FormatNumber(kSpecificHeatCAtLoad, ".")
-                               : id == kDeviceType ? std::string(kDeviceTypes.front().id)
-                                                   : std::string();
+        std::string fallback = id == kPanelU        ? FormatNumber(kHeatTransferKAtLoad, ".")
+                               : id == kPanelC      ? FormatNumber(kSpecificHeatCAtLoad, ".")
+                               : id == kDeviceType  ? std::string(kDeviceTypes.front().id)
+                               : id == kPanelLosses ? std::string("0")
+                                                    : std::string();
         panel.setValue(id, form.panel.at(i).value_or(std::move(fallback)));
     }
     settings.Restore();

@@ -27,14 +27,15 @@ namespace dephlegmator {
 // opens the link sees the same panel: u (PanelU), c (PanelC), device (DeviceType: one of
 // kDeviceTypes' ids), power (PanelPower), tap (TapFlow), hours (RunHours), tank (TankVolume),
 // tankstart (TankStart, where the user typed one), pump (PumpFlow) and hold (TankReflux: 1, 2,
-// 3, 5 or 10; full reflux is its default). Example: …&v=2000&u=350&device=jacket&tap=1,5
+// 3, 5 or 10; full reflux is its default), losses (PanelLosses; 0 is its default), measured
+// (MeasuredTakeOff) and collect (CollectVolume). Example: …&v=2000&u=350&device=jacket&tap=1,5
 
 // A panel input a link carries: its key and the element it fills.
 struct PanelKey {
     std::string_view key;
     std::string_view id;
 };
-inline constexpr std::array<PanelKey, 10> kPanelKeys{{
+inline constexpr std::array<PanelKey, 13> kPanelKeys{{
     {"u", kPanelU},
     {"c", kPanelC},
     {"device", kDeviceType},
@@ -45,6 +46,9 @@ inline constexpr std::array<PanelKey, 10> kPanelKeys{{
     {"tankstart", kTankStart},
     {"pump", kPumpFlow},
     {"hold", kTankReflux},
+    {"losses", kPanelLosses},
+    {"measured", kMeasuredTakeOff},
+    {"collect", kCollectVolume},
 }};
 // The most characters a panel input's text may have in a link.
 inline constexpr std::size_t kPanelTextLimit = 20;
@@ -108,8 +112,8 @@ void OpenSharedForm(const SharedForm& form, InputModes& modes, Window& window,
                     OptionSelector& selector);
 
 // Puts the panel's inputs of `form` into the panel, every other at its default (U 680, c 3760,
-// «как в окне», empty boxes, full reflux), and has both sections read them as they read what a
-// device stored (Restore), before the link's recalculation.
+// «как в окне», no losses, empty boxes, full reflux), and has both sections read them as they read
+// what a device stored (Restore), before the link's recalculation.
 void OpenSharedPanel(const SharedForm& form, PanelControls& panel, DephlegmatorSettings& settings,
                      ColumnSection& column);
 

@@ -249,6 +249,153 @@ TEST(ColumnSection, RestoresWhatReads) {
     EXPECT_TRUE(keepsTankStart) << "a stored TankStart was the user's";
 }
 
+// The worked example at the tap and from a measured take-off: 2000 W, no losses.
+TEST(ColumnSection, TakeOffStrengthAndMeasuredReflux) {
+    Section section;
+    section.type("TapFlow", "0.3").type("CollectVolume", "3").type("MeasuredTakeOff", "2462");
+    section.show();
+    EXPECT_EQ(section["TapReflux"], "1.4");
+    EXPECT_EQ(section["TapTakeOff"], "4036");
+    EXPECT_EQ(section["TakeOffStrength"], "97.2");
+    EXPECT_EQ(section["CollectTime"], "45\u00A0мин");  // 3000 / 4036 h
+    EXPECT_EQ(section["TapReason"], "");
+    EXPECT_EQ(section["CollectReason"], "");
+    EXPECT_EQ(section["TapRefluxLowFlow"], "1.1");
+    EXPECT_EQ(section["TapRefluxHighFlow"], "1.8");
+    EXPECT_EQ(section["TapRefluxColdWater"], "1.8");
+    EXPECT_EQ(section["TapRefluxWarmWater"], "1.2");
+    EXPECT_EQ(section["TapSensitivity"],
+              "Расход на 10\u00A0% меньше или больше даёт R 1.1 или 1.8; вода на 5\u00A0К "
+              "холоднее или теплее — 1.8 или 1.2.");
+    EXPECT_EQ(section["MeasuredReflux"], "3");
+    EXPECT_EQ(section["MeasuredLoad"], "1500");
+    EXPECT_EQ(section["MeasuredFlow"], "0.38");
+    EXPECT_EQ(section["MeasuredReason"], "");
+    EXPECT_EQ(section.page.value("PanelLosses"), "0");
+    EXPECT_EQ(section["PanelLossesHint"],
+              "Обычно колонна в изоляции теряет около 15\u00A0Вт на метр высоты, голая медная — "
+              "около 130\u00A0Вт, при 55\u00A0К выше комнаты.");
+    {
+        const testing::InLanguage english(Language::English);
+        section.show();
+        EXPECT_EQ(section["CollectTime"], "45\u00A0min");
+        EXPECT_EQ(section["TapSensitivity"],
+                  "10\u00A0% less or more water flow gives R 1.1 or 1.8; water 5\u00A0K colder or "
+                  "warmer, 1.8 or 1.2.");
+    }
+}
+
+// The losses come off the heater's power for every number: 2000 W less 150 shows what 1850 W
+// without losses shows.
+TEST(ColumnSection, EveryNumberRestsOnTheVapour) {
+    const auto shown = [](const char* power, const char* losses) {
+        Section section(power);
+        section.type("PanelLosses", losses).type("TapFlow", "0.3").type("CollectVolume", "3");
+        section.type("MeasuredTakeOff", "2000").type("TankVolume", "200");
+        section.type("TankStart", "15").type("PumpFlow", "5").type("TankReflux", "3").show();
+        return section.page.contents;
+    };
+    const auto lossy = shown("2000", "150");
+    EXPECT_EQ(lossy, shown("1850", "0"));
+    EXPECT_NE(lossy.at("TapReflux"), shown("2000", "0").at("TapReflux"));
+    EXPECT_NE(lossy.at("TankTime"), shown("2000", "0").at("TankTime"));
+    EXPECT_NE(lossy.at("MeasuredReflux"), shown("2000", "0").at("MeasuredReflux"));
+}
+
+// Each refusal of the new numbers: «—» and its reason, the numbers that do not rest on it kept.
+TEST(ColumnSection, TakeOffRefusals) {
+    struct Case {
+        const char* what;
+        double tc;
+        const char *losses, *flow, *measured, *collect;
+        const char* id;  // the result refused
+        const char* reasonId;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"losses below 0", 78, "-5", "0.3", "2462", "3", "TapReflux", "TapReason",
+         "Введите потери тепла колонной, Вт — 0 или больше."},
+        {"no vapour left", 78, "2000", "0.3", "2462", "3", "MeasuredReflux", "MeasuredReason",
+         "Потери 2000\u00A0Вт забирают всю мощность нагрева 2000\u00A0Вт: пар до дефлегматора не "
+         "доходит."},
+        {"above boiling water", 101, "0", "0.3", "2462", "3", "TakeOffStrength", "TapReason",
+         "При 101\u00A0°С, выше 100\u00A0°С, состав пара неизвестен: крепости и скорости отбора "
+         "нет."},
+        {"too weak", 100, "0", "0.3", "2462", "3", "TapTakeOff", "TapReason",
+         "При 100\u00A0°С в паре меньше 0.5\u00A0% об. спирта: крепости и скорости отбора нет."},
+        {"full reflux", 78, "0", "2", "2462", "3", "CollectTime", "CollectReason",
+         "При полной флегме отбора нет: объём не наберётся."},
+        {"no volume", 78, "0", "0.3", "2462", "0", "CollectTime", "CollectReason",
+         "Введите, сколько отобрать, л — число больше нуля."},
+        {"more than the vapour", 78, "0", "0.3", "10000", "3", "MeasuredReflux", "MeasuredReason",
+         "Отбор 10000\u00A0мл/ч уносит 2031\u00A0Вт — больше, чем приносит пар (2000\u00A0Вт). "
+         "Проверьте замер, мощность нагрева и потери."},
+        {"measured not a number", 78, "0", "0.3", "abc", "3", "MeasuredFlow", "MeasuredReason",
+         "Введите замеренный отбор, мл/ч — число больше нуля."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Section section;
+        section.type("PanelLosses", c.losses).type("TapFlow", c.flow);
+        section.type("MeasuredTakeOff", c.measured).type("CollectVolume", c.collect);
+        section.show(
+            {Condenser{c.tc, 15, 0.157075, kHeatTransferKAtLoad, kSpecificHeatCAtLoad}, {}});
+        EXPECT_EQ(section[c.id], "—");
+        EXPECT_EQ(section[c.reasonId], c.reason);
+    }
+    // Above boiling water the ratio stands; at full reflux the strength does.
+    Section hot;
+    hot.type("TapFlow", "0.3").show({Condenser{101, 15, 0.157075, 680, 3760}, {}});
+    EXPECT_NE(hot["TapReflux"], "—");
+    Section full;
+    full.type("TapFlow", "2").show();
+    EXPECT_EQ(full["TapTakeOff"], "0");
+    EXPECT_EQ(full["TakeOffStrength"], "97.2");
+    EXPECT_EQ(full.page.mark("PanelLosses"), "");
+    Section marked;
+    marked.type("PanelLosses", "-5").show();
+    EXPECT_EQ(marked.page.mark("PanelLosses"), "Введите потери тепла колонной, Вт — 0 или больше.");
+}
+
+TEST(ColumnSection, MeasuredLoadBeyondTheSurface) {
+    Section section("10000");
+    section.type("MeasuredTakeOff", "1000").show();
+    EXPECT_NE(section["MeasuredReflux"], "—");
+    EXPECT_EQ(section["MeasuredFlow"], "—");
+    EXPECT_EQ(section["MeasuredReason"],
+              "Никакой расход воды не даст сконденсировать 9797\u00A0Вт: предел поверхности "
+              "6729\u00A0Вт.");
+}
+
+// Warm water whose 5 K more reaches Tc: those cells have no ratio, and the sentence says why.
+TEST(ColumnSection, SensitivityWithTheInletOutOfRange) {
+    Section section;
+    section.type("TapFlow", "0.3").show({Condenser{78, 74, 0.157075, 680, 3760}, {}});
+    EXPECT_EQ(section["TapRefluxWarmWater"], "—");
+    EXPECT_NE(section["TapRefluxColdWater"], "—");
+    EXPECT_NE(section["TapSensitivity"].find("не посчитать"), std::string::npos);
+}
+
+// Losses are kept only where they differ from none; a stored 0 or a bad text comes back as "0".
+TEST(ColumnSection, StoresLossesMeasuredAndCollect) {
+    FakePanel page;
+    page.values = {{"PanelLosses", "150"}, {"MeasuredTakeOff", "2462"}, {"CollectVolume", "3"}};
+    ColumnSection column(page);
+    column.Restore();
+    std::string ids;
+    for (const auto& [id, text] : column.Stored()) ids += std::string(id) + "=" + text + " ";
+    EXPECT_EQ(ids, "PanelLosses=150 CollectVolume=3 MeasuredTakeOff=2462 ");
+    for (const char* stored : {"0", "-1", "abc"}) {
+        page.values = {{"PanelLosses", stored}};
+        column.Restore();
+        EXPECT_EQ(page.value("PanelLosses"), "0") << stored;
+        EXPECT_TRUE(column.Stored().empty()) << stored;
+    }
+    column.SetLosses(182.667);
+    EXPECT_EQ(page.value("PanelLosses"), "183");
+    EXPECT_EQ(column.losses(), 183);
+}
+
 TEST(ColumnSection, HoursAndMinutes) {
     EXPECT_EQ(HoursAndMinutes(15379.48), "4\u00A0ч 16\u00A0мин");
     EXPECT_EQ(HoursAndMinutes(17456.61), "4\u00A0ч 51\u00A0мин");

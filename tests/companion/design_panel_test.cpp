@@ -22,6 +22,32 @@ void TypeExample(FormDriver& form, const char* heatLoad) {  // «СС» 88, 20, 
     form.Click("Option7");
 }
 
+// The reflux table at the heater's power less the column's losses: 2000 W less 150 gives the
+// flows of 1850 W, and each row the take-off its R leaves; without a number of losses, «—».
+TEST(DesignPanel, RefluxTableTakesTheLossesOff) {
+    const auto table = [](const char* heatLoad, std::optional<double> losses) {
+        FormDriver form;
+        TypeExample(form, heatLoad);
+        form.Enter();
+        const DesignPanel panel = BuildDesignPanel(
+            form.modes.lastInputs(), form.window, form.modes.state(),
+            form.modes.lastCalculationFailed(), {}, std::nullopt, std::nullopt, losses);
+        std::string rows;
+        for (const RefluxFlow& row : panel.reflux) {
+            rows += std::string(row.takeOffId) + " " + row.flow + " " + row.takeOff + "; ";
+        }
+        return rows;
+    };
+    // 88 °C: 2992 ml/h per kW of take-off heat; R 3 at 1850 W leaves 462.5 W, ≈ 1384 ml/h.
+    EXPECT_EQ(table("2000", 150), table("1850", 0));
+    EXPECT_NE(table("2000", 150).find("RefluxTakeOff3 0.33 1384; "), std::string::npos)
+        << table("2000", 150);
+    EXPECT_NE(table("2000", 150).find("RefluxTakeOffFull 0.46 0; "), std::string::npos);
+    EXPECT_EQ(table("2000", std::nullopt),
+              "RefluxTakeOff1 — —; RefluxTakeOff2 — —; RefluxTakeOff3 — —; RefluxTakeOff5 — —; "
+              "RefluxTakeOff10 — —; RefluxTakeOffFull — —; ");
+}
+
 TEST(DesignPanel, HeaterExample) {
     FormDriver form;
     TypeExample(form, "2000");

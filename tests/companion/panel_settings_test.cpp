@@ -144,6 +144,54 @@ TEST(PanelSettings, CalibratesTheExampleRun) {
     EXPECT_EQ(section.page.content("CalibU"), "360");
 }
 
+// A run at full reflux gives the column's losses too, or says why it cannot.
+TEST(PanelSettings, LossesFromAFullRefluxRun) {
+    struct Case {
+        const char* what;
+        const char* checked;
+        std::optional<double> power;
+        const char* tout;
+        const char *losses, *reason;
+        bool take;
+    };
+    const Case cases[] = {
+        {"not at full reflux", "", 2000, "44", "—", "", false},
+        {"the example", "1", 2000, "44", "183", "", true},  // 2000 − 62.67 × 29
+        {"no heater power", "1", std::nullopt, "44", "—",
+         "Потери не найти: введите мощность нагрева в «У колонны».", false},
+        {"more than the heater", "1", 2000, "50", "—",
+         "Потери не найти: вода унесла 2193 Вт, больше мощности нагрева 2000 Вт. "
+         "Проверьте замер и мощность нагрева.",
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Section section;
+        section.page.values["CalibFullReflux"] = c.checked;
+        section.page.values["CalibFlow"] = "1";
+        section.page.values["CalibTin"] = "15";
+        section.page.values["CalibTout"] = c.tout;
+        section.settings.Calibrate(ExampleWindow(), c.power);
+        EXPECT_EQ(section.page.content("CalibLosses"), c.losses);
+        EXPECT_EQ(section.page.content("CalibLossesReason"), c.reason);
+        EXPECT_EQ(section.page.isShown("CalibTakeLosses"), c.take);
+        EXPECT_EQ(section.settings.calibratedLosses().has_value(), c.take);
+    }
+    // A refused run leaves no losses from the one before; the checkbox is kept on the device.
+    Section section;
+    section.page.values["CalibFullReflux"] = "1";
+    section.Calibrate("1", "15", "44");
+    section.settings.Calibrate(ExampleWindow(), 2000);
+    ASSERT_EQ(section.settings.calibratedLosses(), 183);
+    section.page.values["CalibTout"] = "90";
+    section.settings.Calibrate(ExampleWindow(), 2000);
+    EXPECT_FALSE(section.settings.calibratedLosses());
+    EXPECT_EQ(section.page.content("CalibLosses"), "—");
+    bool kept = false;
+    for (const auto& [id, text] : section.settings.Stored()) kept |= id == "CalibFullReflux";
+    EXPECT_TRUE(kept);
+}
+
 // A run that gives no coefficient is refused with its reason, the box at fault marked, and the
 // panel's U left as it was.
 TEST(PanelSettings, RefusesARunThatGivesNoCoefficient) {

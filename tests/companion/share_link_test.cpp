@@ -26,12 +26,13 @@ void ExpectSameForm(const SharedForm& read, const SharedForm& written) {
     EXPECT_EQ(read.panel, written.panel);
 }
 
-// The heater example with the panel's inputs a user set: a jacket, a tap, a tank held at R 3.
+// The heater example with the panel's inputs a user set: a jacket, a tap, a tank held at R 3,
+// 150 W of losses, a measured take-off and a volume to collect.
 SharedForm WithPanel() {
     SharedForm form = Form(Preset::SS, Geometry::HeightDiameter, Given::HeatLoad,
                            {"88", "20", "80", "5", std::nullopt, "2000"});
-    form.panel = {"350",        std::nullopt, "jacket", "2000", "1,5",
-                  std::nullopt, "200",        "18",     "5",    "3"};
+    form.panel = {"350", std::nullopt, "jacket", "2000", "1,5",  std::nullopt, "200",
+                  "18",  "5",          "3",      "150",  "2462", "3"};
     return form;
 }
 
@@ -261,6 +262,12 @@ TEST(ShareLink, OpensThePanelItCarries) {
     EXPECT_EQ(page.value("RunHours"), "");
     EXPECT_EQ(page.value("TankReflux"), "3");
     EXPECT_EQ(page.value("CalibFlow"), "1") << "the calibration is not the link's";
+    EXPECT_EQ(page.value("PanelLosses"), "150");
+    EXPECT_EQ(page.value("MeasuredTakeOff"), "2462");
+    EXPECT_EQ(page.value("CollectVolume"), "3");
+    EXPECT_NE(ShareLinkFragment(WithPanel(), Language::Russian)
+                  .find("&hold=3&losses=150&measured=2462&collect=3"),
+              std::string::npos);
 
     // What the sections would keep is what a link made from them carries, calibration aside.
     SharedForm again = WithPanel();
@@ -270,6 +277,16 @@ TEST(ShareLink, OpensThePanelItCarries) {
     stored.insert(stored.end(), kept.begin(), kept.end());
     SetSharedPanel(again, stored);
     EXPECT_EQ(again.panel, WithPanel().panel);
+
+    // A link without losses opens with none, which a link made again leaves out as the default.
+    SharedForm none = WithPanel();
+    none.panel.at(10).reset();
+    OpenSharedPanel(none, page, settings, column);
+    EXPECT_EQ(page.value("PanelLosses"), "0");
+    SharedForm made = WithPanel();
+    made.panel = {};
+    SetSharedPanel(made, column.Stored());
+    EXPECT_FALSE(made.panel.at(10));
 }
 
 TEST_F(Opened, TheAreaModeShowsTheAreaBoxAndMarksWhatItCannotTake) {

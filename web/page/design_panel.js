@@ -34,7 +34,13 @@ export function readPanel(module, address) {
   };
   for (const id of ['reason', 'verdict', 'windowNote', 'MaxLoad']) panel[id] = r.text();
   for (const id of ['AreaAt10K', 'AreaMin', 'HeightAt10K', 'HeightMin']) panel[id] = r.text();
-  panel.reflux = r.list(() => ({ id: r.text(), flow: r.text(), impractical: r.flag() }));
+  panel.reflux = r.list(() => ({
+    id: r.text(),
+    flow: r.text(),
+    impractical: r.flag(),
+    takeOffId: r.text(),
+    takeOff: r.text(),
+  }));
   panel.beyond = r.text();
   panel.description = r.text();
   panel.curve = r.flag() ? readChart(r) : null;
@@ -86,6 +92,7 @@ export function showDesignPanel(panel) {
     if (cell.classList.contains('impractical') !== row.impractical) {
       cell.classList.toggle('impractical', row.impractical);
     }
+    setText(element(row.takeOffId), row.takeOff);
   }
   for (const id of ['AreaAt10K', 'AreaMin', 'HeightAt10K', 'HeightMin']) {
     setText(element(id), panel[id]);

@@ -72,13 +72,22 @@ function scrollBack() {
 }
 
 export const pageWindow = {
-  text: (box) => element(box).value,
+  // A checkbox reads as "1" when checked and "" when not, and is written so.
+  text(box) {
+    const input = element(box);
+    if (input.type === 'checkbox') return input.checked ? '1' : '';
+    return input.value;
+  },
 
   // A box that is not being edited shows the beginning of a long text, not its end. Its scroll
   // position is set in the next animation frame, where the page is laid out anyway: set here, it
   // would lay the page out again after every write.
   setText(box, text) {
     const input = element(box);
+    if (input.type === 'checkbox') {
+      input.checked = text === '1';
+      return;
+    }
     input.value = text;
     if (document.activeElement !== input && input.type === 'text') {
       input.setSelectionRange(0, 0);

@@ -4,6 +4,7 @@
 // the module to check again.
 import { readPanel, showDesignPanel } from './design_panel.js';
 import { handOver } from './hand_over.js';
+import { pageWindow } from './page_window.js';
 
 const PREFIX = 'dephlegmator.';
 const SECTIONS = '#AtTheColumn, #YourDephlegmator';
@@ -44,7 +45,7 @@ function each(work) {
 export function restoreSettings() {
   each((storage, input) => {
     const text = storage.getItem(PREFIX + input.id);
-    if (text !== null) input.value = text;
+    if (text !== null) pageWindow.setText(input.id, text);
   });
 }
 
@@ -91,11 +92,13 @@ export function wireSettings(module) {
   );
   element('CalibUndo').addEventListener('click', () => run(module._calculator_undo_calibration));
   element('PanelReset').addEventListener('click', () => run(module._calculator_panel_reset));
+  element('CalibTakeLosses').addEventListener('click', () => run(module._calculator_take_losses));
 
   // Enter in a box of a section takes what it holds, as leaving the box does, or calibrates
   // from a calibration box; it does not recalculate the window. True when it was such a box.
   return function enterInSettings(target) {
     if (!(target instanceof HTMLInputElement) || !target.closest(SECTIONS)) return false;
+    if (target.type === 'checkbox') return false;
     if (target.id.startsWith('Calib')) calibrate();
     else (changed[target.id] ?? column)();
     return true;

@@ -166,8 +166,8 @@ void PrintPanel(int form, const dephlegmator::DesignPanel& panel) {
     }
     std::printf("\n  reflux");
     for (const dephlegmator::RefluxFlow& row : panel.reflux) {
-        std::printf(" [%s %s %c]", std::string(row.id).c_str(), row.flow.c_str(),
-                    row.impractical ? '1' : '0');
+        std::printf(" [%s %s %c %s]", std::string(row.id).c_str(), row.flow.c_str(),
+                    row.impractical ? '1' : '0', row.takeOff.c_str());
     }
     std::printf("\n");
     if (!panel.available) return;

@@ -256,7 +256,8 @@ class Calculator {
         Reset,
         Column,
         PanelPower,
-        TankStart
+        TankStart,
+        TakeLosses
     };
     // The handler of a panel event, then the section «У колонны» shown again and the panel built
     // again with the coefficients and tap flow they leave, for the last recalculation's inputs;
@@ -348,8 +349,14 @@ const double* Calculator::panelEvent(PanelEvent event) {
         case PanelEvent::SpecificHeat:
             settings_.SpecificHeatTyped();
             break;
-        case PanelEvent::Calibrate:  // from the window's inputs as they stand
-            settings_.Calibrate(ReadFormInputs(window_));
+        case PanelEvent::Calibrate:  // from the window's inputs and the heater's power as they
+                                     // stand
+            settings_.Calibrate(ReadFormInputs(window_), column_.heaterPower());
+            break;
+        case PanelEvent::TakeLosses:
+            if (const std::optional<double> losses = settings_.calibratedLosses()) {
+                column_.SetLosses(*losses);
+            }
             break;
         case PanelEvent::AcceptCalibration:
             settings_.AcceptCalibration();
@@ -385,7 +392,7 @@ const double* Calculator::refreshPanel() {
         column_.Show(basis);
         panel = panelHandOver_.WritePanel(
             BuildDesignPanel(basis, inputs, window_, modes_.state(), settings_.coefficients(),
-                             column_.tapFlow(), column_.heaterPower()),
+                             column_.tapFlow(), column_.heaterPower(), column_.losses()),
             panel_.drawing(kTankChart));
     } else {
         column_.Show({std::nullopt, ColumnBeforeFirstRecalculation()});
@@ -511,6 +518,10 @@ EMSCRIPTEN_KEEPALIVE const double* calculator_panel_power_typed() {
 // TankStart has changed.
 EMSCRIPTEN_KEEPALIVE const double* calculator_tank_start_typed() {
     return PanelEvent(Event::TankStart);
+}
+// «Взять в потери»: the losses the last calibration gave into PanelLosses.
+EMSCRIPTEN_KEEPALIVE const double* calculator_take_losses() {
+    return PanelEvent(Event::TakeLosses);
 }
 // What the panel's sections keep on this device: texts by element id, as HandOver::WriteTexts
 // lays them out, valid until the next call.

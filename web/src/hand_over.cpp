@@ -20,6 +20,8 @@ const double* HandOver::WritePanel(const DesignPanel& panel, const std::optional
         text(row.id);
         text(row.flow);
         flag(row.impractical);
+        text(row.takeOffId);
+        text(row.takeOff);
     }
     text(panel.available ? panel.curve.beyond : std::string());
     text(panel.available ? panel.curve.description : std::string());

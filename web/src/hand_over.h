@@ -26,7 +26,7 @@ namespace dephlegmator {
 // The design panel (WritePanel):
 //   available holds heatLoadMode heightDiameterMode                       (flags)
 //   reason verdict windowNote maxLoad areaAt10K areaMin heightAt10K heightMin    (texts)
-//   list of reflux rows: id flow (texts) impractical (flag)
+//   list of reflux rows: id flow (texts) impractical (flag) takeOffId takeOff (texts)
 //   beyond description (texts: the control curve's, "" when the panel is not available)
 //   flag, and the control curve's chart when it is 1 (ControlCurveDrawing)
 //   flag, and the tank's chart when it is 1 (TankChart)

@@ -508,7 +508,8 @@ std::string ChartElement(std::string_view id, dephlegmator::ChartSize size) {
     return html.str();
 }
 
-// One row per reflux ratio: its heading, and its flow's cell showing «—» until a recalculation.
+// One row per reflux ratio: its heading, and its flow's and take-off's cells showing «—» until a
+// recalculation.
 std::string RefluxRows() {
     std::ostringstream html;
     for (const dephlegmator::RefluxRatio& row : dephlegmator::kRefluxRatios) {
@@ -516,6 +517,7 @@ std::string RefluxRows() {
         html << "        <tr><th scope=\"row\""
              << (full ? TextMarker(dephlegmator::Text::FullReflux) : "") << ">"
              << Escape(dephlegmator::RefluxHeading(row)) << "</th><td id=\"" << row.id << "\">"
+             << dephlegmator::kNoNumber << "</td><td id=\"" << row.takeOffId << "\">"
              << dephlegmator::kNoNumber << "</td></tr>\n";
     }
     return html.str();

@@ -153,11 +153,12 @@ struct PanelRead {
     std::vector<std::string> texts;
     std::vector<std::pair<std::string, std::string>> reflux;
     std::vector<bool> impractical;
+    std::vector<std::pair<std::string, std::string>> takeOffs;
     std::string beyond, description;
 };
 
 PanelRead ReadPanel(Reader& read) {
-    PanelRead panel{read.flag(), read.flag(), read.flag(), read.flag(), {}, {}, {}, {}, {}};
+    PanelRead panel{read.flag(), read.flag(), read.flag(), read.flag(), {}, {}, {}, {}, {}, {}};
     for (int i = 0; i < 8; ++i) panel.texts.push_back(read.text());
     const std::size_t rows = read.count();
     for (std::size_t i = 0; i < rows; ++i) {
@@ -165,6 +166,9 @@ PanelRead ReadPanel(Reader& read) {
         std::string flow = read.text();
         panel.reflux.emplace_back(std::move(id), std::move(flow));
         panel.impractical.push_back(read.flag());
+        std::string takeOffId = read.text();
+        std::string takeOff = read.text();
+        panel.takeOffs.emplace_back(std::move(takeOffId), std::move(takeOff));
     }
     panel.beyond = read.text();
     panel.description = read.text();
@@ -205,6 +209,10 @@ TEST(HandOver, HeaterExampleWithTheTankAsThePageReadsIt) {
     EXPECT_EQ(shown.reflux.front(), (std::pair<std::string, std::string>{"RefluxFlow1", "0.24"}));
     EXPECT_EQ(shown.reflux.back(), (std::pair<std::string, std::string>{"RefluxFlowFull", "0.5"}));
     EXPECT_EQ(shown.impractical, std::vector<bool>(panel.reflux.size(), false));
+    EXPECT_EQ(shown.takeOffs.front(), (std::pair<std::string, std::string>{
+                                          "RefluxTakeOff1", panel.reflux.front().takeOff}));
+    EXPECT_EQ(shown.takeOffs.back(),
+              (std::pair<std::string, std::string>{"RefluxTakeOffFull", "0"}));
     EXPECT_EQ(shown.beyond, panel.curve.beyond);
     EXPECT_EQ(shown.description, panel.curve.description);
     ASSERT_TRUE(read.flag()) << "the control curve";
