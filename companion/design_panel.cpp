@@ -74,29 +74,39 @@ bool Impractical(double flow) {
     return BeyondATap(flow, 2);
 }
 
-// The verdict on a heater of `power` W, with the coefficients it rests on.
-void FillVerdict(DesignPanel& panel, const Condenser& condenser, double power,
+// The verdict on a heater of `power` W less the column's `losses`, with the coefficients it rests
+// on: the dephlegmator condenses the vapour that reaches it, as the reflux table counts it. None
+// where the losses leave no vapour; the section at the column says why.
+void FillVerdict(DesignPanel& panel, const Condenser& condenser, double power, double losses,
                  std::string_view separator) {
+    const double vapour = power - losses;
+    if (!(vapour > 0)) return;
     const std::string u = FormatNumber(condenser.heatTransferK, separator);
     const std::string c = FormatNumber(condenser.specificHeatC, separator);
-    const std::string p = FormatNumber(power, separator);
-    const double flow = condenser.flowForLoad(power);
+    const std::string p = FormatNumber(vapour, separator);
+    const double flow = condenser.flowForLoad(vapour);
     if (!std::isfinite(flow)) {
         panel.verdict = Fill(Text::PanelVerdictFails,
                              {{"power", p},
                               {"limit", FormatRounded(condenser.maxLoad(), 0, separator)},
                               {"u", u},
                               {"c", c}});
-        return;
+    } else {
+        panel.holds = true;
+        panel.verdict =
+            Fill(Impractical(flow) ? Text::PanelVerdictHoldsImpractical : Text::PanelVerdictHolds,
+                 {{"power", p},
+                  {"flow", FormatRounded(flow, 2, separator)},
+                  {"max", FormatNumber(kPracticalTapFlow, separator)},
+                  {"u", u},
+                  {"c", c}});
     }
-    panel.holds = true;
-    panel.verdict =
-        Fill(Impractical(flow) ? Text::PanelVerdictHoldsImpractical : Text::PanelVerdictHolds,
-             {{"power", p},
-              {"flow", FormatRounded(flow, 2, separator)},
-              {"max", FormatNumber(kPracticalTapFlow, separator)},
-              {"u", u},
-              {"c", c}});
+    if (losses > 0) {
+        panel.verdict += ' ';
+        panel.verdict +=
+            Fill(Text::PanelVerdictLosses, {{"heater", FormatNumber(power, separator)},
+                                            {"losses", FormatNumber(losses, separator)}});
+    }
 }
 
 // What the panel's coefficients give for the window's inputs, where they are not the window's.
@@ -273,8 +283,9 @@ DesignPanel BuildDesignPanel(const PanelBasis& basis, const FormInputs& inputs,
     if (panel.heatLoadMode) {
         FillHeaterSizing(panel, condenser, given, inputs[Box::Text4].number, losses, separator);
     }
-    if (const std::optional<double> power = heater ? heater : heaterPower) {
-        FillVerdict(panel, condenser, *power, separator);
+    // Losses the section cannot read leave no verdict, as they leave the reflux table «—».
+    if (const std::optional<double> power = heater ? heater : heaterPower; power && losses) {
+        FillVerdict(panel, condenser, *power, *losses, separator);
     }
     panel.windowNote = WindowNote(inputs, state, condenser, separator);
     return panel;

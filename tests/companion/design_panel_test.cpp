@@ -258,6 +258,28 @@ TEST(DesignPanel, AnswersForThePowerAtTheColumn) {
               "3760).");
 }
 
+// The verdict counts the vapour that reaches the dephlegmator: the heater's power less the
+// column's losses, as the reflux table does; none where the losses are unreadable or take it all.
+TEST(DesignPanel, TheVerdictIsForTheVapourLeftAfterTheLosses) {
+    FormDriver form;
+    TypeExample(form, "40");
+    form.Click("Option6");
+    form.Enter();
+    const auto verdict = [&form](std::optional<double> losses) {
+        return BuildDesignPanel(form.modes.lastInputs(), form.window, form.modes.state(),
+                                form.modes.lastCalculationFailed(), {}, std::nullopt, 2000.0,
+                                losses)
+            .verdict;
+    };
+    EXPECT_EQ(
+        verdict(150),
+        "1850\u00A0Вт: дефлегматор удержит полную флегму при расходе от 0.46\u00A0л/\u2060мин "
+        "(U = 680, c = 3760). Это пар при нагреве 2000\u00A0Вт за вычетом потерь 150\u00A0Вт.");
+    EXPECT_EQ(verdict(std::nullopt), "");
+    EXPECT_EQ(verdict(2000), "");
+    EXPECT_EQ(verdict(0).find("Это пар"), std::string::npos);
+}
+
 // Where the panel's U or c are not the window's, a note says so and what the panel's give for
 // the window's inputs, in each of the window's modes.
 TEST(DesignPanel, SaysWhatItsCoefficientsGiveTheWindow) {
