@@ -58,6 +58,11 @@ function keptTexts(module) {
 // Wires the sections to the module's handlers. Each returns the panel built again, or nothing to
 // show before the first recalculation.
 export function wireSettings(module) {
+  // Each section's controls share a form only so that a focus move in the window leaves them out
+  // of the browser's work; a form never submits, whatever Enter does in it.
+  for (const form of document.querySelectorAll('.section-form')) {
+    form.addEventListener('submit', (event) => event.preventDefault());
+  }
   const save = () => {
     const kept = keptTexts(module);
     each((storage, input) => {
