@@ -28,8 +28,9 @@ export function readChart(r) {
 }
 
 // Sets the attributes that differ from the element's. Only attributes, never a style: the page's
-// policy forbids inline styles, so the look comes from style.css by class.
-function set(node, attributes) {
+// policy forbids inline styles, so the look comes from style.css by class. The panel's own
+// elements take it too.
+export function set(node, attributes) {
   for (const key in attributes) {
     const value = String(attributes[key]);
     if (node.getAttribute(key) !== value) node.setAttribute(key, value);
@@ -37,7 +38,8 @@ function set(node, attributes) {
   return node;
 }
 
-function setText(node, text) {
+// Sets a text that differs from the element's, as text, never as markup.
+export function setText(node, text) {
   if (node.textContent !== text) node.textContent = text;
 }
 

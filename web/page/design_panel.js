@@ -1,21 +1,16 @@
 // The design panel beside the window: shows what the module computed after a recalculation. It
 // only places numbers and texts the module handed over; its charts are drawn by chart.js.
-import { drawControlCurve, drawTankChart, forgetControlCurve, readChart } from './chart.js';
+import {
+  drawControlCurve,
+  drawTankChart,
+  forgetControlCurve,
+  readChart,
+  set,
+  setText,
+} from './chart.js';
 import { handOver } from './hand_over.js';
 
 const element = (id) => document.getElementById(id);
-
-function set(node, attributes) {
-  for (const key in attributes) {
-    const value = String(attributes[key]);
-    if (node.getAttribute(key) !== value) node.setAttribute(key, value);
-  }
-  return node;
-}
-
-function setText(node, text) {
-  if (node.textContent !== text) node.textContent = text;
-}
 
 // The chart's fixed texts, in the page's language: attributes of the panel, which the page's
 // texts set.
