@@ -7,7 +7,7 @@
 #include "calculate.h"
 #include "case_inputs.h"
 
-namespace dephlegmator {
+namespace dephlegmator::heat_load_test {
 namespace {
 
 using testing::ArrayControls;
@@ -225,4 +225,4 @@ TEST(HeatLoadGiven, ARefusalLeavesNoEarlierResult) {
 }
 
 }  // namespace
-}  // namespace dephlegmator
+}  // namespace dephlegmator::heat_load_test

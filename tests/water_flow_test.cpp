@@ -9,7 +9,7 @@
 #include "case_inputs.h"
 #include "number_text.h"
 
-namespace dephlegmator {
+namespace dephlegmator::water_flow_test {
 namespace {
 
 using testing::ArrayControls;
@@ -234,4 +234,4 @@ TEST(WaterFlowGiven, AgreesWithTheHeatBalanceAndTheOutletTemperatureCase) {
 }
 
 }  // namespace
-}  // namespace dephlegmator
+}  // namespace dephlegmator::water_flow_test

@@ -9,7 +9,7 @@
 #include "number_text.h"
 #include "panel_settings.h"
 
-namespace dephlegmator {
+namespace dephlegmator::panel_settings_test {
 namespace {
 
 using testing::FakePanel;
@@ -343,4 +343,4 @@ TEST(PanelSettings, ResetReturnsTheDefaults) {
 }
 
 }  // namespace
-}  // namespace dephlegmator
+}  // namespace dephlegmator::panel_settings_test
