@@ -157,29 +157,6 @@ TEST(HeatLoadGiven, FlowsCarryTheLoadAsWrittenNotAsTyped) {
     EXPECT_EQ(c.text(Box::Text81), "159574468085106");
 }
 
-TEST(HeatLoadGiven, InputTestFailuresWriteNothingButTheArea) {
-    struct Case {
-        const char* tc;
-        const char* tin;
-        const char* geometry;
-        const char* load;
-    };
-    const Case cases[] = {{"78", "0", "100", "1000"},  {"78", "15", "100", ""},
-                          {"-5", "15", "100", "1000"}, {"78", "15", "0", "1000"},
-                          {"", "15", "100", "1000"},   {"78", "15", "100", "abc"}};
-    for (const auto& k : cases) {
-        for (bool area : {false, true}) {
-            ArrayControls c = area ? Area(k.tc, k.tin, k.geometry, k.load)
-                                   : HeightDiameter(k.tc, k.tin, k.geometry, "5", k.load);
-            FormState state = LoadedFormState();
-            Calculate(state, c);
-            // The area shows where the geometry is a surface.
-            const bool surface = std::string(k.geometry) != "0" && k.geometry[0] != '-';
-            EXPECT_EQ(c.writes(), surface ? std::vector<Box>{Box::Text10} : std::vector<Box>{});
-        }
-    }
-}
-
 TEST(HeatLoadGiven, ErrorsStopAtTheFailingStep) {
     struct Case {
         const char* name;

@@ -103,29 +103,6 @@ TEST(WaterFlowGiven, CommaSeparatorInTheResults) {
     EXPECT_EQ(c.text(Box::Text91), "22,5");
 }
 
-TEST(WaterFlowGiven, InputTestFailuresWriteNothingButTheArea) {
-    struct Case {
-        const char* tc;
-        const char* tin;
-        const char* geometry;
-        const char* flow;
-    };
-    const Case cases[] = {{"78", "15", "30", "0"},  {"78", "15", "30", ""},
-                          {"78", "15", "30", "x1"}, {"78", "0", "30", "1"},
-                          {"0", "15", "30", "1"},   {"78", "15", "-30", "1"}};
-    for (const auto& k : cases) {
-        for (bool area : {false, true}) {
-            ArrayControls c = area ? Area(k.tc, k.tin, k.geometry, k.flow)
-                                   : HeightDiameter(k.tc, k.tin, k.geometry, "5", k.flow);
-            FormState state = LoadedFormState();
-            Calculate(state, c);
-            // The area shows where the geometry is a surface.
-            const bool surface = std::string(k.geometry) != "0" && k.geometry[0] != '-';
-            EXPECT_EQ(c.writes(), surface ? std::vector<Box>{Box::Text10} : std::vector<Box>{});
-        }
-    }
-}
-
 TEST(WaterFlowGiven, ErrorsStopAtTheFailingStep) {
     struct Case {
         const char* name;
