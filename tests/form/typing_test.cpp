@@ -1,6 +1,7 @@
 // What the window does while the user types: the preset button follows Text1, and a text cut at
 // its box's typing limit says so.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "form_driver.h"
@@ -27,8 +28,14 @@ TEST(TypingLimit, KeepsAsMuchOfTheInsertionAsLeavesRoom) {
         SCOPED_TRACE(c.kept);
         EXPECT_EQ(KeptWithinLimit(c.insertion, c.limit), c.kept);
     }
-    EXPECT_EQ(TypingLimit(Box::Text2), 2u);
-    EXPECT_EQ(TypingLimit(Box::Text6), 0u);
+}
+
+// How many characters each box takes; 0, the given quantity's box, has no limit.
+TEST(TypingLimit, PerBox) {
+    const std::pair<Box, std::size_t> limits[] = {{Box::Text1, 5}, {Box::Text2, 2},
+                                                  {Box::Text3, 3}, {Box::Text4, 3},
+                                                  {Box::Text5, 4}, {Box::Text6, 0}};
+    for (const auto& [box, limit] : limits) EXPECT_EQ(TypingLimit(box), limit) << BoxName(box);
 }
 
 // «СР» and «СС» stand for the number in Text1; once the user edits it into another, «другая» is

@@ -1,4 +1,4 @@
-// The window as it opens: controls, texts, typing limits, alignments, fonts, tab order, closing.
+// The window as it opens: controls, texts, alignments, fonts, tab order, closing.
 #include <QAbstractButton>
 #include <QLabel>
 #include <QSignalSpy>
@@ -61,28 +61,6 @@ class StartStateTest : public QObject {
         QCOMPARE(ui_->box("Text1")->selectedText(), QStringLiteral("78"));
         WindowUnderTest::type("80");
         QCOMPARE(ui_->box("Text1")->text(), QStringLiteral("80"));
-    }
-
-    void typingIsLimitedPerBox_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("limit");
-        QTest::newRow("Text1") << "Text1" << 5;
-        QTest::newRow("Text2") << "Text2" << 2;
-        QTest::newRow("Text3") << "Text3" << 3;
-        QTest::newRow("Text4") << "Text4" << 3;
-        QTest::newRow("Text5") << "Text5" << 4;
-        QTest::newRow("Text6 has none") << "Text6" << 40;
-    }
-    void typingIsLimitedPerBox() {
-        QFETCH(QString, name);
-        QFETCH(int, limit);
-        QLineEdit* box = ui_->box(name);
-        box->setVisible(true);
-        box->setFocus();
-        box->clear();
-        const QString typed = QStringLiteral("1234567890").repeated(4);
-        QTest::keyClicks(box, typed);
-        QCOMPARE(box->text(), typed.left(limit));
     }
 
     void alignments() {
