@@ -176,19 +176,27 @@ export async function openCalculator(page, url) {
   await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
 }
 
-// For a suite of tests that each start from a freshly opened calculator: serves the site and
-// starts a browser for the suite, and opens the calculator in a new page before each test. The
-// page is the returned object's `page`.
-export function calculatorPerTest() {
+// For a suite of tests in one browser: serves the site and starts a browser with launchBrowser's
+// `options` before the suite's first test, and closes both after its last. They are the returned
+// object's `server` and `browser`; a suite's own before hooks run after these.
+export function browserPerSuite(options) {
   const suite = {};
   before(async () => {
     suite.server = await serveSite(siteDir);
-    suite.browser = await launchBrowser();
+    suite.browser = await launchBrowser(options);
   });
   after(async () => {
     await suite.browser?.close();
     await suite.server?.close();
   });
+  return suite;
+}
+
+// For a suite of tests that each start from a freshly opened calculator: browserPerSuite's server
+// and browser, and the calculator opened in a new page before each test, the returned object's
+// `page`.
+export function calculatorPerTest() {
+  const suite = browserPerSuite();
   beforeEach(async () => {
     await suite.page?.close();
     suite.page = await newPage(suite.browser);

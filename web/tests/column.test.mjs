@@ -2,16 +2,14 @@
 // tank, under a Russian browser; «—» with a reason; the section kept through a reload; and the
 // control curve drawn where the user works.
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
+import { before, describe, it } from 'node:test';
 import {
-  launchBrowser,
+  browserPerSuite,
   newPage,
   openCalculator,
   recalculateWith as recalculate,
   retype as fill,
-  serveSite,
   shown as read,
-  siteDir,
 } from './browser.mjs';
 
 const EXAMPLE = { Text1: '78', Text2: '15', Text3: '100', Text4: '5', Text6: '40' };
@@ -21,18 +19,11 @@ const RESULTS = ['TapLoad', 'TapOutlet', 'TapReflux', 'RunWater', 'TankLimitTemp
 // numbers under either separator are checked natively (tests/companion/column_section_test.cpp).
 for (const [lang, point] of [['ru-RU', ',']]) {
   describe(`«У колонны» under ${lang}`, () => {
-    let server;
-    let browser;
+    const suite = browserPerSuite({ lang });
     let page;
     before(async () => {
-      server = await serveSite(siteDir);
-      browser = await launchBrowser({ lang });
-      page = await newPage(browser, { lang, width: 1366, height: 900 });
-      await openCalculator(page, server.url);
-    });
-    after(async () => {
-      await browser?.close();
-      await server?.close();
+      page = await newPage(suite.browser, { lang, width: 1366, height: 900 });
+      await openCalculator(page, suite.server.url);
     });
     const n = (text) => text.replace('.', point);
 
@@ -96,7 +87,7 @@ for (const [lang, point] of [['ru-RU', ',']]) {
 
     it('keeps the section through a reload', async () => {
       await fill(page, { TapFlow: n('0.3'), TankStart: '' });
-      await openCalculator(page, server.url);
+      await openCalculator(page, suite.server.url);
       const kept = await page.evaluate(() =>
         ['PanelPower', 'TapFlow', 'RunHours', 'TankVolume', 'TankStart', 'PumpFlow', 'TankReflux']
           .map((id) => document.getElementById(id).value)
@@ -111,20 +102,11 @@ for (const [lang, point] of [['ru-RU', ',']]) {
 }
 
 describe('the control curve of the heater example', () => {
-  let server;
-  let browser;
-  before(async () => {
-    server = await serveSite(siteDir);
-    browser = await launchBrowser();
-  });
-  after(async () => {
-    await browser?.close();
-    await server?.close();
-  });
+  const suite = browserPerSuite();
 
   it('ends near 1.5 l/min with the reflux flows marked on it', async () => {
-    const page = await newPage(browser);
-    await openCalculator(page, server.url);
+    const page = await newPage(suite.browser);
+    await openCalculator(page, suite.server.url);
     await recalculate(page, { Text1: '88', Text2: '20', Text3: '80', Text4: '5', Text6: '2000' }, [
       'Option7',
     ]);

@@ -2,16 +2,8 @@
 // region says; and a megabyte pasted into a box. That no result box keeps an earlier result is the
 // engine's rule, tested there.
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
-import {
-  launchBrowser,
-  newPage,
-  openCalculator,
-  serveSite,
-  siteDir,
-  typeAndEnter,
-  values,
-} from './browser.mjs';
+import { describe, it } from 'node:test';
+import { browserPerSuite, newPage, openCalculator, typeAndEnter, values } from './browser.mjs';
 
 const EXTERNAL = ['Text7', 'Text8', 'Text9'];
 const AUTONOMOUS = ['Text71', 'Text81', 'Text91'];
@@ -37,21 +29,12 @@ const outcome = (page) => page.$eval('#Outcome', (e) => e.textContent);
 // under any separator is the engine's (tests/typed_number_test.cpp).
 for (const lang of ['ru-RU']) {
   describe(`reading under ${lang}`, () => {
-    let server;
-    let browser;
+    const suite = browserPerSuite({ lang });
     let page;
-    before(async () => {
-      server = await serveSite(siteDir);
-      browser = await launchBrowser({ lang });
-    });
-    after(async () => {
-      await browser?.close();
-      await server?.close();
-    });
     const fresh = async () => {
       await page?.close();
-      page = await newPage(browser, { lang });
-      await openCalculator(page, server.url);
+      page = await newPage(suite.browser, { lang });
+      await openCalculator(page, suite.server.url);
       await typeAndEnter(page, ['78', '15', '100', '5', '40']);
     };
 
@@ -96,22 +79,13 @@ for (const lang of ['ru-RU']) {
 }
 
 describe('a megabyte pasted into a box', () => {
-  let server;
-  let browser;
-  before(async () => {
-    server = await serveSite(siteDir);
-    browser = await launchBrowser();
-  });
-  after(async () => {
-    await browser?.close();
-    await server?.close();
-  });
+  const suite = browserPerSuite();
 
   // How long the recalculation of a megabyte takes is measured by bench/web/measure.mjs
   // (--only=paste); here, what it shows.
   it('is read whole, as the number it starts with', async () => {
-    const page = await newPage(browser);
-    await openCalculator(page, server.url);
+    const page = await newPage(suite.browser);
+    await openCalculator(page, suite.server.url);
     await typeAndEnter(page, ['78', '15', '100', '5', '40']);
     await putText(page, 'Text6', `45${' '.repeat(1 << 20)}`);
     await recalculate(page);

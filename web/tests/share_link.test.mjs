@@ -1,14 +1,12 @@
 // The link to a calculation: copied by «Ссылка на расчёт», it opens the same window, recalculated;
 // a malformed one leaves the start state and says so.
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
+import { before, describe, it } from 'node:test';
 import {
   allowClipboard,
-  launchBrowser,
+  browserPerSuite,
   newPage,
   openCalculator,
-  serveSite,
-  siteDir,
   typeAndEnter,
 } from './browser.mjs';
 import { enterHeaterExample } from './screens.mjs';
@@ -43,24 +41,17 @@ const EXAMPLES = [
 // (tests/companion/share_link_test.cpp), the same under any language.
 for (const lang of ['ru-RU']) {
   describe(`a share link under ${lang}`, () => {
-    let server;
-    let browser;
+    const suite = browserPerSuite({ lang });
     before(async () => {
-      server = await serveSite(siteDir);
-      browser = await launchBrowser({ lang });
-      await allowClipboard(browser, server.url);
-    });
-    after(async () => {
-      await browser?.close();
-      await server?.close();
+      await allowClipboard(suite.browser, suite.server.url);
     });
 
     for (const { name, enter, fragment } of EXAMPLES) {
       it(`opens ${name} as it was shared`, async () => {
-        const page = await newPage(browser, { lang });
+        const page = await newPage(suite.browser, { lang });
         let opened;
         try {
-          await openCalculator(page, server.url);
+          await openCalculator(page, suite.server.url);
           await enter(page);
           const shared = await page.evaluate(windowState);
           await page.click('#ShareLink');
@@ -70,10 +61,10 @@ for (const lang of ['ru-RU']) {
             'Ссылка на расчёт скопирована.',
           );
           const link = await page.evaluate(() => navigator.clipboard.readText());
-          assert.ok(link.startsWith(`${server.url}#`), link);
+          assert.ok(link.startsWith(`${suite.server.url}#`), link);
           if (fragment) assert.equal(new URL(link).hash, fragment);
 
-          opened = await newPage(browser, { lang });
+          opened = await newPage(suite.browser, { lang });
           await openCalculator(opened, link);
           assert.deepEqual(await opened.evaluate(windowState), shared);
           // The focus in Text1 with its text selected, as at start; Enter goes on to Text2.
@@ -87,9 +78,9 @@ for (const lang of ['ru-RU']) {
     }
 
     it('leaves the start state for a malformed link, and says why on the page', async () => {
-      const page = await newPage(browser, { lang });
+      const page = await newPage(suite.browser, { lang });
       try {
-        await openCalculator(page, `${server.url}#t1=50&given=heat`);
+        await openCalculator(page, `${suite.server.url}#t1=50&given=heat`);
         const state = await page.evaluate(windowState);
         assert.deepEqual(
           { Text1: state.texts.Text1, Text7: state.texts.Text7, Text10: state.texts.Text10 },
@@ -114,21 +105,12 @@ for (const lang of ['ru-RU']) {
 }
 
 describe('a share link in an open page', () => {
-  let server;
-  let browser;
-  before(async () => {
-    server = await serveSite(siteDir);
-    browser = await launchBrowser();
-  });
-  after(async () => {
-    await browser?.close();
-    await server?.close();
-  });
+  const suite = browserPerSuite();
 
   it('opens when pasted into the address of the calculator already open', async () => {
-    const page = await newPage(browser);
+    const page = await newPage(suite.browser);
     try {
-      await openCalculator(page, server.url);
+      await openCalculator(page, suite.server.url);
       await page.evaluate(() => document.documentElement.removeAttribute('data-ready'));
       await page.evaluate(() => {
         location.hash = 'preset=ss&t2=20&a=1257&given=flow&v=0.5';
@@ -145,12 +127,12 @@ describe('a share link in an open page', () => {
   });
 
   it('carries the panel’s inputs, and a page it opens keeps nothing of them', async () => {
-    const page = await newPage(browser);
+    const page = await newPage(suite.browser);
     let opened;
     try {
-      await openCalculator(page, server.url);
+      await openCalculator(page, suite.server.url);
       await page.evaluate(() => localStorage.clear());
-      await openCalculator(page, server.url);
+      await openCalculator(page, suite.server.url);
       await enterHeaterExample(page);
       await page.select('#DeviceType', 'jacket');
       await page.focus('#TapFlow');
@@ -174,8 +156,8 @@ describe('a share link in an open page', () => {
       );
       const stored = await page.evaluate(() => ({ ...localStorage }));
 
-      opened = await newPage(browser);
-      await openCalculator(opened, server.url);
+      opened = await newPage(suite.browser);
+      await openCalculator(opened, suite.server.url);
       await opened.evaluate(() => localStorage.setItem('dephlegmator.PanelU', '399'));
       await openCalculator(opened, link);
       assert.deepEqual(
@@ -205,9 +187,9 @@ describe('a share link in an open page', () => {
   });
 
   it('goes into the address bar where the clipboard is out of reach', async () => {
-    const page = await newPage(browser);
+    const page = await newPage(suite.browser);
     try {
-      await openCalculator(page, server.url);
+      await openCalculator(page, suite.server.url);
       await page.evaluate(() => {
         Object.defineProperty(navigator, 'clipboard', { value: undefined });
       });

@@ -4,16 +4,14 @@
 // a refusal; and the new boxes kept through a reload. The rules are tested natively
 // (tests/companion); here the wiring.
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
+import { before, describe, it } from 'node:test';
 import {
-  launchBrowser,
+  browserPerSuite,
   newPage,
   openCalculator,
   recalculateWith as recalculate,
   retype as fill,
-  serveSite,
   shown as read,
-  siteDir,
 } from './browser.mjs';
 
 const EXAMPLE = { Text1: '78', Text2: '15', Text3: '100', Text4: '5', Text6: '40' };
@@ -56,23 +54,16 @@ const cases = [
 
 for (const c of cases) {
   describe(`the take-off under ${c.lang}`, () => {
-    let server;
-    let browser;
+    const suite = browserPerSuite({ lang: c.lang });
     let page;
     before(async () => {
-      server = await serveSite(siteDir);
-      browser = await launchBrowser({ lang: c.lang });
-      page = await newPage(browser, { lang: c.lang, width: 1366, height: 900 });
-      await openCalculator(page, server.url);
+      page = await newPage(suite.browser, { lang: c.lang, width: 1366, height: 900 });
+      await openCalculator(page, suite.server.url);
       const code = c.lang.slice(0, 2);
       if (code === 'en') {
         await page.click('[data-language="en"]');
         await page.waitForFunction((lang) => document.documentElement.lang === lang, {}, code);
       }
-    });
-    after(async () => {
-      await browser?.close();
-      await server?.close();
     });
     const n = (text) => text.replace('.', c.point);
 
@@ -149,7 +140,7 @@ for (const c of cases) {
     it('keeps the new boxes through a reload', async () => {
       await fill(page, { PanelLosses: '120', MeasuredTakeOff: '2462', CollectVolume: '3' });
       await page.click('#CalibFullReflux'); // «Сбросить» had cleared it
-      await openCalculator(page, server.url);
+      await openCalculator(page, suite.server.url);
       const kept = await page.evaluate(() =>
         ['PanelLosses', 'MeasuredTakeOff', 'CollectVolume']
           .map((id) => document.getElementById(id).value)
