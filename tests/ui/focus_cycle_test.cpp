@@ -72,14 +72,15 @@ class FocusCycleTest : public QObject {
         checkFocus({"Text5", 2});
     }
 
-    // The focus move selects the whole text, so typing replaces even a long value.
+    // The focus move selects the whole text, so typing replaces even a long value; Text6 takes a
+    // text of any length.
     void typingReplacesTheWholeSelectedText() {
         ui_->click("Option7");
         ui_->box("Text6")->setText("50000");
         for (int i = 0; i < 5; ++i) WindowUnderTest::enter();  // round the cycle back to Text6
         checkFocus({"Text6", 4});
-        WindowUnderTest::type("5000");
-        QCOMPARE(ui_->box("Text6")->text(), QStringLiteral("5000"));
+        WindowUnderTest::type("5000.0000125");
+        QCOMPARE(ui_->box("Text6")->text(), QStringLiteral("5000.0000125"));
     }
 
     // A box the user clicks or tabs into is where the next Enter goes on from; a focus given by
