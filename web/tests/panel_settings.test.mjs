@@ -12,6 +12,15 @@ import {
 } from './browser.mjs';
 
 const SETTINGS = ['DeviceType', 'PanelU', 'PanelC', 'CalibFlow', 'CalibTin', 'CalibTout'];
+// The settings as the panel starts, and after a reset.
+const DEFAULTS = {
+  DeviceType: 'window',
+  PanelU: '680',
+  PanelC: '3760',
+  CalibFlow: '',
+  CalibTin: '',
+  CalibTout: '',
+};
 
 async function calibrate(page, flow, tin, tout) {
   await retype(page, { CalibFlow: flow, CalibTin: tin, CalibTout: tout });
@@ -39,14 +48,7 @@ describe('the design panel’s own U and c', () => {
     'starts as the window, and a device type sets its typical U with its range',
     moduleOnly,
     async () => {
-      assert.deepEqual(await read(page, SETTINGS), {
-        DeviceType: 'window',
-        PanelU: '680',
-        PanelC: '3760',
-        CalibFlow: '',
-        CalibTin: '',
-        CalibTout: '',
-      });
+      assert.deepEqual(await read(page, SETTINGS), DEFAULTS);
       await recalculate(page, HEATER, ['Option7']);
       assert.equal((await read(page, ['MaxLoad'])).MaxLoad, '5811');
 
@@ -129,14 +131,7 @@ describe('the design panel’s own U and c', () => {
 
     await page.click('#PanelReset');
     await openCalculator(page, calculator.server.url);
-    assert.deepEqual(await read(page, SETTINGS), {
-      DeviceType: 'window',
-      PanelU: '680',
-      PanelC: '3760',
-      CalibFlow: '',
-      CalibTin: '',
-      CalibTout: '',
-    });
+    assert.deepEqual(await read(page, SETTINGS), DEFAULTS);
     assert.equal(await page.evaluate(() => localStorage.length), 0);
   });
 });
