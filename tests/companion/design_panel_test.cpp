@@ -1,6 +1,7 @@
 // The design panel after a recalculation: the example's numbers, and «—» with the reason where
 // there are none.
 #include <string>
+#include <utility>
 
 #include "design_panel.h"
 #include "form_driver.h"
@@ -10,10 +11,18 @@ namespace {
 
 using testing::FormDriver;
 
+// The panel of the form's last calculation, with the panel's own inputs, if any, after those:
+// PanelOf(form, PanelCoefficients{1000, 4180, {}}).
+template <class... PanelInputs>
+DesignPanel PanelOf(FormDriver& form, PanelInputs&&... panelInputs) {
+    return BuildDesignPanel(form.modes.lastInputs(), form.window, form.modes.state(),
+                            form.modes.lastCalculationFailed(),
+                            std::forward<PanelInputs>(panelInputs)...);
+}
+
 DesignPanel PanelAfterEnter(FormDriver& form) {
     form.Enter();
-    return BuildDesignPanel(form.modes.lastInputs(), form.window, form.modes.state(),
-                            form.modes.lastCalculationFailed());
+    return PanelOf(form);
 }
 
 void TypeExample(FormDriver& form, const char* heatLoad) {  // «СС» 88, 20, 80 cm × 5 cm
@@ -29,9 +38,8 @@ TEST(DesignPanel, RefluxTableTakesTheLossesOff) {
         FormDriver form;
         TypeExample(form, heatLoad);
         form.Enter();
-        const DesignPanel panel = BuildDesignPanel(
-            form.modes.lastInputs(), form.window, form.modes.state(),
-            form.modes.lastCalculationFailed(), {}, std::nullopt, std::nullopt, losses);
+        const DesignPanel panel =
+            PanelOf(form, PanelCoefficients{}, std::nullopt, std::nullopt, losses);
         std::string rows;
         for (const RefluxFlow& row : panel.reflux) {
             rows += std::string(row.takeOffId) + " " + row.flow + " " + row.takeOff + "; ";
@@ -95,8 +103,7 @@ TEST(DesignPanel, TakesThePanelsCoefficients) {
     TypeExample(form, "2000");
     form.Enter();
     const auto build = [&form](const PanelCoefficients& coefficients) {
-        return BuildDesignPanel(form.modes.lastInputs(), form.window, form.modes.state(),
-                                form.modes.lastCalculationFailed(), coefficients);
+        return PanelOf(form, coefficients);
     };
     const DesignPanel panel = build({1000, 4180, {}});
     ASSERT_TRUE(panel.available) << panel.reason;
@@ -230,9 +237,7 @@ TEST(DesignPanel, AnswersWhetherItHoldsTheHeater) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.u);
-        const DesignPanel panel =
-            BuildDesignPanel(form.modes.lastInputs(), form.window, form.modes.state(),
-                             form.modes.lastCalculationFailed(), {c.u, 3760, {}});
+        const DesignPanel panel = PanelOf(form, PanelCoefficients{c.u, 3760, {}});
         EXPECT_EQ(panel.verdict, c.verdict);
         EXPECT_EQ(panel.holds, c.holds);
         EXPECT_EQ(panel.reflux.back().flow, c.fullRefluxFlow);
@@ -247,9 +252,7 @@ TEST(DesignPanel, AnswersForThePowerAtTheColumn) {
     form.Click("Option6");
     form.Enter();
     const auto verdict = [&form](std::optional<double> power) {
-        return BuildDesignPanel(form.modes.lastInputs(), form.window, form.modes.state(),
-                                form.modes.lastCalculationFailed(), {}, std::nullopt, power)
-            .verdict;
+        return PanelOf(form, PanelCoefficients{}, std::nullopt, power).verdict;
     };
     EXPECT_EQ(verdict(std::nullopt), "");
     EXPECT_EQ(verdict(2000),
@@ -266,10 +269,7 @@ TEST(DesignPanel, TheVerdictIsForTheVapourLeftAfterTheLosses) {
     form.Click("Option6");
     form.Enter();
     const auto verdict = [&form](std::optional<double> losses) {
-        return BuildDesignPanel(form.modes.lastInputs(), form.window, form.modes.state(),
-                                form.modes.lastCalculationFailed(), {}, std::nullopt, 2000.0,
-                                losses)
-            .verdict;
+        return PanelOf(form, PanelCoefficients{}, std::nullopt, 2000.0, losses).verdict;
     };
     EXPECT_EQ(
         verdict(150),
@@ -324,9 +324,7 @@ TEST(DesignPanel, SaysWhatItsCoefficientsGiveTheWindow) {
         TypeExample(form, c.value);
         form.Click(c.option);
         form.Enter();
-        const DesignPanel panel =
-            BuildDesignPanel(form.modes.lastInputs(), form.window, form.modes.state(),
-                             form.modes.lastCalculationFailed(), c.coefficients);
+        const DesignPanel panel = PanelOf(form, c.coefficients);
         ASSERT_TRUE(panel.available) << panel.reason;
         if (*c.results == '\0') {
             EXPECT_EQ(panel.windowNote, "");
