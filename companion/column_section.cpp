@@ -49,6 +49,13 @@ std::optional<double> ReadNotNegative(std::string_view text, std::string_view se
     return std::nullopt;
 }
 
+// The number a box of the section holds, none for an empty box: above 0, or 0 too where the box
+// takes it (the losses).
+std::optional<double> BoxNumber(std::string_view text, bool zeroAllowed,
+                                std::string_view separator) {
+    return zeroAllowed ? ReadNotNegative(text, separator) : ReadPositive(text, separator);
+}
+
 // The reflux ratio of a balance as the section shows it: 1 decimal, «полная флегма», or «—"
 // where there is no balance or its ratio is beyond a double.
 std::string RatioText(const TapBalance& balance, std::string_view separator) {
@@ -81,9 +88,7 @@ const std::string& ColumnSection::separator() {
 ColumnSection::Reading ColumnSection::Read(std::string_view id, std::string_view problem, bool mark,
                                            bool zeroAllowed) {
     const std::string text = controls_.value(id);
-    const std::optional<double> number = text.empty()  ? std::nullopt
-                                         : zeroAllowed ? ReadNotNegative(text, separator())
-                                                       : ReadPositive(text, separator());
+    const std::optional<double> number = BoxNumber(text, zeroAllowed, separator());
     if (mark) controls_.setMark(id, (number || text.empty()) ? std::string_view() : problem);
     return {number, number ? std::string_view() : problem};
 }
@@ -92,9 +97,7 @@ void ColumnSection::Restore() {
     for (const NumberBox& box : kNumberBoxes) {
         const bool losses = box.id == kPanelLosses;
         const std::string stored = controls_.value(box.id);
-        const std::optional<double> number = stored.empty() ? std::nullopt
-                                             : losses       ? ReadNotNegative(stored, separator())
-                                                            : ReadPositive(stored, separator());
+        const std::optional<double> number = BoxNumber(stored, losses, separator());
         controls_.setValue(box.id, number   ? FormatNumber(*number, separator())
                                    : losses ? std::string(kNoLosses)
                                             : std::string());
@@ -136,8 +139,7 @@ std::optional<double> ColumnSection::heaterPower() {
 }
 
 std::optional<double> ColumnSection::losses() {
-    const std::string text = controls_.value(kPanelLosses);
-    return text.empty() ? std::nullopt : ReadNotNegative(text, separator());
+    return BoxNumber(controls_.value(kPanelLosses), true, separator());
 }
 
 void ColumnSection::SetLosses(double watts) {

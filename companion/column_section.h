@@ -125,7 +125,6 @@ class ColumnSection {
                  bool zeroAllowed = false);
     std::string VapourReason(HeadFault fault, double tc);
     void ShowTap(const Head& head, const Reading& flow);
-    void ShowCollect(const TakeOff& takeOff);
     void ShowSensitivity(const ColumnHead& head, double flow);
     void ShowMeasured(const Head& head);
     void ShowRun(const Reading& flow, const Reading& hours);
