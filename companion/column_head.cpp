@@ -94,7 +94,11 @@ MeasuredReflux RefluxFromTakeOff(const ColumnHead& head, double takeOffMlPerHour
     if (!vapour.known()) return Refused<MeasuredReflux>(FromStrength(vapour.fault));
     const double heat =
         takeOffMlPerHour / kMlPerCubicMetre / kSecondsPerHour / VolumePerJoule(vapour);
-    if (heat > vapourPower) return Refused<MeasuredReflux>(HeadFault::TakeOffAboveVapour);
+    if (heat > vapourPower) {
+        auto refused = Refused<MeasuredReflux>(HeadFault::TakeOffAboveVapour);
+        refused.takeOffHeat = heat;
+        return refused;
+    }
     MeasuredReflux measured;
     measured.takeOffHeat = heat;
     measured.vapour = vapour;

@@ -88,7 +88,8 @@ TakeOff TakeOffAtReflux(const ColumnHead& head, double refluxRatio);
 // The head's balance from a measured take-off D_m (ml/h): P_d = D_m × ρ × λ, R = (P_v − P_d) /
 // P_d, the dephlegmator's load Q = P_v − P_d, and the water flow that makes it condense Q.
 // `fault` (every number then 0): NoCondenser, NegativeLosses, NoVapour, TakeOffNotPositive,
-// VapourAboveTable, VapourTooWeak, TakeOffAboveVapour (P_d > P_v). `flowFault` is
+// VapourAboveTable, VapourTooWeak, TakeOffAboveVapour (P_d > P_v; P_d alone is given, to say how
+// far above). `flowFault` is
 // BeyondSurface, with no flow, where Q is at or above the surface's limit. Example: the
 // condenser of BalanceAtFlow, P_v 2000 W, 2462.1 ml/h → P_d ≈ 500 W, R ≈ 3, Q ≈ 1500 W,
 // ≈ 0.3845 l/min (Condenser::flowForLoad).

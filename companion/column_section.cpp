@@ -310,11 +310,9 @@ void ColumnSection::ShowMeasured(const Head& head) {
     const double takeOff = *measured.number;
     const MeasuredReflux reflux = RefluxFromTakeOff(column, takeOff);
     if (reflux.fault == HeadFault::TakeOffAboveVapour) {
-        // The heat the take-off carries, at the take-off per watt of its vapour.
-        const double heat = takeOff / TakeOffForHeat(1, tc).mlPerHour;
         return fail(Fill(Text::ColumnTakeOffAboveVapour,
                          {{"takeOff", FormatNumber(takeOff, sep)},
-                          {"heat", FormatRounded(heat, 0, sep)},
+                          {"heat", FormatRounded(reflux.takeOffHeat, 0, sep)},
                           {"vapour", FormatRounded(column.vapourPower(), 0, sep)}}));
     }
     if (reflux.fault != HeadFault::None) return fail(VapourReason(reflux.fault, tc));

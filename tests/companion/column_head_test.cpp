@@ -154,6 +154,8 @@ TEST(ColumnHead, MeasuredTakeOffRefusals) {
         EXPECT_EQ(measured.refluxRatio, 0);
         EXPECT_EQ(measured.flow, 0);
     }
+    // Above the vapour, the heat the take-off would carry says how far: 2002 W of 2000.
+    EXPECT_NEAR(RefluxFromTakeOff(Head(), all * 1.001).takeOffHeat, 2002, 1e-9);
     // All the vapour taken off: R 0, the dephlegmator condenses nothing and needs no water.
     const MeasuredReflux everything = RefluxFromTakeOff(Head(), all);
     EXPECT_EQ(everything.fault, HeadFault::None);
