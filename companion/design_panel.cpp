@@ -79,7 +79,7 @@ bool Impractical(double flow) {
 // where the losses leave no vapour; the section at the column says why.
 void FillVerdict(DesignPanel& panel, const Condenser& condenser, double power, double losses,
                  std::string_view separator) {
-    const double vapour = power - losses;
+    const double vapour = ColumnHead{condenser, power, losses}.vapourPower();
     if (!(vapour > 0)) return;
     const std::string u = FormatNumber(condenser.heatTransferK, separator);
     const std::string c = FormatNumber(condenser.specificHeatC, separator);
